@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for SECONDS (default 300).
+# Corpora grow in fuzz-corpus/<target>; seeds come from fuzz/seeds/<target>.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-300}
+
+CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAK_FUZZ=ON -DVORLAK_TESTS=OFF
+
+for fuzzer in build-fuzz/fuzz/fuzz_*; do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
+  corpus=fuzz-corpus/$name
+  mkdir -p "$corpus"
+  seeds=()
+  [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+  echo "-- $name for ${seconds}s"
+  "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
+    -print_final_stats=1 "$corpus" "${seeds[@]}" 2>"build-fuzz/$name.log" ||
+    { tail -n 60 "build-fuzz/$name.log"; exit 1; }
+  grep -E '^stat::number_of_executed_units' "build-fuzz/$name.log" || true
+done
+echo "fuzz: all targets ran without a finding"

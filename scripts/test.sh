@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the normal build, the whole suite again
+# under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+scripts/setup.sh
+
+echo "== build and test"
+scripts/build.sh build
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== build and test with ASan + UBSan"
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLAK_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== fuzz smoke runs"
+scripts/fuzz.sh 5

@@ -1,0 +1,74 @@
+#include "common/atomic_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <algorithm>
+#include <memory>
+
+namespace vorlak {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char chunk[65536];
+    while (bytes.size() < maxBytes) {
+        std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());
+        std::size_t got = std::fread(chunk, 1, want, file.get());
+        bytes.append(chunk, got);
+        if (got < want) break;
+    }
+    if (std::ferror(file.get())) return std::nullopt;
+    return bytes;
+}
+
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                           std::error_code& error) {
+    // One temporary name per target: a file left by a killed process is simply reused.
+    std::filesystem::path temporary = path;
+    temporary += ".vorlak-new";
+    errno = 0;
+    {
+        FilePtr file(std::fopen(temporary.c_str(), "wb"));
+        if (!file) {
+            error = LastError();
+            return false;
+        }
+        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                  std::fflush(file.get()) == 0;
+        if (!ok) {
+            error = LastError();
+            file.reset();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+        if (std::fclose(file.release()) != 0) {
+            error = LastError();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vorlak

@@ -1,0 +1,38 @@
+#include "config/data_folder.h"
+
+#include <system_error>
+
+namespace vorlak {
+
+std::filesystem::path ComputeProgramFolder(const std::filesystem::path& executablePath) {
+    std::filesystem::path folder = executablePath.parent_path();
+    if (folder.empty()) return {};
+    folder /= "";  // keep the trailing separator
+    return folder;
+}
+
+std::filesystem::path CurrentExecutablePath() {
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : path;
+}
+
+DataFolder::DataFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
+    if (!folder_.empty()) folder_ /= "";
+}
+
+DataFolder DataFolder::Select(const std::optional<std::filesystem::path>& commandLineFolder,
+                              const char* environmentValue,
+                              const std::filesystem::path& executablePath) {
+    if (commandLineFolder && !commandLineFolder->empty()) return DataFolder(*commandLineFolder);
+    if (environmentValue != nullptr && *environmentValue != '\0') {
+        return DataFolder(environmentValue);
+    }
+    return DataFolder(ComputeProgramFolder(executablePath));
+}
+
+std::filesystem::path DataFolder::ResolveDataPath(std::string_view fileName) const {
+    return folder_ / std::filesystem::path(fileName);
+}
+
+}  // namespace vorlak

@@ -1,0 +1,35 @@
+// Where the data files live: beside the executable, unless a data folder is given.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace vorlak {
+
+// The folder of the executable, ending with the path separator.
+std::filesystem::path ComputeProgramFolder(const std::filesystem::path& executablePath);
+
+// The path of the running executable (empty when it cannot be found).
+std::filesystem::path CurrentExecutablePath();
+
+class DataFolder {
+public:
+    DataFolder() = default;
+    explicit DataFolder(std::filesystem::path folder);
+
+    // The folder chosen for a run: --data-dir when given, else VORLAK_DATA_DIR when set
+    // and not empty, else the program folder of the executable.
+    static DataFolder Select(const std::optional<std::filesystem::path>& commandLineFolder,
+                             const char* environmentValue,
+                             const std::filesystem::path& executablePath);
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    // The folder plus the file name; nothing else of the path is replaced.
+    std::filesystem::path ResolveDataPath(std::string_view fileName) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace vorlak

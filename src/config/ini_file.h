@@ -1,0 +1,70 @@
+// INI text files with the observable behaviour of the Windows private-profile
+// functions: case-insensitive section and key names, a missing key reads as "",
+// values trimmed, one pair of surrounding quotes removed, cut at 1023 characters;
+// edits touch only the lines they change and keep the file's encoding and line ends.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlak {
+
+class IniFile {
+public:
+    // Longest value a read returns; longer values are cut.
+    static constexpr std::size_t kMaxValueLength = 1023;
+
+    // An empty document, not bound to a file.
+    IniFile();
+    ~IniFile();
+    IniFile(IniFile&&) noexcept;
+    IniFile& operator=(IniFile&&) noexcept;
+    IniFile(const IniFile&);
+    IniFile& operator=(const IniFile&);
+
+    // Reads the file; a missing, unreadable or non-regular file gives an empty document
+    // that Save() creates.
+    static IniFile Open(const std::filesystem::path& path);
+    // Parses file bytes (UTF-8 with or without BOM, UTF-16LE with BOM; CRLF, LF or mixed).
+    static IniFile Parse(std::string_view bytes);
+
+    const std::filesystem::path& Path() const;
+    // Whether Open found the file.
+    bool FileExisted() const;
+
+    // The value of key in section (UTF-8), "" when either is missing. The first of
+    // duplicate sections and keys wins.
+    std::string Get(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+    // Names of the sections in file order (first spelling of duplicates once).
+    std::vector<std::string> SectionNames() const;
+
+    // Updates the key's line in place, or appends the key at the end of its section,
+    // or appends the section at the end of the document.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Removes the section's header and its keys (every section of that name).
+    void RemoveSection(std::string_view section);
+
+    // The bytes Save() would write: the encoding and line ends found, UTF-8 + LF when new.
+    std::string Serialize() const;
+    // Replaces the file atomically. False (with a diagnostic line) when it cannot be written.
+    bool Save() const;
+
+private:
+    struct Document;
+    std::unique_ptr<Document> doc_;
+};
+
+// One-shot operations on a file, as the private-profile functions do them:
+// each reads the file; writes read, edit and save it.
+std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
+                          std::string_view key);
+bool WriteIniString(const std::filesystem::path& path, std::string_view section,
+                    std::string_view key, std::string_view value);
+bool DeleteIniSection(const std::filesystem::path& path, std::string_view section);
+
+}  // namespace vorlak
