@@ -42,6 +42,9 @@ public:
     bool HasSection(std::string_view section) const;
     // Names of the sections in file order (first spelling of duplicates once).
     std::vector<std::string> SectionNames() const;
+    // Names of the keys of a section in file order (first of duplicates once); empty when
+    // the section is missing. Readers use it to bound counts that a file states.
+    std::vector<std::string> KeyNames(std::string_view section) const;
 
     // Updates the key's line in place, or appends the key at the end of its section,
     // or appends the section at the end of the document.
