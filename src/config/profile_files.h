@@ -1,0 +1,89 @@
+// The profile files beside the program: the profile list "str.ini", the records
+// "config%d.bin" and settings "str%d.ini" of each profile, the default files
+// "config.bin" and "str.ini", and import and export of a profile.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "config/data_folder.h"
+#include "config/mouse_config.h"
+
+namespace vorlak {
+
+inline constexpr int kMaxProfiles = 6;
+inline constexpr std::size_t kRecordFileSize = 1 + sizeof(MouseConfig);  // flag byte + record
+
+inline constexpr std::string_view kProfileListFile = "str.ini";
+inline constexpr std::string_view kDefaultRecordFile = "config.bin";
+inline constexpr std::string_view kMacroStoreFile = "record.ini";
+
+std::string RecordFileName(int profile);    // "config%d.bin"
+std::string SettingsFileName(int profile);  // "str%d.ini"
+
+// The labels and label colour texts read from a settings file.
+struct ProfileSettings {
+    std::array<std::string, kEntryCount> entryLabel;
+    std::string rColor, gColor, bColor;
+};
+
+enum class ImportResult {
+    Imported,       // record and companion settings read
+    NotAProfile,    // the file name has no ".bin"
+    WrongSize,      // the record was not read; the paths switched and the settings were read
+    Missing,        // the file does not exist; nothing changed
+};
+
+class ProfileFiles {
+public:
+    ProfileFiles(DataFolder folder, ConfigStore& store);
+
+    // Finds the current profile in the list, reads its record and rebuilds the macro
+    // slots from the macro store. False when no record was read.
+    bool LoadCurrentProfile();
+    // Writes currentConfig into the current profile's record file, only if that file
+    // exists. False when nothing was written.
+    bool SaveCurrentProfile();
+    // Reads the record of profile n as stored (macro slots included).
+    bool LoadProfileSlot(int n);
+    // Reads the labels of labelSection and the label colour texts of the settings file.
+    void LoadProfileSettings(std::string_view labelSection);
+    // Writes the fourteen labels into labelSection of the settings file.
+    bool SaveProfileSettings(std::string_view labelSection,
+                             const std::array<std::string, kEntryCount>& labels);
+
+    // The file half of the profile manager's Load: chosen is the full path picked.
+    ImportResult ImportProfile(const std::filesystem::path& chosen, std::string_view labelSection);
+    // The file half of the profile manager's Save. False when the record was not written.
+    bool ExportProfile(std::filesystem::path chosen, std::string_view labelSection,
+                       const std::array<std::string, kEntryCount>& labels);
+
+    const DataFolder& Folder() const { return folder_; }
+    const std::filesystem::path& ConfigFilePath() const { return configFilePath_; }
+    const std::filesystem::path& ProfileSettingsPath() const { return profileSettingsPath_; }
+    const std::filesystem::path& MacroStorePath() const { return macroStorePath_; }
+    const std::filesystem::path& ProfileListPath() const { return profileListPath_; }
+    const ProfileSettings& Settings() const { return settings_; }
+
+private:
+    void SetStorePaths();
+    void SetProfilePaths(int profile);
+    bool ReadRecordFile(const std::filesystem::path& path, std::string_view missingText);
+    void ReadSettings(const std::filesystem::path& path, std::string_view labelSection);
+    bool WriteRecordFile(const std::filesystem::path& path);
+
+    DataFolder folder_;
+    ConfigStore& store_;
+    std::filesystem::path configFilePath_;
+    std::filesystem::path profileSettingsPath_;
+    std::filesystem::path macroStorePath_;
+    std::filesystem::path profileListPath_;
+    ProfileSettings settings_;
+};
+
+// Replaces every ".bin" of a file name (not of its folders) by ".ini".
+std::filesystem::path CompanionSettingsPath(const std::filesystem::path& recordPath);
+
+}  // namespace vorlak

@@ -1,0 +1,51 @@
+#include "common/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "test_folder.h"
+
+namespace vorlak {
+namespace {
+
+TEST(AtomicFileTest, ReplacesAndReadsBackWithinTheBound) {
+    TestFolder folder;
+    auto path = folder.Path("a.bin");
+    std::error_code error;
+    ASSERT_TRUE(ReplaceFileAtomically(path, "first", error));
+    ASSERT_TRUE(ReplaceFileAtomically(path, std::string("se\0cond", 7), error));
+    EXPECT_EQ(ReadFileBytes(path, 100), std::string("se\0cond", 7));
+    EXPECT_EQ(ReadFileBytes(path, 3), std::string("se\0", 3));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("a.bin.vorlak-new")));
+}
+
+TEST(AtomicFileTest, StaleTemporaryFromAKilledWriterIsHarmless) {
+    TestFolder folder;
+    auto path = folder.Path("a.ini");
+    std::ofstream(folder.Path("a.ini.vorlak-new")) << "half a fi";
+    std::error_code error;
+    ASSERT_TRUE(ReplaceFileAtomically(path, "whole", error));
+    EXPECT_EQ(ReadFileBytes(path, 100), "whole");
+}
+
+TEST(AtomicFileTest, FailureLeavesTheOldFile) {
+    TestFolder folder;
+    auto path = folder.Path("dir");
+    std::filesystem::create_directory(path);
+    std::error_code error;
+    EXPECT_FALSE(ReplaceFileAtomically(path, "x", error));
+    EXPECT_TRUE(error);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("missing/x.bin"), "x", error));
+}
+
+TEST(AtomicFileTest, NothingForMissingFilesAndDirectories) {
+    TestFolder folder;
+    EXPECT_FALSE(ReadFileBytes(folder.Path("none"), 10));
+    EXPECT_FALSE(ReadFileBytes(folder.Root(), 10));
+}
+
+}  // namespace
+}  // namespace vorlak
