@@ -86,6 +86,11 @@ struct UiTextTable {
     std::string TxtColorNote;
 };
 
+// One text in the four languages.
+struct Text4 {
+    std::string_view en, de, chs, cht;
+};
+
 // The value of "Lan" in section "Skins" of a text-settings file ("" when absent).
 std::string LoadLanguage(const std::filesystem::path& settingsFile);
 
@@ -98,8 +103,14 @@ std::string_view PickByLanguage(std::string_view code, std::string_view english,
                                 std::string_view german, std::string_view simplified,
                                 std::string_view traditional);
 
+// The same rule for a text held as a row of four variants.
+std::string_view PickByLanguage(std::string_view code, const Text4& text);
+
 // True for "CHS" and "CHT" (the Chinese font face is used).
 bool IsChineseLanguage(std::string_view code);
+
+// The font face for texts in the language: "黑体" for Chinese, "Arial" otherwise.
+std::string_view FontFace(std::string_view code);
 
 // The fixed function-name lists of the assignment catalogue, for a language code.
 std::span<const std::string_view, 8> MultimediaFunctionNames(std::string_view code);

@@ -1,0 +1,141 @@
+#include "text/dialog_texts.h"
+
+#include <cstddef>
+
+#include "text/text_rows.h"
+#include "text/ui_text.h"
+
+namespace vorlak {
+namespace {
+
+constexpr TextRow<KeyCaptureTexts, std::string_view> kKeyCaptureRows[] = {
+    {&KeyCaptureTexts::ok, {"Ok", "OK", "确定", "確定"}},
+    {&KeyCaptureTexts::cancel, {"Cancel", "Abbrechen", "取消", "取消"}},
+    {&KeyCaptureTexts::prompt,
+     {"Please assign a key", "Bitte wählen Sie eine Taste aus.", "请输入一个按键",
+      "請指派一個鍵盤按鍵"}},
+};
+
+constexpr TextRow<MacroManagerTexts, std::string_view> kMacroManagerRows[] = {
+    {&MacroManagerTexts::ok, {"OK", "OK", "确定", "確定"}},
+    {&MacroManagerTexts::cancel, {"Cancel", "Abbrechen", "取消", "取消"}},
+    {&MacroManagerTexts::startRecording,
+     {"Start Recording", "Aufzeichnung starten", "开始录制", "開始記錄"}},
+    {&MacroManagerTexts::stopRecording,
+     {"Stop Recording", "Aufzeichnung beenden", "停止录制", "停止紀錄"}},
+    {&MacroManagerTexts::insertLeftButton,
+     {"Insert Left Button", "Linke Maustaste einfügen", "插入鼠标左键", "插入左鍵"}},
+    {&MacroManagerTexts::insertMiddleButton,
+     {"Insert Middle Button", "Mittlere Maustaste einfügen", "插入鼠标中键", "插入中鍵"}},
+    {&MacroManagerTexts::insertRightButton,
+     {"Inset Right Button", "Rechte Maustaste einfügen", "插入鼠标右键", "插入右鍵"}},
+    {&MacroManagerTexts::insertDelay,
+     {"Inset Delay", "Verzögerung einfügen", "插入延时", "插入延遲"}},
+    {&MacroManagerTexts::limitCaption, {"ATTENTION!", "ACHTUNG!", "警告", "注意！"}},
+    {&MacroManagerTexts::limitMessage,
+     {"Up to 12 Macros Possible.", "Maximal 12 Makros möglich.", "最多可以新建12个宏。",
+      "支援最多12 組巨集"}},
+    {&MacroManagerTexts::title, {"Macro Manager", "Makro-Manager", "宏管理器", "巨集編輯器"}},
+    {&MacroManagerTexts::macroColumn, {"Select Macro", "Auswahl Makro", "选择宏", "選擇巨集"}},
+    {&MacroManagerTexts::eventColumn,
+     {"Keystroke Sequence", "Tastensequenz", "按鍵序列", "按鍵輸入順序"}},
+    {&MacroManagerTexts::optionsColumn, {"Options", "Optionen", "录制选项", "選項"}},
+    {&MacroManagerTexts::recordDelayOption,
+     {"Record delay between keystrokes", "Verzögerungen zwischen Tastenbefehlen aufzeichnen",
+      "记录按键动作间的延迟", "按鍵指令間插入記錄延遲"}},
+    {&MacroManagerTexts::loopsOption, {"Number of Loops", "Wiederholungen", "循环次数", "迴圈數"}},
+    {&MacroManagerTexts::newButton, {"New", "Neu", "新建", "新建"}},
+    {&MacroManagerTexts::deleteButton, {"Delete", "Löschen", "刪除", "刪除"}},
+    {&MacroManagerTexts::namePrefix, {"Macro", "Makro", "宏", "巨集"}},
+};
+
+constexpr TextRow<MacroPickerTexts, std::string_view> kMacroPickerRows[] = {
+    {&MacroPickerTexts::ok, {"OK", "OK", "确定", "確定"}},
+    {&MacroPickerTexts::cancel, {"Cancel", "Abbrechen", "取消", "取消"}},
+    {&MacroPickerTexts::prompt,
+     {"Please select a macro!", "Bitte wählen Sie ein Makro aus!", "请从列表框选择一个宏",
+      "請先選擇巨集"}},
+};
+
+constexpr Text4 kMacroPickerModeRows[] = {
+    {"Macro runs one-time after pressing the button.", "Makro bei Tastendruck einmalig ausführen.",
+     "重复指定次数或按任意键结束", "按下按鍵後可重覆執行"},
+    {"Macro runs endless loop until any button is pressed. ",
+     "Makro endlos ausführen, bis erneuter Tastendruck erfolgt.", "重复直到按任意键结束",
+     "重覆執行至再次按下任一鍵"},
+    {"Macro runs endless loop until button is released. ",
+     "Makro bei dauerhaft gedrückter Taste endlos ausführen.", "重复直到该按键松开结束",
+     "重覆執行至放開此鍵"},
+};
+static_assert(std::size(kMacroPickerModeRows) ==
+              std::tuple_size_v<decltype(MacroPickerTexts::modes)>);
+
+constexpr TextRow<ProfileManagerTexts, std::string_view> kProfileManagerRows[] = {
+    {&ProfileManagerTexts::title, {"Configuration", "Game Profil", "配置", "配置"}},
+    {&ProfileManagerTexts::baseName, {"Profile", "Profil", "Profile", "設定檔"}},
+    {&ProfileManagerTexts::newButton, {"New", "Neu", "新建", "新建"}},
+    {&ProfileManagerTexts::deleteButton, {"Delete", "Löschen", "删除", "刪除"}},
+    {&ProfileManagerTexts::menuEdit, {"Edit", "Bearbeiten", "编辑", "編輯"}},
+    {&ProfileManagerTexts::menuCopy, {"Copy", "Kopieren", "复制", "複製"}},
+    {&ProfileManagerTexts::menuLoad, {"Load", "Laden", "加载", "載入"}},
+    {&ProfileManagerTexts::menuSave, {"Save", "Speichern", "保存", "儲存"}},
+    {&ProfileManagerTexts::limitCaption, {"ATTENTION!", "ACHTUNG!", "警告", "注意!"}},
+    {&ProfileManagerTexts::limitMessage,
+     {"Up to 6 Profiles Possible.", "Maximal 6 Profile möglich.", "最多可以存储6个配置。",
+      "支援最多六組設定檔。"}},
+};
+
+template <class Texts, std::size_t N>
+Texts TextsFor(std::string_view code, const TextRow<Texts, std::string_view> (&rows)[N]) {
+    Texts texts{};
+    FillFromRows(texts, code, rows);
+    return texts;
+}
+
+std::string_view FaceWithSongForSimplified(std::string_view code, bool systemVersion62) {
+    return code == kLanguageSimplified && !systemVersion62 ? "宋体" : FontFace(code);
+}
+
+}  // namespace
+
+KeyCaptureTexts KeyCaptureTextsFor(std::string_view code) {
+    return TextsFor(code, kKeyCaptureRows);
+}
+
+MacroManagerTexts MacroManagerTextsFor(std::string_view code) {
+    return TextsFor(code, kMacroManagerRows);
+}
+
+MacroPickerTexts MacroPickerTextsFor(std::string_view code) {
+    auto texts = TextsFor(code, kMacroPickerRows);
+    for (std::size_t mode = 0; mode < texts.modes.size(); ++mode) {
+        texts.modes[mode] = PickByLanguage(code, kMacroPickerModeRows[mode]);
+    }
+    return texts;
+}
+
+ProfileManagerTexts ProfileManagerTextsFor(std::string_view code) {
+    return TextsFor(code, kProfileManagerRows);
+}
+
+DialogFont KeyCaptureFont(std::string_view code, bool systemVersion62) {
+    return {FaceWithSongForSimplified(code, systemVersion62), IsChineseLanguage(code) ? 13 : 14};
+}
+
+DialogFont ProfileManagerFont(std::string_view code, bool systemVersion62) {
+    return {FaceWithSongForSimplified(code, systemVersion62), 13};
+}
+
+DialogFont MacroManagerFont(std::string_view code) {
+    return {FontFace(code), 12};
+}
+
+DialogFont MacroRecordButtonFont(std::string_view code) {
+    return {FontFace(code), IsChineseLanguage(code) ? 12 : 14};
+}
+
+DialogFont MacroPickerFont(std::string_view code) {
+    return {FontFace(code), 13};
+}
+
+}  // namespace vorlak
