@@ -12,7 +12,7 @@
 namespace vorlak {
 
 class TestFolder {
-public:
+  public:
     TestFolder() {
         static std::atomic<int> counter = 0;
         root_ = std::filesystem::temp_directory_path() /
@@ -33,7 +33,8 @@ public:
     // Writes bytes to a file of the folder and returns its path.
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const {
         auto path = Path(name);
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return path;
     }
     // The whole content of a file of the folder.
@@ -42,7 +43,7 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

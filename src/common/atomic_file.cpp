@@ -1,8 +1,8 @@
 #include "common/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
 #include <memory>
 
 namespace vorlak {
@@ -13,24 +13,30 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+std::error_code LastError() {
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
 
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
     FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
+    if (!file)
+        return std::nullopt;
     std::string bytes;
     char chunk[65536];
     while (bytes.size() < maxBytes) {
         std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());
         std::size_t got = std::fread(chunk, 1, want, file.get());
         bytes.append(chunk, got);
-        if (got < want) break;
+        if (got < want)
+            break;
     }
-    if (std::ferror(file.get())) return std::nullopt;
+    if (std::ferror(file.get()))
+        return std::nullopt;
     return bytes;
 }
 

@@ -22,17 +22,20 @@ DiagnosticSink& CurrentSink() {
 
 DiagnosticSink DefaultDiagnosticSink() {
     const char* flag = std::getenv("VORLAK_DEBUG");
-    if (flag == nullptr || std::string_view(flag) != "1") return {};
+    if (flag == nullptr || std::string_view(flag) != "1")
+        return {};
     return [](std::string_view line) {
         std::cerr << line;
-        if (line.empty() || line.back() != '\n') std::cerr << '\n';
+        if (line.empty() || line.back() != '\n')
+            std::cerr << '\n';
         std::cerr.flush();
     };
 }
 
 void EmitDiagnostic(std::string_view text) {
     std::lock_guard lock(SinkMutex());
-    if (CurrentSink()) CurrentSink()(text);
+    if (CurrentSink())
+        CurrentSink()(text);
 }
 
 DiagnosticSink SetDiagnosticSink(DiagnosticSink sink) {
@@ -67,7 +70,8 @@ std::vector<std::string> DiagnosticCapture::Lines() const {
 bool DiagnosticCapture::Contains(std::string_view text) const {
     std::lock_guard lock(state_->mutex);
     for (const auto& line : state_->lines) {
-        if (line == text) return true;
+        if (line == text)
+            return true;
     }
     return false;
 }

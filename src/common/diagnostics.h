@@ -22,7 +22,8 @@ void Diagnostic(const char* format, Args... args) {
         EmitDiagnostic(format);
     } else {
         int size = std::snprintf(nullptr, 0, format, args...);
-        if (size < 0) return;
+        if (size < 0)
+            return;
         std::string text(static_cast<size_t>(size) + 1, '\0');
         std::snprintf(text.data(), text.size(), format, args...);
         text.pop_back();
@@ -38,7 +39,7 @@ DiagnosticSink DefaultDiagnosticSink();
 
 // Collects every diagnostic text while it lives (for tests), then restores the old sink.
 class DiagnosticCapture {
-public:
+  public:
     DiagnosticCapture();
     ~DiagnosticCapture();
     DiagnosticCapture(const DiagnosticCapture&) = delete;
@@ -48,7 +49,7 @@ public:
     bool Contains(std::string_view text) const;
     void Clear();
 
-private:
+  private:
     struct State;
     State* state_;
     DiagnosticSink previous_;

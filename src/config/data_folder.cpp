@@ -6,7 +6,8 @@ namespace vorlak {
 
 std::filesystem::path ComputeProgramFolder(const std::filesystem::path& executablePath) {
     std::filesystem::path folder = executablePath.parent_path();
-    if (folder.empty()) return {};
+    if (folder.empty())
+        return {};
     folder /= "";  // keep the trailing separator
     return folder;
 }
@@ -18,13 +19,15 @@ std::filesystem::path CurrentExecutablePath() {
 }
 
 DataFolder::DataFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
-    if (!folder_.empty()) folder_ /= "";
+    if (!folder_.empty())
+        folder_ /= "";
 }
 
 DataFolder DataFolder::Select(const std::optional<std::filesystem::path>& commandLineFolder,
                               const char* environmentValue,
                               const std::filesystem::path& executablePath) {
-    if (commandLineFolder && !commandLineFolder->empty()) return DataFolder(*commandLineFolder);
+    if (commandLineFolder && !commandLineFolder->empty())
+        return DataFolder(*commandLineFolder);
     if (environmentValue != nullptr && *environmentValue != '\0') {
         return DataFolder(environmentValue);
     }

@@ -9,18 +9,19 @@ namespace {
 constexpr std::array<Byte, 328> MakeDefaults() {
     std::array<Byte, 328> d{};
     auto put = [&d](std::size_t offset, std::initializer_list<int> values) {
-        for (int v : values) d[offset++] = static_cast<Byte>(v);
+        for (int v : values)
+            d[offset++] = static_cast<Byte>(v);
     };
-    put(1, {1, 1, 1, 1, 2, 2});                  // reserved, pollingDivisor, reserved
-    put(7, {4, 9, 19, 29, 39, 54, 54});          // dpiLevel
-    put(15, {1, 1, 1, 1, 1, 1, 1});              // dpiEnabled
-    put(23, {255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 255,
-             255, 0, 255});                      // dpiColor
+    put(1, {1, 1, 1, 1, 2, 2});          // reserved, pollingDivisor, reserved
+    put(7, {4, 9, 19, 29, 39, 54, 54});  // dpiLevel
+    put(15, {1, 1, 1, 1, 1, 1, 1});      // dpiEnabled
+    put(23, {255, 0, 0,   0,   0,   255, 0,   255, 0, 255, 255,
+             0,   0, 255, 255, 255, 0,   255, 255, 0, 255});            // dpiColor
     put(44, {0, 0, 0, 1, 2, 2, 4, 4, 255, 0, 6, 3, 6, 0, 0, 6, 5, 5});  // 44..61
-    put(62, {0, 1, 2, 4, 3, 6, 6, 0, 1, 2, 4, 3, 6, 6});                 // KeyFunction
-    put(76, {13, 13, 13, 13, 2, 1, 2, 13, 13, 13, 13, 2, 1, 0});         // KeyDpiAction
-    put(90, {0, 2, 1, 0, 0, 0, 0, 0, 2, 1, 0, 0, 0, 0});                 // reserved
-    return d;  // 104..327 stay 0
+    put(62, {0, 1, 2, 4, 3, 6, 6, 0, 1, 2, 4, 3, 6, 6});                // KeyFunction
+    put(76, {13, 13, 13, 13, 2, 1, 2, 13, 13, 13, 13, 2, 1, 0});        // KeyDpiAction
+    put(90, {0, 2, 1, 0, 0, 0, 0, 0, 2, 1, 0, 0, 0, 0});                // reserved
+    return d;                                                           // 104..327 stay 0
 }
 constexpr std::array<Byte, 328> kDefaults = MakeDefaults();
 
@@ -31,14 +32,19 @@ constexpr std::array<int, 5> kHighDpi = {5200, 5400, 5600, 5800, 6000};
 void ResetToDefaults(MouseConfig& record) {
     auto bytes = record.Bytes();
     for (std::size_t i = 1; i < kDefaults.size(); ++i) {
-        if (i == 14 || i == 22) continue;
+        if (i == 14 || i == 22)
+            continue;
         bytes[i] = kDefaults[i];
     }
 }
 
-void TakeSnapshot(ConfigStore& store) { store.savedConfig = store.currentConfig; }
+void TakeSnapshot(ConfigStore& store) {
+    store.savedConfig = store.currentConfig;
+}
 
-void RevertToSnapshot(ConfigStore& store) { store.currentConfig = store.savedConfig; }
+void RevertToSnapshot(ConfigStore& store) {
+    store.currentConfig = store.savedConfig;
+}
 
 void ClearDeviceImage(ConfigStore& store) {
     store.deviceImage = DeviceImage{};
@@ -46,18 +52,23 @@ void ClearDeviceImage(ConfigStore& store) {
 }
 
 int DpiOfCode(Byte code) {
-    if (code < 50) return (code + 1) * 100;
-    if (code < 55) return kHighDpi[code - 50];
+    if (code < 50)
+        return (code + 1) * 100;
+    if (code < 55)
+        return kHighDpi[code - 50];
     return 0;
 }
 
 std::string FormatDpiLabel(const MouseConfig& record, int stage) {
-    if (stage < 0 || stage >= kDpiStages) return {};
+    if (stage < 0 || stage >= kDpiStages)
+        return {};
     int dpi = DpiOfCode(record.dpiLevel[static_cast<std::size_t>(stage)]);
     return dpi == 0 ? std::string() : std::to_string(dpi);
 }
 
-int PollingRateHz(Byte divisor) { return divisor == 0 ? 0 : 1000 / divisor; }
+int PollingRateHz(Byte divisor) {
+    return divisor == 0 ? 0 : 1000 / divisor;
+}
 
 std::uint32_t DpiColorValue(const MouseConfig& record, int stage) {
     const auto& c = record.dpiColor.at(static_cast<std::size_t>(stage));

@@ -30,14 +30,14 @@ struct ProfileSettings {
 };
 
 enum class ImportResult {
-    Imported,       // record and companion settings read
-    NotAProfile,    // the file name has no ".bin"
-    WrongSize,      // the record was not read; the paths switched and the settings were read
-    Missing,        // the file does not exist; nothing changed
+    Imported,     // record and companion settings read
+    NotAProfile,  // the file name has no ".bin"
+    WrongSize,    // the record was not read; the paths switched and the settings were read
+    Missing,      // the file does not exist; nothing changed
 };
 
 class ProfileFiles {
-public:
+  public:
     ProfileFiles(DataFolder folder, ConfigStore& store);
 
     // Finds the current profile in the list, reads its record and rebuilds the macro
@@ -67,7 +67,7 @@ public:
     const std::filesystem::path& ProfileListPath() const { return profileListPath_; }
     const ProfileSettings& Settings() const { return settings_; }
 
-private:
+  private:
     void SetStorePaths();
     void SetProfilePaths(int profile);
     bool ReadRecordFile(const std::filesystem::path& path, std::string_view missingText);
@@ -82,6 +82,9 @@ private:
     std::filesystem::path profileListPath_;
     ProfileSettings settings_;
 };
+
+// The bytes of a record file: the flag byte 1, then the record.
+std::string RecordFileBytes(const MouseConfig& record);
 
 // Replaces every ".bin" of a file name (not of its folders) by ".ini".
 std::filesystem::path CompanionSettingsPath(const std::filesystem::path& recordPath);

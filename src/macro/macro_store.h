@@ -1,6 +1,7 @@
 // The macro store "record.ini": the list of macro names and one section per macro.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 
 namespace vorlak {
 
+class IniFile;
+
 // A macro as the store holds it: every field is text.
 struct StoredMacro {
     std::string delayFlag;            // "DelayTimeSelStatus": "0" or "1"
@@ -17,25 +20,47 @@ struct StoredMacro {
     std::vector<std::string> events;  // "Item0" ... in play order
 };
 
+struct NamedMacro {
+    std::string name;
+    StoredMacro macro;
+};
+
+// Reading rules, shared by the store and by anything that holds the store's text.
+// A stated count ("MacroCount", "ItemCount") is cut to one past the last entry key its
+// section really holds ("0", "1" ... or "Item0" ...), so a damaged count costs no more than
+// the file's own lines; below that bound a missing entry reads as "". A count below 1
+// reads no entries.
+std::vector<std::string> ReadMacroNames(const IniFile& store);
+StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name);
+// The first `limit` listed macros with their content.
+std::vector<NamedMacro> ReadMacros(const IniFile& store, std::size_t limit);
+
 class MacroStore {
-public:
+  public:
     explicit MacroStore(std::filesystem::path path, Sleeper sleeper = RealSleeper());
 
     const std::filesystem::path& Path() const { return path_; }
     bool Exists() const;
 
+    // Reads of a missing store give empty results.
     std::vector<std::string> ReadNames() const;
     StoredMacro ReadMacro(std::string_view name) const;
+    // The stated "ItemCount" of the macro's section as a number (0 when absent).
     int ReadItemCount(std::string_view name) const;
+    // ReadMacros above, from one read of the file.
+    std::vector<NamedMacro> ReadMacros(std::size_t limit) const;
 
-    // Writes return false when the file could not be written (the old file then stays).
+    // Writes return false when the file could not be written (the old file then stays),
+    // and refuse, also with false, a name that IsStorableMacroName rejects (the name list
+    // accepts empty names, which stand for missing entries) and values with line breaks.
     bool WriteNames(const std::vector<std::string>& names);
+    // Rewrites the macro's section whole (an empty event list removes it), then waits 100 ms.
     bool WriteMacro(std::string_view name, int delayFlag, std::string_view loopText,
                     const std::vector<std::string>& events);
     bool WriteLoopCount(std::string_view name, int loopCount);
     bool DeleteMacro(std::string_view name);
 
-private:
+  private:
     std::filesystem::path path_;
     Sleeper sleeper_;
 };

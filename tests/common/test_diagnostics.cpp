@@ -12,9 +12,9 @@ TEST(DiagnosticsTest, FormatsLikePrintfAndCapturesFromEveryThread) {
     Diagnostic("Program First Run Flag:%d\nRead Size is: %d", 1, 1888);
     Diagnostic("Config file is not exist.\n");
     std::thread([] { Diagnostic("FW version:%02x-%02x\n", 1, 0xab); }).join();
-    EXPECT_EQ(capture.Lines(), (std::vector<std::string>{
-                                   "Program First Run Flag:1\nRead Size is: 1888",
-                                   "Config file is not exist.\n", "FW version:01-ab\n"}));
+    EXPECT_EQ(capture.Lines(),
+              (std::vector<std::string>{"Program First Run Flag:1\nRead Size is: 1888",
+                                        "Config file is not exist.\n", "FW version:01-ab\n"}));
 }
 
 TEST(DiagnosticsTest, CaptureRestoresThePreviousSink) {

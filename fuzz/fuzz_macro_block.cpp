@@ -1,0 +1,35 @@
+// Reads arbitrary bytes as a macro store and encodes every macro it lists.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string_view>
+
+#include "config/ini_file.h"
+#include "macro/macro_block.h"
+#include "macro/macro_store.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vorlak;
+    const IniFile store =
+        IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    for (const NamedMacro& named : ReadMacros(store, std::numeric_limits<std::size_t>::max())) {
+        const StoredMacro& macro = named.macro;
+        const EncodedMacro encoded = EncodeMacroBlock(macro.loopText, macro.events);
+        Check(encoded.block.size() == kMacroBlockSize);
+        Check(encoded.dropped >= 0 &&
+              static_cast<std::size_t>(encoded.dropped) <= macro.events.size());
+        const int loops = encoded.block[0] << 8 | encoded.block[1];
+        Check(macro.events.empty() ? loops == 0 : loops >= 1);
+    }
+    return 0;
+}

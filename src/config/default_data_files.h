@@ -1,0 +1,14 @@
+// The data files of a fresh installation: the default and the six profile records, the
+// profile list and settings files with the default labels in every language, and an empty
+// macro store.
+#pragma once
+
+#include <filesystem>
+
+namespace vorlak {
+
+// Writes every default data file that does not exist yet into folder (created if needed);
+// existing files are never touched. False when a file could not be written.
+bool WriteDefaultDataFiles(const std::filesystem::path& folder);
+
+}  // namespace vorlak

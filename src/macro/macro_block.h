@@ -1,0 +1,43 @@
+// The mouse's 128-byte macro blocks: a big-endian loop count, then packed event records.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "config/mouse_config.h"
+
+namespace vorlak {
+
+class MacroStore;
+
+inline constexpr int kMaxMacroDelay = 6553599;  // the longest delay a long record can carry
+
+struct EncodedMacro {
+    std::array<Byte, kMacroBlockSize> block{};
+    // Press and release events left out because the event area was full: encoding stops
+    // at the first record that does not fit, and every later key event counts too.
+    int dropped = 0;
+};
+
+// The twelve 130-byte rows that hold blocks: the record's slots and the manager's staging.
+using MacroRows = std::array<std::array<Byte, kMacroSlotSize>, kMacroSlots>;
+// Dropped events per macro number 0..11.
+using MacroDropCounts = std::array<int, kMacroSlots>;
+
+// Loop counts outside 1..65535 encode as 1; each key event takes the delay of a delay text
+// right after it (10 ms otherwise, at least 10 ms, at most kMaxMacroDelay). No events give
+// 128 zero bytes.
+EncodedMacro EncodeMacroBlock(std::string_view loopText, std::span<const std::string> events);
+
+// Writes the first 128 bytes of slot i for each stored macro i (at most twelve); the last
+// two bytes of every slot and the slots beyond the store's macros stay. A missing store
+// changes nothing.
+MacroDropCounts RebuildMacroSlots(const MacroStore& store, MouseConfig& record);
+
+// With a store that lists macros: clears all twelve rows, then encodes macro i into row i
+// (at most twelve). Otherwise the rows keep their content.
+MacroDropCounts EncodeStagingRows(const MacroStore& store, MacroRows& rows);
+
+}  // namespace vorlak

@@ -1,0 +1,45 @@
+#include "macro/macro_name.h"
+
+#include <algorithm>
+
+#include "config/ini_file.h"
+
+namespace vorlak {
+
+namespace {
+
+constexpr std::string_view kReservedChars = "\r\n[]=";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+bool IsStorableMacroName(std::string_view name) {
+    if (name.empty() || name.size() > IniFile::kMaxValueLength)
+        return false;
+    if (IsBlank(name.front()) || IsBlank(name.back()))
+        return false;
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+        return false;
+    if (name.find_first_of(kReservedChars) != std::string_view::npos)
+        return false;
+    return !SameMacroName(name, kMacroNameSection);
+}
+
+bool SameMacroName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, {}, FoldAscii, FoldAscii);
+}
+
+bool IsValidMacroName(std::string_view name, std::span<const std::string> otherNames) {
+    return IsStorableMacroName(name) &&
+           std::ranges::none_of(
+               otherNames, [name](const std::string& other) { return SameMacroName(name, other); });
+}
+
+}  // namespace vorlak

@@ -1,0 +1,181 @@
+#include "macro/macro_store.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+#include "config/ini_file.h"
+#include "macro/macro_event.h"
+#include "macro/macro_name.h"
+
+namespace vorlak {
+
+namespace {
+
+constexpr std::string_view kCountKey = "MacroCount";
+constexpr std::string_view kDelayFlagKey = "DelayTimeSelStatus";
+constexpr std::string_view kLoopKey = "MacroLoopTimes";
+constexpr std::string_view kItemCountKey = "ItemCount";
+constexpr std::chrono::milliseconds kWritePause{100};
+
+constexpr std::string_view kItemPrefix = "Item";
+
+std::string ItemKey(std::size_t index) {
+    return std::string(kItemPrefix) + std::to_string(index);
+}
+
+// The index of an entry key: prefix (any case) then a decimal number as the readers
+// spell it, without leading zeros.
+std::optional<std::size_t> EntryIndex(std::string_view key, std::string_view prefix) {
+    if (key.size() <= prefix.size() || !SameMacroName(key.substr(0, prefix.size()), prefix)) {
+        return std::nullopt;
+    }
+    const std::string_view digits = key.substr(prefix.size());
+    if (digits.size() > 1 && digits.front() == '0')
+        return std::nullopt;
+    std::size_t index = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return index;
+}
+
+// The count stated by countKey, cut to one past the last entry the section really holds.
+std::size_t BoundedCount(const IniFile& store, std::string_view section, std::string_view countKey,
+                         std::string_view entryPrefix) {
+    const int stated = ParseLeadingInt(store.Get(section, countKey));
+    std::size_t bound = 0;
+    for (const std::string& key : store.KeyNames(section)) {
+        const std::optional<std::size_t> index = EntryIndex(key, entryPrefix);
+        if (index && std::cmp_less(*index, stated))
+            bound = std::max(bound, *index + 1);
+    }
+    return bound;
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool IsListableName(std::string_view name) {
+    return name.empty() || IsStorableMacroName(name);
+}
+
+}  // namespace
+
+std::vector<std::string> ReadMacroNames(const IniFile& store) {
+    const std::size_t count = BoundedCount(store, kMacroNameSection, kCountKey, "");
+    std::vector<std::string> names;
+    names.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        names.push_back(store.Get(kMacroNameSection, std::to_string(i)));
+    }
+    return names;
+}
+
+StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name) {
+    StoredMacro macro{store.Get(name, kDelayFlagKey), store.Get(name, kLoopKey), {}};
+    const std::size_t count = BoundedCount(store, name, kItemCountKey, kItemPrefix);
+    macro.events.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        macro.events.push_back(store.Get(name, ItemKey(i)));
+    }
+    return macro;
+}
+
+std::vector<NamedMacro> ReadMacros(const IniFile& store, std::size_t limit) {
+    std::vector<std::string> names = ReadMacroNames(store);
+    names.resize(std::min(names.size(), limit));
+    std::vector<NamedMacro> macros;
+    macros.reserve(names.size());
+    for (std::string& name : names) {
+        StoredMacro macro = ReadStoredMacro(store, name);
+        macros.push_back({std::move(name), std::move(macro)});
+    }
+    return macros;
+}
+
+MacroStore::MacroStore(std::filesystem::path path, Sleeper sleeper)
+    : path_(std::move(path)), sleeper_(std::move(sleeper)) {}
+
+bool MacroStore::Exists() const {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path_, error);
+}
+
+std::vector<std::string> MacroStore::ReadNames() const {
+    return ReadMacroNames(IniFile::Open(path_));
+}
+
+StoredMacro MacroStore::ReadMacro(std::string_view name) const {
+    return ReadStoredMacro(IniFile::Open(path_), name);
+}
+
+int MacroStore::ReadItemCount(std::string_view name) const {
+    return ParseLeadingInt(IniFile::Open(path_).Get(name, kItemCountKey));
+}
+
+std::vector<NamedMacro> MacroStore::ReadMacros(std::size_t limit) const {
+    return vorlak::ReadMacros(IniFile::Open(path_), limit);
+}
+
+bool MacroStore::WriteNames(const std::vector<std::string>& names) {
+    if (!std::ranges::all_of(names, IsListableName))
+        return false;
+    IniFile store = IniFile::Open(path_);
+    store.RemoveSection(kMacroNameSection);
+    if (names.empty()) {
+        store.Set(kMacroNameSection, kCountKey, "0");
+        store.Set(kMacroNameSection, "0", "");
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        store.Set(kMacroNameSection, kCountKey, std::to_string(names.size()));
+        store.Set(kMacroNameSection, std::to_string(i), names[i]);
+    }
+    return store.Save();
+}
+
+bool MacroStore::WriteMacro(std::string_view name, int delayFlag, std::string_view loopText,
+                            const std::vector<std::string>& events) {
+    if (events.empty())
+        return DeleteMacro(name);
+    if (!IsStorableMacroName(name) || HasLineBreak(loopText) ||
+        std::ranges::any_of(events, HasLineBreak)) {
+        return false;
+    }
+    IniFile store = IniFile::Open(path_);
+    store.RemoveSection(name);
+    store.Set(name, kDelayFlagKey, std::to_string(delayFlag));
+    store.Set(name, kLoopKey, loopText);
+    store.Set(name, kItemCountKey, std::to_string(events.size()));
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        store.Set(name, ItemKey(i), events[i]);
+    }
+    const bool saved = store.Save();
+    sleeper_(kWritePause);
+    return saved;
+}
+
+bool MacroStore::WriteLoopCount(std::string_view name, int loopCount) {
+    if (!IsStorableMacroName(name))
+        return false;
+    IniFile store = IniFile::Open(path_);
+    store.Set(name, kLoopKey, std::to_string(loopCount));
+    return store.Save();
+}
+
+bool MacroStore::DeleteMacro(std::string_view name) {
+    if (!IsStorableMacroName(name))
+        return false;
+    IniFile store = IniFile::Open(path_);
+    // Removing a section that is not there changes nothing, so the file is left alone.
+    if (!store.HasSection(name))
+        return true;
+    store.RemoveSection(name);
+    return store.Save();
+}
+
+}  // namespace vorlak
