@@ -1,6 +1,7 @@
 // Parses the input as an INI file, edits it as the input's first bytes say, and checks
 // that an untouched document serializes to its bytes, that written keys read back, and
 // that the serialized text parses to the same document.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -24,9 +25,9 @@ struct Value {
     std::string_view read;
 };
 constexpr Value kValues[] = {
-    {"v", "v"},   {" x\t", "x"},   {"'q'", "q"},
-    {"\"", "\""}, {"a\r\nb", "a"}, {"", ""},
-    {"=]", "=]"}, {"\"'\"", "'"},  {"\xC3\xA9", "\xC3\xA9"},
+    {"v", "v"},   {" x\t", " x\t"},   {"'q'", "'q'"},
+    {"\"", "\""}, {"a\r\nb", "a"},    {"", ""},
+    {"=]", "=]"}, {"\"'\"", "\"'\""}, {"\xC3\xA9", "\xC3\xA9"},
 };
 
 void Check(bool condition) {
@@ -68,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(!doc.HasSection(section));
         } else if (op % 4 == 1) {
             // A file-sized value taken from the input itself.
-            doc.Set(section, key, bytes.substr(arg));
+            doc.Set(section, key, bytes.substr(std::min<std::size_t>(arg, bytes.size())));
         } else {
             doc.Set(section, key, value.written);
             const bool plain = (op >> 2) % std::size(kNames) < kPlainNames &&

@@ -16,7 +16,7 @@ for fuzzer in build-fuzz/fuzz/fuzz_*; do
   [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
   echo "-- $name for ${seconds}s"
   "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
-    -print_final_stats=1 "$corpus" "${seeds[@]}" 2>"build-fuzz/$name.log" ||
+    -print_final_stats=1 -artifact_prefix="build-fuzz/$name-" "$corpus" "${seeds[@]}" 2>"build-fuzz/$name.log" ||
     { tail -n 60 "build-fuzz/$name.log"; exit 1; }
   grep -E '^stat::number_of_executed_units' "build-fuzz/$name.log" || true
 done
