@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev clang-format
   googletest libgtest-dev libgmock-dev
+  libudev-dev umockdev libumockdev-dev
 )
 
 missing=()
