@@ -68,6 +68,7 @@ std::string ReadIniString(const std::filesystem::path& path, std::string_view se
                           std::string_view key);
 bool WriteIniString(const std::filesystem::path& path, std::string_view section,
                     std::string_view key, std::string_view value);
+// A file without the section (or no file) is left untouched.
 bool DeleteIniSection(const std::filesystem::path& path, std::string_view section);
 
 }  // namespace vorlak

@@ -43,17 +43,19 @@ std::optional<std::size_t> EntryIndex(std::string_view key, std::string_view pre
     return index;
 }
 
-// The count stated by countKey, cut to one past the last entry the section really holds.
+// The count stated by countKey, cut to one past the last entry the section really holds
+// and to the number of its keys, so that gaps cannot cost more than the file's own lines.
 std::size_t BoundedCount(const IniFile& store, std::string_view section, std::string_view countKey,
                          std::string_view entryPrefix) {
     const int stated = ParseLeadingInt(store.Get(section, countKey));
+    const std::vector<std::string> keys = store.KeyNames(section);
     std::size_t bound = 0;
-    for (const std::string& key : store.KeyNames(section)) {
+    for (const std::string& key : keys) {
         const std::optional<std::size_t> index = EntryIndex(key, entryPrefix);
         if (index && std::cmp_less(*index, stated))
             bound = std::max(bound, *index + 1);
     }
-    return bound;
+    return std::min(bound, keys.size());
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -170,12 +172,7 @@ bool MacroStore::WriteLoopCount(std::string_view name, int loopCount) {
 bool MacroStore::DeleteMacro(std::string_view name) {
     if (!IsStorableMacroName(name))
         return false;
-    IniFile store = IniFile::Open(path_);
-    // Removing a section that is not there changes nothing, so the file is left alone.
-    if (!store.HasSection(name))
-        return true;
-    store.RemoveSection(name);
-    return store.Save();
+    return DeleteIniSection(path_, name);
 }
 
 }  // namespace vorlak

@@ -27,9 +27,9 @@ struct NamedMacro {
 
 // Reading rules, shared by the store and by anything that holds the store's text.
 // A stated count ("MacroCount", "ItemCount") is cut to one past the last entry key its
-// section really holds ("0", "1" ... or "Item0" ...), so a damaged count costs no more than
-// the file's own lines; below that bound a missing entry reads as "". A count below 1
-// reads no entries.
+// section really holds ("0", "1" ... or "Item0" ...) and to the number of keys in that
+// section, so a damaged count or a far-off entry costs no more than the file's own lines.
+// Below that bound a missing entry reads as "". A count below 1 reads no entries.
 std::vector<std::string> ReadMacroNames(const IniFile& store);
 StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name);
 // The first `limit` listed macros with their content.
