@@ -5,6 +5,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include <csignal>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "test_folder.h"
 
 namespace vorlak {
@@ -45,6 +51,35 @@ TEST(AtomicFileTest, NothingForMissingFilesAndDirectories) {
     TestFolder folder;
     EXPECT_FALSE(ReadFileBytes(folder.Path("none"), 10));
     EXPECT_FALSE(ReadFileBytes(folder.Root(), 10));
+}
+
+}  // namespace
+}  // namespace vorlak
+
+namespace vorlak {
+namespace {
+
+// A writer killed at any moment leaves either the old or the new file, never a part.
+TEST(AtomicFileTest, KilledWriterLeavesAWholeFile) {
+    TestFolder folder;
+    const auto path = folder.Path("config0.bin");
+    const std::string first(1 << 20, 'a');
+    const std::string second(1 << 20, 'b');
+    std::error_code error;
+    ASSERT_TRUE(ReplaceFileAtomically(path, first, error));
+    for (int round = 0; round < 5; ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                ReplaceFileAtomically(path, i % 2 ? first : second, error);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 + 10 * round));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = folder.Read("config0.bin");
+        EXPECT_TRUE(now == first || now == second) << "round " << round << ": " << now.size();
+    }
 }
 
 }  // namespace
