@@ -1,12 +1,14 @@
 // Reads arbitrary bytes as a macro store and encodes every macro it lists.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 #include <string_view>
+#include <vector>
 
 #include "config/ini_file.h"
 #include "macro/macro_block.h"
+#include "macro/macro_name.h"
 #include "macro/macro_store.h"
 
 namespace {
@@ -22,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vorlak;
     const IniFile store =
         IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
-    for (const NamedMacro& named : ReadMacros(store, std::numeric_limits<std::size_t>::max())) {
+    const std::size_t listed = ReadMacroNames(store).size();
+    Check(listed <= store.KeyNames(kMacroNameSection).size());
+    const std::vector<NamedMacro> macros = ReadMacros(store, kMacroSlots);
+    Check(macros.size() == std::min<std::size_t>(listed, kMacroSlots));
+    for (const NamedMacro& named : macros) {
         const StoredMacro& macro = named.macro;
         const EncodedMacro encoded = EncodeMacroBlock(macro.loopText, macro.events);
         Check(encoded.block.size() == kMacroBlockSize);

@@ -134,9 +134,15 @@ TEST_F(MacroStoreTest, StatedCountsAreBoundedByTheEntriesPresent) {
          {"a", "b", "M"},
          {"A   Dn", "A   Up"}},
         // Gaps below the last entry read as empty texts.
-        {"[MacroName]\nMacroCount=5\n0=M\n3=d\n[M]\nItemCount=9\nItem2=A   Up\n",
-         {"M", "", "", "d"},
+        {"[MacroName]\nMacroCount=5\n0=M\n2=c\n"
+         "[M]\nDelayTimeSelStatus=0\nMacroLoopTimes=1\nItemCount=9\nItem2=A   Up\n",
+         {"M", "", "c"},
          {"", "", "A   Up"}},
+        // A far-off entry costs no more entries than the section has keys.
+        {"[MacroName]\nMacroCount=2000000000\n0=M\n1999999999=far\n"
+         "[M]\nItemCount=2000000000\nItem1999999998=A   Dn\n",
+         {"M", "", ""},
+         {"", ""}},
         // Entries at or past the stated count are not read.
         {"[MacroName]\nMacroCount=1\n0=M\n1=b\n[M]\nItemCount=1\nItem0=X   Dn\nItem1=Y   Dn\n",
          {"M"},
