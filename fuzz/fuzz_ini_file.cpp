@@ -16,8 +16,9 @@ namespace {
 constexpr std::size_t kControlBytes = 12;
 
 // Names: plain ones that every write accepts first, then names that may be refused.
-constexpr std::string_view kNames[] = {"a",  "B",  "Item0", "\xC3\xA9", " a ",  "",
-                                       "[x", "c]", "k=v",   ";c",       "a\nb", "\0"};
+constexpr std::string_view kNames[] = {"a",   "B",  "Item0", "\xC3\xA9",
+                                       " a ", "",   "[x",    "c]",
+                                       "k=v", ";c", "a\nb",  std::string_view("\0", 1)};
 constexpr std::size_t kPlainNames = 4;
 
 struct Value {

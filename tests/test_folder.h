@@ -12,7 +12,7 @@
 namespace vorlak {
 
 class TestFolder {
-  public:
+public:
     TestFolder() {
         static std::atomic<int> counter = 0;
         root_ = std::filesystem::temp_directory_path() /
@@ -43,7 +43,7 @@ class TestFolder {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-  private:
+private:
     std::filesystem::path root_;
 };
 

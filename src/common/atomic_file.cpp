@@ -40,41 +40,45 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
     return bytes;
 }
 
-bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+namespace {
+
+// Writes and closes the temporary file; false with error set when any step fails.
+bool WriteWhole(const std::filesystem::path& temporary, std::string_view bytes,
+                std::error_code& error) {
+    errno = 0;
+    FilePtr file(std::fopen(temporary.c_str(), "wb"));
+    bool ok = file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+              std::fflush(file.get()) == 0;
+    ok = file && std::fclose(file.release()) == 0 && ok;
+    if (!ok)
+        error = LastError();
+    return ok;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                            std::error_code& error) {
+    std::error_code ignored;
+    // A link is followed, so the file it names is replaced and the link stays.
+    const std::filesystem::path path = std::filesystem::is_symlink(target, ignored)
+                                           ? std::filesystem::weakly_canonical(target, ignored)
+                                           : target;
     // One temporary name per target: a file left by a killed process is simply reused.
     std::filesystem::path temporary = path;
     temporary += ".vorlak-new";
-    errno = 0;
-    {
-        FilePtr file(std::fopen(temporary.c_str(), "wb"));
-        if (!file) {
-            error = LastError();
-            return false;
+    if (WriteWhole(temporary, bytes, error)) {
+        // The new file keeps the permissions of the one it replaces.
+        const auto status = std::filesystem::status(path, ignored);
+        if (std::filesystem::exists(status)) {
+            std::filesystem::permissions(temporary, status.permissions(), ignored);
         }
-        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                  std::fflush(file.get()) == 0;
-        if (!ok) {
-            error = LastError();
-            file.reset();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-        if (std::fclose(file.release()) != 0) {
-            error = LastError();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
     }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    std::filesystem::remove(temporary, ignored);
+    return false;
 }
 
 }  // namespace vorlak

@@ -39,7 +39,7 @@ DiagnosticSink DefaultDiagnosticSink();
 
 // Collects every diagnostic text while it lives (for tests), then restores the old sink.
 class DiagnosticCapture {
-  public:
+public:
     DiagnosticCapture();
     ~DiagnosticCapture();
     DiagnosticCapture(const DiagnosticCapture&) = delete;
@@ -49,7 +49,7 @@ class DiagnosticCapture {
     bool Contains(std::string_view text) const;
     void Clear();
 
-  private:
+private:
     struct State;
     State* state_;
     DiagnosticSink previous_;

@@ -14,7 +14,7 @@ std::filesystem::path ComputeProgramFolder(const std::filesystem::path& executab
 std::filesystem::path CurrentExecutablePath();
 
 class DataFolder {
-  public:
+public:
     DataFolder() = default;
     explicit DataFolder(std::filesystem::path folder);
 
@@ -28,7 +28,7 @@ class DataFolder {
     // The folder plus the file name; nothing else of the path is replaced.
     std::filesystem::path ResolveDataPath(std::string_view fileName) const;
 
-  private:
+private:
     std::filesystem::path folder_;
 };
 

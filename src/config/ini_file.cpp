@@ -5,7 +5,6 @@
 #include <optional>
 #include <system_error>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 #include "common/atomic_file.h"

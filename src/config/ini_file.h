@@ -47,7 +47,10 @@ public:
     std::vector<std::string> KeyNames(std::string_view section) const;
 
     // Updates the key's line in place, or appends the key at the end of its section,
-    // or appends the section at the end of the document.
+    // or appends the section at the end of the document. The value is written up to its
+    // first line break, in double quotes when a read would trim or unquote it, so that it
+    // reads back as written. A section name with "]" or a line break, or a key with "=",
+    // a line break, or a leading ";" or "[", is refused: nothing changes.
     void Set(std::string_view section, std::string_view key, std::string_view value);
     // Removes the section's header and its keys (every section of that name).
     void RemoveSection(std::string_view section);

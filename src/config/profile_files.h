@@ -37,7 +37,7 @@ enum class ImportResult {
 };
 
 class ProfileFiles {
-  public:
+public:
     ProfileFiles(DataFolder folder, ConfigStore& store);
 
     // Finds the current profile in the list, reads its record and rebuilds the macro
@@ -67,7 +67,7 @@ class ProfileFiles {
     const std::filesystem::path& ProfileListPath() const { return profileListPath_; }
     const ProfileSettings& Settings() const { return settings_; }
 
-  private:
+private:
     void SetStorePaths();
     void SetProfilePaths(int profile);
     bool ReadRecordFile(const std::filesystem::path& path, std::string_view missingText);

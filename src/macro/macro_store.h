@@ -36,7 +36,7 @@ StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name);
 std::vector<NamedMacro> ReadMacros(const IniFile& store, std::size_t limit);
 
 class MacroStore {
-  public:
+public:
     explicit MacroStore(std::filesystem::path path, Sleeper sleeper = RealSleeper());
 
     const std::filesystem::path& Path() const { return path_; }
@@ -60,7 +60,7 @@ class MacroStore {
     bool WriteLoopCount(std::string_view name, int loopCount);
     bool DeleteMacro(std::string_view name);
 
-  private:
+private:
     std::filesystem::path path_;
     Sleeper sleeper_;
 };

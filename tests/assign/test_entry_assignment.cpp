@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 // A record with the defaults, labels that name their entry, and a macro store with a macro
 // of one event ("One"), one of two events ("Two") and one listed without a section ("Empty").
 class EntryAssignmentTest : public ::testing::Test {
-  protected:
+protected:
     EntryAssignmentTest()
         : folder_(fs::temp_directory_path() /
                   ("vorlak-assign-" + std::to_string(std::random_device{}()))),

@@ -84,3 +84,24 @@ TEST(AtomicFileTest, KilledWriterLeavesAWholeFile) {
 
 }  // namespace
 }  // namespace vorlak
+
+namespace vorlak {
+namespace {
+
+TEST(AtomicFileTest, ReplacementKeepsPermissionsAndLinks) {
+    TestFolder folder;
+    const auto real = folder.Write("real.ini", "old");
+    std::filesystem::permissions(
+        real, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    const auto link = folder.Path("link.ini");
+    std::filesystem::create_symlink(real, link);
+    std::error_code error;
+    ASSERT_TRUE(ReplaceFileAtomically(link, "new", error));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(folder.Read("real.ini"), "new");
+    EXPECT_EQ(std::filesystem::status(real).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+}  // namespace
+}  // namespace vorlak

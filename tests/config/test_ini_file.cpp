@@ -272,7 +272,7 @@ TEST(IniFileTest, CopiesAreIndependent) {
 }
 
 class IniFileOnDiskTest : public ::testing::Test {
-  protected:
+protected:
     TestFolder folder_;
     DiagnosticCapture diagnostics_;
 };

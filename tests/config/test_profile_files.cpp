@@ -27,7 +27,7 @@ std::array<std::string, kEntryCount> Labels(std::string_view prefix) {
 }
 
 class ProfileFilesTest : public ::testing::Test {
-  protected:
+protected:
     void WriteList(std::string_view current, std::string_view count,
                    std::initializer_list<std::string_view> names) {
         std::string text = "[Profile]\nCurProfileName=" + std::string(current) +
@@ -113,8 +113,8 @@ TEST_F(ProfileFilesTest, RecordFilesOfEverySize) {
         EXPECT_TRUE(CurrentIsAll(0x33, 0, c.recordBytesRead)) << c.fileSize;
         EXPECT_TRUE(CurrentIsAll(0x77, c.recordBytesRead)) << c.fileSize;
         std::string flag = c.fileSize == 0 ? "9" : "1";
-        EXPECT_TRUE(diagnostics.Contains("Program First Run Flag:" + flag + "\nRead Size is: " +
-                                         std::to_string(c.recordBytesRead)))
+        EXPECT_TRUE(diagnostics.Contains("Program First Run Flag:" + flag +
+                                         "\nRead Size is: " + std::to_string(c.recordBytesRead)))
             << c.fileSize;
     }
 }

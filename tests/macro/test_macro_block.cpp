@@ -149,7 +149,7 @@ std::string StoreText(const std::vector<std::vector<std::string>>& macros) {
 }
 
 class MacroRowsTest : public testing::Test {
-  protected:
+protected:
     MacroStore StoreWith(const std::vector<std::vector<std::string>>& macros) {
         return MacroStore(folder_.Write("record.ini", StoreText(macros)));
     }

@@ -15,7 +15,7 @@ namespace {
 using std::chrono::milliseconds;
 
 class MacroStoreTest : public testing::Test {
-  protected:
+protected:
     MacroStore Store() {
         return MacroStore(folder_.Path("record.ini"),
                           [this](milliseconds ms) { pauses_.push_back(ms); });
