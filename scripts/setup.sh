@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   googletest libgtest-dev libgmock-dev
   libudev-dev umockdev libumockdev-dev
+  libglib2.0-dev gsettings-desktop-schemas
 )
 
 missing=()
