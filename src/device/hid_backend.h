@@ -37,6 +37,8 @@ struct HidInterfaceInfo {
     HidCaps caps;
     bool probeOk = true;
     bool capsOk = true;
+    // False when the capability data could not be fetched at all (capsOk then unused).
+    bool preparsedOk = true;
 };
 
 // An open collection. Results of the transfer calls report success; callers of the

@@ -1,0 +1,239 @@
+#include "device/device_commands.h"
+
+#include <algorithm>
+
+#include "assign/key_matrix.h"
+#include "common/diagnostics.h"
+
+namespace vorlak {
+namespace {
+
+constexpr Byte kPollingRate = 0x01;
+constexpr Byte kWriteOptions = 0x03;
+constexpr Byte kLighting = 0x0D;
+constexpr Byte kSensitivity = 0x0E;
+constexpr Byte kDpiColors = 0x10;
+constexpr Byte kDpiLevels = 0x11;
+constexpr Byte kKeyMatrix = 0x12;
+constexpr Byte kMacro = 0x13;
+constexpr Byte kReadVersion = 0x80;
+constexpr Byte kReadOptions = 0x83;
+
+constexpr Byte kDisabledStage = 0x80;
+constexpr Byte kSensitivityFactor = 20;
+constexpr int kSentStages = 6;
+constexpr int kBaseMatrix = 0;
+constexpr int kShiftMatrix = 3;
+// Polling, sensitivity, levels, colours, two matrices, twelve macros, lighting, files.
+constexpr int kApplySteps = 8 + kMacroSlots;
+
+CommandBytes BlockHeader(Byte code, Byte object, std::size_t length) {
+    return {code, object, static_cast<Byte>(length), 0, 0, 0, 0, 0};
+}
+
+}  // namespace
+
+Byte EncodeDpiLevel(Byte code, Byte enabled) {
+    Byte disabled = enabled == 0 ? kDisabledStage : 0;
+    if (code <= 49)
+        return code | disabled;
+    if (code <= 54)
+        return static_cast<Byte>(code + 39) | disabled;
+    return 0;
+}
+
+std::array<Byte, kDpiLevelBytes> DpiLevelData(const MouseConfig& record) {
+    std::array<Byte, kDpiLevelBytes> data{};
+    for (int s = 0; s < kSentStages; ++s) {
+        auto i = static_cast<std::size_t>(s);
+        data[i] = EncodeDpiLevel(record.dpiLevel[i], record.dpiEnabled[i]);
+    }
+    return data;
+}
+
+std::array<Byte, kDpiColorBytes> DpiColorData(const MouseConfig& record) {
+    std::array<Byte, kDpiColorBytes> data{};
+    auto colors = record.Bytes().subspan(offsetof(MouseConfig, dpiColor), sizeof(record.dpiColor));
+    std::copy(colors.begin(), colors.end(), data.begin());
+    return data;
+}
+
+CommandBytes PollingRateCommand(const MouseConfig& record) {
+    return {kPollingRate, record.pollingDivisor, 0, 0, 0, 0, 0, 0};
+}
+
+CommandBytes SensitivityCommand(const MouseConfig& record) {
+    auto scaled = [](Byte step) { return static_cast<Byte>(step * kSensitivityFactor); };
+    return {kSensitivity, scaled(record.sensitivityX), scaled(record.sensitivityY), 0, 0, 0, 0, 0};
+}
+
+CommandBytes LightingCommand(const MouseConfig& record) {
+    Byte mode = record.lightMode;
+    CommandBytes command{kLighting, mode, 0, 0, 0, 0, 0, 0};
+    switch (mode) {
+        case 0:
+            break;
+        case 1:
+            if (record.lightBrightness == 1)
+                command[1] = 0;
+            else
+                command = {kLighting, 1, record.lightBrightness, 2, 0, 0, 0, 0};
+            break;
+        case 2:
+            command[2] = static_cast<Byte>(5 - record.lightBreathRate);
+            command[3] = 2;
+            break;
+        case 3:
+            command[2] = record.lightNeonRate;
+            break;
+        case 4:
+            command[2] = record.lightMode4Param;
+            break;
+        default:
+            break;
+    }
+    return command;
+}
+
+DeviceCommands::DeviceCommands(HidTransport& transport, ConfigStore& store)
+    : transport_(transport), store_(store) {}
+
+void DeviceCommands::ReadFirmwareVersion() {
+    CommandBytes command{kReadVersion};
+    transport_.ExchangeFeatureFrame(command);
+    Diagnostic("FW version:%02x-%02x\n", command[1], command[2]);
+}
+
+void DeviceCommands::ReadFunctionOptions() {
+    CommandBytes reply{kReadOptions};
+    transport_.ExchangeFeatureFrame(reply);
+    DeviceImage& image = store_.deviceImage;
+    image.functionOption1 = reply[1];
+    image.functionOption2 = reply[2];
+    image.functionOption3 = reply[3];
+    image.functionOption4 = reply[4];
+    Diagnostic(
+        "GetFunctionOption\tRead function option:Buffer[0]%02x，Buffer[1]%02x，Buffer[2]%02x，"
+        "Buffer[3]%02x，Buffer[4]%02x\n",
+        reply[0], reply[1], reply[2], reply[3], reply[4]);
+}
+
+void DeviceCommands::WriteFunctionOptions() {
+    const DeviceImage& image = store_.deviceImage;
+    transport_.SendFeatureFrame({kWriteOptions, image.functionOption1, image.functionOption2,
+                                 image.functionOption3, kWrittenOption4, 0, 0, 0});
+}
+
+void DeviceCommands::StartupExchange() {
+    ClearDeviceImage(store_);
+    ReadFirmwareVersion();
+    ReadFunctionOptions();
+    store_.deviceImage.functionOption4 = kWrittenOption4;
+    WriteFunctionOptions();
+}
+
+void DeviceCommands::ArrivalExchange() {
+    ClearDeviceImage(store_);
+    ReadFunctionOptions();
+}
+
+void DeviceCommands::SendPollingRate() {
+    transport_.SendFeatureFrame(PollingRateCommand(store_.currentConfig));
+}
+
+void DeviceCommands::SendSensitivity() {
+    transport_.SendFeatureFrame(SensitivityCommand(store_.currentConfig));
+}
+
+void DeviceCommands::SendDpiLevels() {
+    auto data = DpiLevelData(store_.currentConfig);
+    transport_.SendBlock(BlockHeader(kDpiLevels, kSentStages, data.size()), data);
+}
+
+void DeviceCommands::SendDpiColors() {
+    auto data = DpiColorData(store_.currentConfig);
+    transport_.SendBlock(BlockHeader(kDpiColors, 0x01, data.size()), data);
+}
+
+void DeviceCommands::SendKeyMatrix(int matrixNumber) {
+    const DeviceImage& image = store_.deviceImage;
+    const auto& matrix = matrixNumber == kShiftMatrix ? image.keyMatrixShift : image.keyMatrixBase;
+    transport_.SendBlock(BlockHeader(kKeyMatrix, static_cast<Byte>(matrixNumber), matrix.size()),
+                         matrix);
+}
+
+void DeviceCommands::SendMacros(const std::function<void(int macro)>& beforeEach) {
+    DeviceImage& image = store_.deviceImage;
+    image.macroStaging = store_.currentConfig.macroSlot;
+    for (int n = 1; n <= kMacroSlots; ++n) {
+        if (beforeEach)
+            beforeEach(n);
+        std::span<const Byte> block(image.macroStaging[static_cast<std::size_t>(n - 1)].data(),
+                                    kMacroBlockSize);
+        transport_.SendBlock(BlockHeader(kMacro, static_cast<Byte>(n), block.size()), block);
+        transport_.Pause(kStepPause);
+    }
+}
+
+void DeviceCommands::SendLighting() {
+    transport_.SendFeatureFrame(LightingCommand(store_.currentConfig));
+}
+
+void DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
+                                  const std::array<std::string, kEntryCount>& labels,
+                                  const ApplyProgress& progress) {
+    int step = 0;
+    auto report = [&](std::string text) {
+        if (progress)
+            progress({++step, kApplySteps, std::move(text)});
+    };
+    MouseConfig& record = store_.currentConfig;
+    DeviceImage& image = store_.deviceImage;
+    image.reserved20.fill(0);
+
+    report("polling rate");
+    SendPollingRate();
+    image.pollingDivisorSent = record.pollingDivisor;
+    record.profileSlot = 0;
+    image.profileSlot = 0;
+    transport_.Pause(kStepPause);
+
+    report("sensitivity");
+    SendSensitivity();
+    transport_.Pause(kStepPause);
+
+    report("DPI levels");
+    SendDpiLevels();
+    transport_.Pause(kStepPause);
+
+    report("DPI colours");
+    SendDpiColors();
+    transport_.Pause(kStepPause);
+
+    image.keyMatrixBase.fill(0);
+    image.keyMatrixShift.fill(0);
+    KeyMatrices matrices = BuildKeyMatrices(record);
+    report("key matrix 0");
+    image.keyMatrixBase = matrices.base;
+    SendKeyMatrix(kBaseMatrix);
+    transport_.Pause(kStepPause);
+    transport_.Pause(kStepPause);
+
+    report("key matrix 3");
+    image.keyMatrixShift = matrices.shift;
+    SendKeyMatrix(kShiftMatrix);
+    transport_.Pause(kStepPause);
+
+    SendMacros([&](int n) {
+        report("macro " + std::to_string(n) + " of " + std::to_string(kMacroSlots));
+    });
+
+    report("lighting");
+    SendLighting();
+
+    report("profile files");
+    files.SaveCurrentProfile();
+    files.SaveProfileSettings(labelSection, labels);
+}
+
+}  // namespace vorlak

@@ -1,0 +1,32 @@
+#include "device/feature_frame.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace vorlak {
+
+Byte FrameChecksum(const CommandBytes& command) {
+    unsigned sum = std::accumulate(command.begin(), command.end() - 1, 0U);
+    return static_cast<Byte>(~sum & 0xFFU);
+}
+
+FeatureFrame BuildFeatureFrame(const CommandBytes& command) {
+    FeatureFrame frame{};
+    std::copy(command.begin(), command.end() - 1, frame.begin() + 1);
+    frame[8] = FrameChecksum(command);
+    return frame;
+}
+
+std::size_t ChunkCount(std::size_t length) {
+    return (length + kChunkSize - 1) / kChunkSize;
+}
+
+OutputReport BuildOutputReport(std::span<const Byte> data, std::size_t chunk) {
+    OutputReport report{};
+    std::size_t from = std::min(data.size(), chunk * kChunkSize);
+    std::size_t count = std::min(kChunkSize, data.size() - from);
+    std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(from), count, report.begin() + 1);
+    return report;
+}
+
+}  // namespace vorlak

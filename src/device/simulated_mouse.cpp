@@ -1,0 +1,331 @@
+#include "device/simulated_mouse.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "device/feature_frame.h"
+
+namespace vorlak {
+namespace {
+
+constexpr std::uint16_t kVendorId = 0x04D9;
+constexpr std::uint16_t kProductId = 0xA168;
+constexpr std::uint16_t kVersion = 0x0100;
+constexpr std::uint16_t kEventReportLength = 8;
+constexpr const char* kNoticeNames[] = {R"(\\?\HID#VID_04D9&PID_A168&MI_01#simulated-event)",
+                                        R"(\\?\HID#VID_04D9&PID_A168&MI_01#simulated-command)"};
+
+std::string Hex(std::span<const Byte> bytes) {
+    std::string text;
+    for (Byte b : bytes) {
+        char cell[4];
+        std::snprintf(cell, sizeof cell, "%s%02X", text.empty() ? "" : " ", b);
+        text += cell;
+    }
+    return text;
+}
+
+}  // namespace
+
+struct SimulatedMouse::State {
+    mutable std::mutex mutex;
+    std::condition_variable changed;
+    bool plugged = true;
+    int generation = 0;  // counts unplugs; a handle of an older generation is dead
+    SimulatedMouseMemory memory;
+    FeatureFrame reply{};
+    // The block being received: where it goes and how much of it is still due.
+    std::span<Byte> pendingBlock;
+    std::size_t pendingReceived = 0;
+    std::deque<std::vector<Byte>> events;
+    std::vector<DeviceNotice> notices;
+    std::function<void()> noticeReady;
+
+    bool Alive(int handleGeneration) const { return plugged && handleGeneration == generation; }
+    void Command(const FeatureFrame& frame);
+    void StartBlock(Byte code, Byte object, Byte length);
+    void Receive(std::span<const Byte> report);
+    void SetReply(std::initializer_list<Byte> bytes);
+};
+
+void SimulatedMouse::State::SetReply(std::initializer_list<Byte> bytes) {
+    CommandBytes r{};
+    std::copy(bytes.begin(), bytes.end(), r.begin());
+    r[7] = FrameChecksum(r);
+    reply = {};
+    std::copy(r.begin(), r.end(), reply.begin() + 1);
+}
+
+void SimulatedMouse::State::Command(const FeatureFrame& frame) {
+    SimulatedMouseMemory& m = memory;
+    switch (frame[1]) {
+        case 0x01:
+            m.pollingDivisor = frame[2];
+            break;
+        case 0x03:
+            std::copy_n(frame.begin() + 2, 4, m.options.begin());
+            break;
+        case 0x0D:
+            std::copy_n(frame.begin() + 2, 3, m.lighting.begin());
+            break;
+        case 0x0E:
+            m.sensitivityX = frame[2];
+            m.sensitivityY = frame[3];
+            break;
+        case 0x80:
+            SetReply({0x80, kFirmwareMajor, kFirmwareMinor});
+            break;
+        case 0x83:
+            SetReply({0x83, m.options[0], m.options[1], m.options[2], m.options[3]});
+            break;
+        default:
+            StartBlock(frame[1], frame[2], frame[3]);
+            break;
+    }
+}
+
+void SimulatedMouse::State::StartBlock(Byte code, Byte object, Byte length) {
+    SimulatedMouseMemory& m = memory;
+    std::span<Byte> target;
+    if (code == 0x10 && object == 0x01)
+        target = m.dpiColors;
+    else if (code == 0x11 && object == 0x06)
+        target = m.dpiLevels;
+    else if (code == 0x12 && object == 0)
+        target = m.keyMatrixBase;
+    else if (code == 0x12 && object == 3)
+        target = m.keyMatrixShift;
+    else if (code == 0x13 && object >= 1 && object <= kMacroSlots)
+        target = m.macros[object - 1U];
+    pendingBlock = target.size() == length ? target : std::span<Byte>();
+    pendingReceived = 0;
+}
+
+void SimulatedMouse::State::Receive(std::span<const Byte> report) {
+    std::size_t count = std::min(kChunkSize, pendingBlock.size() - pendingReceived);
+    std::copy_n(report.begin() + 1, count,
+                pendingBlock.begin() + static_cast<long>(pendingReceived));
+    pendingReceived += count;
+    if (pendingReceived == pendingBlock.size())
+        pendingBlock = {};
+}
+
+class SimulatedMouse::CommandHandle : public HidHandle {
+public:
+    CommandHandle(std::shared_ptr<State> state, int generation)
+        : state_(std::move(state)), generation_(generation) {}
+
+    bool SetFeature(std::span<const std::uint8_t> report) override {
+        std::lock_guard lock(state_->mutex);
+        if (!state_->Alive(generation_))
+            return false;
+        FeatureFrame frame{};
+        CommandBytes command{};
+        if (report.size() == frame.size()) {
+            std::copy(report.begin(), report.end(), frame.begin());
+            std::copy(frame.begin() + 1, frame.end(), command.begin());
+        }
+        if (report.size() != frame.size() || frame[0] != 0 || FrameChecksum(command) != frame[8]) {
+            ++state_->memory.rejectedFrames;
+            return false;
+        }
+        state_->Command(frame);
+        return true;
+    }
+    bool GetFeature(std::span<std::uint8_t> report) override {
+        std::lock_guard lock(state_->mutex);
+        if (!state_->Alive(generation_) || report.size() != kFeatureFrameSize)
+            return false;
+        std::copy(state_->reply.begin(), state_->reply.end(), report.begin());
+        return true;
+    }
+    bool Write(std::span<const std::uint8_t> report) override {
+        std::lock_guard lock(state_->mutex);
+        if (!state_->Alive(generation_) || report.size() != kOutputReportSize || report[0] != 0)
+            return false;
+        state_->Receive(report);
+        return true;
+    }
+    int Read(std::span<std::uint8_t>) override { return -1; }
+    void Wake() override {}
+
+private:
+    std::shared_ptr<State> state_;
+    int generation_;
+};
+
+class SimulatedMouse::EventHandle : public HidHandle {
+public:
+    EventHandle(std::shared_ptr<State> state, int generation)
+        : state_(std::move(state)), generation_(generation) {}
+
+    bool SetFeature(std::span<const std::uint8_t>) override { return false; }
+    bool GetFeature(std::span<std::uint8_t>) override { return false; }
+    bool Write(std::span<const std::uint8_t>) override { return false; }
+    int Read(std::span<std::uint8_t> buffer) override {
+        std::unique_lock lock(state_->mutex);
+        state_->changed.wait(
+            lock, [&] { return woken_ || !state_->Alive(generation_) || !state_->events.empty(); });
+        if (!state_->Alive(generation_))
+            return -1;
+        if (woken_) {
+            woken_ = false;
+            return 0;
+        }
+        std::vector<Byte> report = std::move(state_->events.front());
+        state_->events.pop_front();
+        std::size_t count = std::min(buffer.size(), report.size());
+        std::copy_n(report.begin(), count, buffer.begin());
+        return static_cast<int>(count);
+    }
+    void Wake() override {
+        {
+            std::lock_guard lock(state_->mutex);
+            woken_ = true;
+        }
+        state_->changed.notify_all();
+    }
+
+private:
+    std::shared_ptr<State> state_;
+    int generation_;
+    bool woken_ = false;  // guarded by the state's mutex
+};
+
+SimulatedMouse::SimulatedMouse() : state_(std::make_shared<State>()) {
+    state_->memory.dpiColors = {0xFF, 0,    0,    0,    0, 0xFF, 0,    0xFF, 0,    0xFF, 0xFF, 0,
+                                0,    0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0,    0xFF, 0,    0,    0};
+}
+
+SimulatedMouse::~SimulatedMouse() = default;
+
+std::optional<std::vector<HidInterfaceInfo>> SimulatedMouse::Enumerate() {
+    if (!Plugged())
+        return std::vector<HidInterfaceInfo>{};
+    HidIdentity identity{kVendorId, kProductId, kVersion};
+    HidInterfaceInfo event{kEventPath, identity, {0xFF01, 0xFF01, kEventReportLength, 0, 0}};
+    HidInterfaceInfo command{
+        kCommandPath, identity, {0xFF00, 0xFF00, 0, kOutputReportSize, kFeatureFrameSize}};
+    return std::vector<HidInterfaceInfo>{event, command};
+}
+
+std::unique_ptr<HidHandle> SimulatedMouse::OpenCommand(const std::string& path) {
+    std::lock_guard lock(state_->mutex);
+    if (!state_->plugged || path != kCommandPath)
+        return nullptr;
+    return std::make_unique<CommandHandle>(state_, state_->generation);
+}
+
+std::unique_ptr<HidHandle> SimulatedMouse::OpenEvent(const std::string& path) {
+    std::lock_guard lock(state_->mutex);
+    if (!state_->plugged || path != kEventPath)
+        return nullptr;
+    return std::make_unique<EventHandle>(state_, state_->generation);
+}
+
+std::vector<DeviceNotice> SimulatedMouse::TakeNotices() {
+    std::lock_guard lock(state_->mutex);
+    return std::exchange(state_->notices, {});
+}
+
+void SimulatedMouse::SetNoticeReady(std::function<void()> ready) {
+    std::lock_guard lock(state_->mutex);
+    state_->noticeReady = std::move(ready);
+}
+
+void SimulatedMouse::QueueNotices(DeviceNotice::Kind kind) {
+    std::function<void()> ready;
+    {
+        std::lock_guard lock(state_->mutex);
+        for (const char* name : kNoticeNames)
+            state_->notices.push_back({kind, name});
+        ready = state_->noticeReady;
+    }
+    if (ready)
+        ready();
+}
+
+void SimulatedMouse::Unplug() {
+    {
+        std::lock_guard lock(state_->mutex);
+        if (!state_->plugged)
+            return;
+        state_->plugged = false;
+        ++state_->generation;
+        state_->events.clear();
+        state_->pendingBlock = {};
+    }
+    state_->changed.notify_all();
+    QueueNotices(DeviceNotice::Kind::Removal);
+}
+
+void SimulatedMouse::PlugIn() {
+    {
+        std::lock_guard lock(state_->mutex);
+        if (state_->plugged)
+            return;
+        state_->plugged = true;
+    }
+    QueueNotices(DeviceNotice::Kind::Arrival);
+}
+
+bool SimulatedMouse::Plugged() const {
+    std::lock_guard lock(state_->mutex);
+    return state_->plugged;
+}
+
+void SimulatedMouse::PressDpiButton() {
+    int stage = 0;
+    {
+        std::lock_guard lock(state_->mutex);
+        SimulatedMouseMemory& m = state_->memory;
+        for (int step = 1; step <= 6; ++step) {
+            int candidate = (m.activeStage - 1 + step) % 6 + 1;
+            if ((m.dpiLevels[static_cast<std::size_t>(candidate - 1)] & 0x80) == 0) {
+                m.activeStage = candidate;
+                break;
+            }
+        }
+        stage = m.activeStage;
+    }
+    SendEventReport({6, 7, 1, static_cast<Byte>(stage), 0, 0, 0, 0});
+}
+
+void SimulatedMouse::PressMacroKey(int n) {
+    SendEventReport({6, 7, 9, static_cast<Byte>(n), 0, 0, 0, 0});
+}
+
+void SimulatedMouse::SendEventReport(std::vector<Byte> report) {
+    {
+        std::lock_guard lock(state_->mutex);
+        if (!state_->plugged)
+            return;
+        state_->events.push_back(std::move(report));
+    }
+    state_->changed.notify_all();
+}
+
+SimulatedMouseMemory SimulatedMouse::Memory() const {
+    std::lock_guard lock(state_->mutex);
+    return state_->memory;
+}
+
+std::string SimulatedMouse::Describe() const {
+    SimulatedMouseMemory m = Memory();
+    std::string text = "polling divisor: " + std::to_string(m.pollingDivisor) + "\n";
+    text += "sensitivity: " + std::to_string(m.sensitivityX) + " " +
+            std::to_string(m.sensitivityY) + "\n";
+    text += "DPI levels: " + Hex(m.dpiLevels) + "\n";
+    text += "DPI colours: " + Hex(m.dpiColors) + "\n";
+    text += "active stage: " + std::to_string(m.activeStage) + "\n";
+    text += "key matrix 0: " + Hex(m.keyMatrixBase) + "\n";
+    text += "key matrix 3: " + Hex(m.keyMatrixShift) + "\n";
+    for (int n = 1; n <= kMacroSlots; ++n)
+        text += "macro " + std::to_string(n) + ": " + Hex(m.macros[n - 1U]) + "\n";
+    text += "lighting: " + Hex(m.lighting) + "\n";
+    text += "options: " + Hex(m.options) + "\n";
+    return text;
+}
+
+}  // namespace vorlak

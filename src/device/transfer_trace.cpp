@@ -1,0 +1,25 @@
+#include "device/transfer_trace.h"
+
+#include <array>
+
+namespace vorlak {
+namespace {
+
+constexpr std::array<const char*, 4> kKindNames = {"set-feature", "get-feature", "output", "pause"};
+
+}  // namespace
+
+std::string FormatTransfer(const Transfer& transfer) {
+    std::string line = kKindNames[static_cast<std::size_t>(transfer.kind)];
+    if (transfer.kind == Transfer::Kind::Pause)
+        return line + " " + std::to_string(transfer.pause.count());
+    constexpr const char* kHex = "0123456789ABCDEF";
+    for (Byte b : transfer.bytes) {
+        line += ' ';
+        line += kHex[b >> 4];
+        line += kHex[b & 0x0F];
+    }
+    return line;
+}
+
+}  // namespace vorlak

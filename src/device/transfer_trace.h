@@ -1,0 +1,26 @@
+// An optional observer of every transfer of the transport, for tracing a session.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "config/mouse_config.h"
+
+namespace vorlak {
+
+struct Transfer {
+    enum class Kind { SetFeature, GetFeature, Output, Pause };
+    Kind kind = Kind::Pause;
+    std::vector<Byte> bytes;  // the report as sent, or as received for GetFeature
+    std::chrono::milliseconds pause{0};
+};
+
+using TransferTrace = std::function<void(const Transfer&)>;
+
+// One line such as "set-feature 00 80 00 00 00 00 00 00 7F", "output 00 04 ..." or
+// "pause 100": upper-case hex separated by single spaces.
+std::string FormatTransfer(const Transfer& transfer);
+
+}  // namespace vorlak
