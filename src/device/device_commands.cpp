@@ -98,10 +98,11 @@ CommandBytes LightingCommand(const MouseConfig& record) {
 DeviceCommands::DeviceCommands(HidTransport& transport, ConfigStore& store)
     : transport_(transport), store_(store) {}
 
-void DeviceCommands::ReadFirmwareVersion() {
+FirmwareVersion DeviceCommands::ReadFirmwareVersion() {
     CommandBytes command{kReadVersion};
     transport_.ExchangeFeatureFrame(command);
     Diagnostic("FW version:%02x-%02x\n", command[1], command[2]);
+    return {command[1], command[2]};
 }
 
 void DeviceCommands::ReadFunctionOptions() {

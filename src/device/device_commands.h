@@ -38,12 +38,15 @@ CommandBytes PollingRateCommand(const MouseConfig& record);
 CommandBytes SensitivityCommand(const MouseConfig& record);
 CommandBytes LightingCommand(const MouseConfig& record);
 
+// The two version bytes of the firmware (reply bytes r1, r2).
+using FirmwareVersion = std::array<Byte, 2>;
+
 class DeviceCommands {
 public:
     DeviceCommands(HidTransport& transport, ConfigStore& store);
 
     // 0x80: the firmware version, reported as a diagnostic only.
-    void ReadFirmwareVersion();
+    FirmwareVersion ReadFirmwareVersion();
     // 0x83: keeps the four option bytes in the device image.
     void ReadFunctionOptions();
     // 0x03: the kept option bytes, the fourth replaced by 209.

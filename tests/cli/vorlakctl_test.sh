@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# vorlakctl from the outside: its commands, messages and exit codes.
+# usage: vorlakctl_test.sh VORLAKCTL DATAGEN
+set -u
+ctl=$1 datagen=$2
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+"$datagen" "$data"
+failures=0 passed=0
+
+check() {  # check NAME EXPECTED_STATUS PATTERN COMMAND...
+    local name=$1 want=$2 pattern=$3; shift 3
+    local out status
+    out=$("$@" 2>&1); status=$?
+    if [ "$status" -ne "$want" ] || ! grep -qE -- "$pattern" <<<"$out"; then
+        echo "FAIL $name: status $status (want $want), output:"; echo "$out" | head -20
+        failures=$((failures + 1))
+    else
+        passed=$((passed + 1))
+    fi
+}
+
+check "simulated status" 0 "firmware 01-07" "$ctl" --simulate --data-dir "$data" status
+check "no mouse" 1 "no Vorlak mouse found" env -u VORLAK_DATA_DIR "$ctl" --data-dir "$data" status
+check "show profile" 0 "base  button 4: Back" "$ctl" --data-dir "$data" show
+check "show record" 0 "6  6000  on" "$ctl" --data-dir "$data" show config3.bin
+check "show bad record" 3 "not a readable profile record" "$ctl" --data-dir "$data" show str.ini
+check "unknown command" 2 "^usage: vorlakctl" "$ctl" frobnicate
+check "no command" 2 "no command given" "$ctl"
+check "data folder from the environment" 0 "Profile 1: $data" env VORLAK_DATA_DIR="$data" "$ctl" show
+rm "$data/str.ini"
+check "no profile list" 3 "no current profile could be read" "$ctl" --data-dir "$data" show
+
+echo "$passed passed, $failures failed"
+[ "$failures" -eq 0 ]
