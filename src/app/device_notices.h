@@ -1,0 +1,33 @@
+// The texts of the mouse's event reports and the name patterns of hot-plug notices.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "config/mouse_config.h"
+#include "device/hid_backend.h"
+#include "text/ui_text.h"
+
+namespace vorlak {
+
+// Event codes of WM_DEVICE_EVENT besides the mouse's own (1..3 DPI, 9 macro key).
+inline constexpr int kEventDetected = 14;
+inline constexpr int kEventNotDetected = 15;
+
+struct Notice {
+    std::string text;
+    std::string title;
+    int displayMs = 0;
+};
+
+// The notice for an event code and value; none for codes and values that show nothing.
+std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& text,
+                                        const MouseConfig& savedConfig);
+
+// The identity an arrival notice names (primary patterns first); none for other devices.
+std::optional<HidIdentity> ArrivalIdentity(std::string_view interfaceName);
+// True when a removal notice names the mouse.
+bool IsMouseRemoval(std::string_view interfaceName);
+
+}  // namespace vorlak

@@ -1,0 +1,143 @@
+// The flows of the main window without the window: start-up, apply, cancel, defaults
+// reset, the profile manager's requests, device arrival and loss, and the notices of the
+// mouse's event reports. The window and vorlakctl both drive it; it reaches them only
+// through MainView, TrayIcon and UiDispatcher.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "app/device_notices.h"
+#include "app/main_view.h"
+#include "app/pointer_settings.h"
+#include "app/tray_icon.h"
+#include "app/ui_dispatcher.h"
+#include "assign/entry_assignment.h"
+#include "config/profile_files.h"
+#include "device/device_commands.h"
+#include "device/hid_transport.h"
+#include "device/hotplug_monitor.h"
+#include "text/ui_text.h"
+
+namespace vorlak {
+
+// What the controller works with; all of it outlives the controller.
+struct ControllerParts {
+    ConfigStore& store;
+    HidBackend& backend;
+    PointerSettings& pointerSettings;
+    UiDispatcher& ui;
+    TrayIcon& tray;
+    MainView& view;
+    DataFolder folder;
+    Sleeper sleeper = RealSleeper();
+};
+
+// wParam of the profile manager's requests.
+enum class ProfileCommand { Load = 0, Save = 1, Closed = 2 };
+
+class MainController {
+public:
+    explicit MainController(ControllerParts parts);
+    // Waits for a running write to end, then stops the listener and closes the mouse.
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
+
+    // The start-up steps that come before the window is built: the mouse and its start-up
+    // exchange, the listener, the current profile and its snapshot, the language, the labels
+    // and their colour, the DPI function names. True when the mouse was found.
+    bool Start();
+    // The steps after the window is built: the tray icon, then the record shown with the
+    // mouse present, or the window hidden and the icon removed without it.
+    void ShowPresence();
+    // True when the current profile's record was read (at start-up or the last reload).
+    bool ProfileLoaded() const { return profileLoaded_; }
+
+    // Apply: writes the record to the mouse on a worker thread, then takes the snapshot and
+    // hands over the pointer settings; done runs on the UI thread when it has all ended.
+    // Notices that arrive meanwhile are handled after it. With the mouse absent nothing is
+    // sent or saved. False (and nothing happens) while a write is running.
+    bool ApplyFlow(std::function<void()> done = {});
+    // Cancel: back to the snapshot, then hidden to the tray. Cancel, Close, the profile
+    // manager's requests and ShowFromTray do nothing while a write runs.
+    void Cancel();
+    // Close: hidden to the tray, edits kept.
+    void Close();
+    // The defaults, with the profile slot and the macros kept; with the mouse present they
+    // are written to it as Apply does. done runs on the UI thread when it has ended (the
+    // labels are then saved by FinishReset, after the view has shown them).
+    bool DefaultsReset(std::function<void()> done = {});
+    // The last step of the reset flow, after the window has shown the record.
+    void FinishReset();
+    bool Busy() const { return busy_; }
+
+    // The profile manager. Open returns false when it is open already.
+    bool OpenProfileManager(int trackedIndex);
+    bool ProfileManagerOpen() const { return profileManagerOpen_; }
+    // Load and Save take the chosen file; Closed takes the manager's tracked index.
+    ImportResult ImportChosenProfile(const std::filesystem::path& chosen);
+    bool ExportChosenProfile(const std::filesystem::path& chosen);
+    void ProfileManagerClosed(int trackedIndex);
+
+    // A hot-plug notice, on the UI thread.
+    void OnDeviceNotice(const DeviceNotice& notice);
+    // WM_DEVICE_EVENT, on the UI thread.
+    void OnDeviceEvent(int code, int value);
+    // A double click on the tray icon.
+    void ShowFromTray();
+
+    ConfigStore& Store() { return store_; }
+    HidTransport& Transport() { return transport_; }
+    DeviceCommands& Commands() { return commands_; }
+    ProfileFiles& Files() { return files_; }
+    const UiTextTable& Text() const { return text_; }
+    const std::string& LanguageCode() const { return languageCode_; }
+    EntryLabels& Labels() { return labels_; }
+    std::array<Byte, 3> LabelColor() const { return labelColor_; }
+    const std::array<std::string, 3>& DpiNames() const { return dpiNames_; }
+    bool DeviceConnected() const { return store_.deviceConnected == 1; }
+
+private:
+    bool FindMouse();
+    void LoadProfileSettings();
+    void RunWrite(std::function<void()> finish);
+    void FinishWrite();
+    void Arrival(const std::string& name);
+    void Removal(const std::string& name);
+    void LossSteps();
+    // Runs task now, or after the running write when one runs.
+    void WhenIdle(std::function<void()> task);
+
+    ConfigStore& store_;
+    PointerSettings& pointerSettings_;
+    UiDispatcher& ui_;
+    TrayIcon& tray_;
+    MainView& view_;
+    HidTransport transport_;
+    DeviceCommands commands_;
+    ProfileFiles files_;
+
+    UiTextTable text_;
+    std::string languageCode_;
+    EntryLabels labels_;
+    std::array<Byte, 3> labelColor_{};
+    std::array<std::string, 3> dpiNames_;
+    bool profileLoaded_ = false;
+    bool importPending_ = false;
+    bool profileManagerOpen_ = false;
+
+    bool busy_ = false;
+    std::thread writer_;
+    std::function<void()> afterWrite_;
+    std::deque<std::function<void()>> waiting_;
+    // Read on the UI thread by the tasks the listener and the writer post.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace vorlak

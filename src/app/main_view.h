@@ -1,0 +1,25 @@
+// The main window as the controller drives it.
+#pragma once
+
+#include "device/device_commands.h"
+
+namespace vorlak {
+
+class MainView {
+public:
+    virtual ~MainView() = default;
+    // Hides the window and takes it off the task bar (the tray icon is not touched).
+    virtual void HideToTray() = 0;
+    // The window's part of opening it from the tray: size and centre it, collapse the
+    // sections, show the record, put it on the task bar, show it and bring it to the front.
+    virtual void ShowFromTray() = 0;
+    // Shows the record: places the X/Y sliders, shows the labels, refreshes the panels.
+    virtual void ShowRecord() = 0;
+    // The wait state of a running write to the mouse: no input, a progress indication.
+    virtual void SetBusy(bool busy) = 0;
+    virtual void ShowApplyProgress(const ApplyProgressStep& step) = 0;
+    // Destroys the profile manager window and shows the controls it covered.
+    virtual void CloseProfileManager() = 0;
+};
+
+}  // namespace vorlak

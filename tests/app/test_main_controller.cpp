@@ -1,0 +1,435 @@
+#include "app/main_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "app/task_queue.h"
+#include "common/diagnostics.h"
+#include "config/default_data_files.h"
+#include "device/simulated_mouse.h"
+#include "test_folder.h"
+
+namespace vorlak {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Tray and view calls in one log, so their order shows.
+struct CallLog {
+    std::vector<std::string> calls;
+    bool Has(const std::string& call) const {
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+    std::ptrdiff_t IndexOf(const std::string& call) const {
+        return std::find(calls.begin(), calls.end(), call) - calls.begin();
+    }
+};
+
+struct FakeTray : TrayIcon {
+    explicit FakeTray(CallLog& callLog) : log(callLog) {}
+    void AddTrayIcon(const std::string& tooltip) override { log.calls.push_back("add " + tooltip); }
+    void RemoveTrayIcon() override { log.calls.push_back("remove"); }
+    void ShowNotice(const std::string& text, const std::string& title, int ms) override {
+        log.calls.push_back(title + ": " + text + " (" + std::to_string(ms) + ")");
+    }
+    CallLog& log;
+};
+
+struct FakeView : MainView {
+    explicit FakeView(CallLog& callLog) : log(callLog) {}
+    void HideToTray() override { log.calls.push_back("hide"); }
+    void ShowFromTray() override { log.calls.push_back("show"); }
+    void ShowRecord() override { log.calls.push_back("record"); }
+    void SetBusy(bool busy) override { log.calls.push_back(busy ? "busy" : "idle"); }
+    void ShowApplyProgress(const ApplyProgressStep& step) override { steps.push_back(step.text); }
+    void CloseProfileManager() override { log.calls.push_back("close manager"); }
+    CallLog& log;
+    std::vector<std::string> steps;
+};
+
+struct FakePointerSettings : PointerSettings {
+    bool SetMouseAcceleration(int, int, int) override { return ++calls, true; }
+    bool SetMouseSpeed(int) override { return true; }
+    bool SetWheelScrollLines(std::uint32_t) override { return true; }
+    bool SetDoubleClickTime(int) override { return true; }
+    int calls = 0;
+};
+
+// Lets the write sequence run until a test holds it at its first pause.
+class PauseGate {
+public:
+    vorlak::Sleeper MakeSleeper() {
+        return [this](std::chrono::milliseconds) {
+            std::unique_lock lock(mutex_);
+            reached_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return !held_; });
+        };
+    }
+    void Hold() { held_ = true; }
+    void WaitUntilReached() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return reached_; });
+    }
+    void Release() {
+        {
+            std::lock_guard lock(mutex_);
+            held_ = false;
+        }
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool reached_ = false;
+};
+
+class MainControllerTest : public ::testing::Test {
+protected:
+    MainControllerTest() { WriteDefaultDataFiles(folder.Root()); }
+    ~MainControllerTest() override { gate.Release(); }
+
+    MainController& Make() {
+        controller = std::make_unique<MainController>(ControllerParts{
+            store, mouse, pointer, ui, tray, view, DataFolder(folder.Root()), gate.MakeSleeper()});
+        return *controller;
+    }
+    MainController& Started() {
+        Make().Start();
+        controller->ShowPresence();
+        log.calls.clear();
+        return *controller;
+    }
+    bool Apply() {
+        bool done = false;
+        controller->ApplyFlow([&] { done = true; });
+        return ui.RunUntil([&] { return done; }, 30s);
+    }
+    // Delivers the simulated mouse's hot-plug notices to the controller.
+    void DeliverNotices() {
+        for (const DeviceNotice& notice : mouse.TakeNotices())
+            controller->OnDeviceNotice(notice);
+        ui.RunPending();
+    }
+    // Waits until the listener's event reports have reached the UI queue and ran.
+    void RunEvents(std::size_t expectedCalls) {
+        ui.RunUntil([&] { return log.calls.size() >= expectedCalls; }, 5s);
+    }
+
+    TestFolder folder;
+    ConfigStore store;
+    SimulatedMouse mouse;
+    FakePointerSettings pointer;
+    TaskQueue ui;
+    CallLog log;
+    FakeTray tray{log};
+    FakeView view{log};
+    PauseGate gate;
+    std::unique_ptr<MainController> controller;
+};
+
+TEST_F(MainControllerTest, StartWithTheMouseShowsTheRecordAndKeepsTheIcon) {
+    MainController& c = Make();
+    ASSERT_TRUE(c.Start());
+    c.ShowPresence();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"add Vorlak", "record"}));
+    EXPECT_TRUE(c.ProfileLoaded());
+    EXPECT_EQ(c.LanguageCode(), "EN");
+    EXPECT_EQ(c.LabelColor(), (std::array<Byte, 3>{255, 255, 255}));
+    EXPECT_EQ(c.DpiNames()[2], c.Text().TxtDpiLoop);
+    EXPECT_EQ(std::memcmp(&store.currentConfig, &store.savedConfig, sizeof(MouseConfig)), 0);
+    EXPECT_EQ(store.deviceImage.functionOption4, kWrittenOption4);
+}
+
+TEST_F(MainControllerTest, StartWithoutTheMouseHidesTheWindowAndRemovesTheIcon) {
+    mouse.Unplug();
+    mouse.TakeNotices();
+    MainController& c = Make();
+    EXPECT_FALSE(c.Start());
+    c.ShowPresence();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"add Vorlak", "hide", "remove"}));
+    EXPECT_FALSE(c.DeviceConnected());
+    EXPECT_TRUE(c.ProfileLoaded());
+}
+
+TEST_F(MainControllerTest, ApplyWritesTheRecordOffTheUiThreadAndTakesTheSnapshot) {
+    MainController& c = Started();
+    store.currentConfig.sensitivityX = 7;
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(mouse.Memory().sensitivityX, 140);
+    EXPECT_EQ(store.savedConfig.sensitivityX, 7);
+    EXPECT_EQ(pointer.calls, 1);
+    EXPECT_EQ(log.calls.front(), "busy");
+    EXPECT_EQ(log.calls.back(), "idle");
+    EXPECT_FALSE(c.Busy());
+    ASSERT_FALSE(view.steps.empty());
+    EXPECT_NE(std::find(view.steps.begin(), view.steps.end(), "macro 5 of 12"), view.steps.end());
+}
+
+TEST_F(MainControllerTest, ApplyWithoutTheMouseSendsSavesAndSnapshotsNothing) {
+    mouse.Unplug();
+    MainController& c = Started();
+    store.currentConfig.sensitivityX = 7;
+    const auto before = folder.Read("config0.bin");
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(store.savedConfig.sensitivityX, c.Store().savedConfig.sensitivityX);
+    EXPECT_NE(store.savedConfig.sensitivityX, 7);
+    EXPECT_EQ(folder.Read("config0.bin"), before);
+    EXPECT_EQ(pointer.calls, 0);
+}
+
+TEST_F(MainControllerTest, NoticesDuringApplyWaitUntilItEnds) {
+    MainController& c = Started();
+    gate.Hold();
+    bool done = false;
+    c.ApplyFlow([&] { done = true; });
+    gate.WaitUntilReached();
+    EXPECT_FALSE(c.ApplyFlow());  // one write at a time
+    c.OnDeviceEvent(9, 2);
+    mouse.Unplug();
+    DeliverNotices();
+    EXPECT_EQ(log.calls, std::vector<std::string>{"busy"});
+    gate.Release();
+    ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
+    ui.RunPending();
+    // The write ended (its remaining transfers failed silently), then the notices came.
+    EXPECT_LT(log.IndexOf("idle"), log.IndexOf("Info: Switch to macro key2 (5000)"));
+    EXPECT_LT(log.IndexOf("Info: Switch to macro key2 (5000)"),
+              log.IndexOf("Warning: The system did not detect Vorlak! (100)"));
+    EXPECT_FALSE(c.DeviceConnected());
+    EXPECT_EQ(log.calls.back(), "remove");
+}
+
+TEST_F(MainControllerTest, UnplugDuringApplyStillWritesTheProfileFiles) {
+    MainController& c = Started();
+    store.currentConfig.sensitivityY = 9;
+    gate.Hold();
+    bool done = false;
+    c.ApplyFlow([&] { done = true; });
+    gate.WaitUntilReached();
+    mouse.Unplug();
+    gate.Release();
+    ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
+    EXPECT_EQ(
+        static_cast<Byte>(folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityY)]), 9);
+}
+
+TEST_F(MainControllerTest, CancelRevertsAndHidesWhileCloseKeepsTheEdit) {
+    MainController& c = Started();
+    const Byte saved = store.savedConfig.dpiLevel[0];
+    store.currentConfig.dpiLevel[0] = 30;
+    c.Close();
+    EXPECT_EQ(store.currentConfig.dpiLevel[0], 30);
+    c.Cancel();
+    EXPECT_EQ(store.currentConfig.dpiLevel[0], saved);
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"hide", "hide"}));
+}
+
+TEST_F(MainControllerTest, ResetKeepsTheMacrosAndEndsWithTheDefaultsSavedAndSent) {
+    MainController& c = Started();
+    store.currentConfig.profileSlot = 3;
+    store.currentConfig.macroSlot[4][0] = 0x42;
+    store.currentConfig.dpiLevel[0] = 30;
+    store.currentConfig.sensitivityX = 2;
+    bool done = false;
+    c.DefaultsReset([&] { done = true; });
+    ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
+    c.FinishReset();
+    MouseConfig defaults = store.currentConfig;
+    ResetToDefaults(defaults);
+    EXPECT_EQ(std::memcmp(&store.currentConfig, &defaults, sizeof defaults), 0);
+    EXPECT_EQ(std::memcmp(&store.savedConfig, &defaults, sizeof defaults), 0);
+    EXPECT_EQ(store.currentConfig.profileSlot, 0);  // every apply sets it to 0
+    EXPECT_EQ(store.currentConfig.macroSlot[4][0], 0x42);
+    EXPECT_EQ(store.useDefaultFiles, 0);
+    EXPECT_EQ(mouse.Memory().sensitivityX, defaults.sensitivityX * 20);
+}
+
+TEST_F(MainControllerTest, ResetWithoutTheMouseKeepsTheSlotAndSendsNothing) {
+    mouse.Unplug();
+    MainController& c = Started();
+    store.currentConfig.profileSlot = 3;
+    store.currentConfig.macroSlot[0][1] = 0x17;
+    bool done = false;
+    c.DefaultsReset([&] { done = true; });
+    EXPECT_TRUE(done);
+    EXPECT_EQ(store.currentConfig.profileSlot, 3);
+    EXPECT_EQ(store.currentConfig.macroSlot[0][1], 0x17);
+    EXPECT_TRUE(log.calls.empty());
+}
+
+TEST_F(MainControllerTest, ProfileManagerClosingOnItsOwnEntryLoadsNothing) {
+    MainController& c = Started();
+    store.currentConfig.sensitivityX = 5;
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    EXPECT_FALSE(c.OpenProfileManager(0));
+    c.ProfileManagerClosed(0);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 5);
+    EXPECT_EQ(log.calls, std::vector<std::string>{"close manager"});
+    EXPECT_FALSE(c.ProfileManagerOpen());
+}
+
+TEST_F(MainControllerTest, ProfileManagerClosingOnAnotherEntryLoadsThatSlot) {
+    MainController& c = Started();
+    MouseConfig other = store.currentConfig;
+    other.sensitivityX = 4;
+    other.profileSlot = 2;
+    folder.Write("config2.bin", RecordFileBytes(other));
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    c.ProfileManagerClosed(2);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 4);
+    EXPECT_EQ(store.currentConfig.profileSlot, 2);
+    EXPECT_EQ(store.selectedProfile, 2);
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"record", "close manager"}));
+}
+
+TEST_F(MainControllerTest, ImportThenClosingOnAnotherEntryKeepsTheImportedRecord) {
+    MainController& c = Started();
+    MouseConfig imported = store.currentConfig;
+    imported.sensitivityY = 8;
+    const auto chosen = folder.Write("mine.bin", RecordFileBytes(imported));
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    EXPECT_EQ(c.ImportChosenProfile(chosen), ImportResult::Imported);
+    c.ProfileManagerClosed(3);
+    EXPECT_EQ(store.currentConfig.sensitivityY, 8);
+    EXPECT_EQ(store.selectedProfile, 0);
+    // The next close on another entry applies the selection again.
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    c.ProfileManagerClosed(1);
+    EXPECT_EQ(store.selectedProfile, 1);
+}
+
+TEST_F(MainControllerTest, UnplugShowsTheWarningBeforeTheIconGoesAndPlugBringsItBack) {
+    MainController& c = Started();
+    DiagnosticCapture capture;
+    mouse.Unplug();
+    DeliverNotices();
+    EXPECT_TRUE(capture.Contains("The system did not detect the Vorlak."));
+    EXPECT_LT(log.IndexOf("Warning: The system did not detect Vorlak! (100)"),
+              log.IndexOf("remove"));
+    EXPECT_LT(log.IndexOf("hide"), log.IndexOf("remove"));
+    EXPECT_FALSE(c.DeviceConnected());
+
+    log.calls.clear();
+    c.ShowFromTray();  // the icon is gone: nothing happens
+    EXPECT_TRUE(log.calls.empty());
+
+    store.currentConfig.sensitivityX = 3;  // dropped by the reload on arrival
+    mouse.PlugIn();
+    DeliverNotices();
+    EXPECT_TRUE(c.DeviceConnected());
+    EXPECT_TRUE(log.Has("add Vorlak"));
+    EXPECT_TRUE(log.Has("Info: The system detect Vorlak. (100)"));
+    EXPECT_FALSE(log.Has("show"));
+    EXPECT_NE(store.currentConfig.sensitivityX, 3);
+
+    // The listener of the new event collection delivers the DPI button.
+    log.calls.clear();
+    mouse.PressDpiButton();
+    RunEvents(1);
+    EXPECT_EQ(log.calls,
+              std::vector<std::string>{"Info: Switch DPI into the second stage 1000 (5000)"});
+}
+
+TEST_F(MainControllerTest, NoticesOfOtherDevicesAndLowerCaseRemovalsChangeNothing) {
+    MainController& c = Started();
+    const DeviceNotice ignored[] = {
+        {DeviceNotice::Kind::Arrival, R"(\\?\HID#VID_046D&PID_C52B&MI_00#hidraw1)"},
+        {DeviceNotice::Kind::Removal, R"(\\?\HID#VID_046D&PID_C52B&MI_00#hidraw1)"},
+        {DeviceNotice::Kind::Removal, R"(\\?\hid#vid_04d9&pid_a168&mi_01#hidraw3)"},
+    };
+    for (const DeviceNotice& notice : ignored)
+        c.OnDeviceNotice(notice);
+    ui.RunPending();
+    EXPECT_TRUE(log.calls.empty());
+    EXPECT_TRUE(c.DeviceConnected());
+}
+
+TEST_F(MainControllerTest, DoubleClickReloadsTheProfileAndShowsTheWindow) {
+    MainController& c = Started();
+    store.currentConfig.sensitivityX = 3;
+    c.ShowFromTray();
+    EXPECT_NE(store.currentConfig.sensitivityX, 3);
+    EXPECT_EQ(log.calls, std::vector<std::string>{"show"});
+}
+
+TEST(DeviceEventNoticeTest, TextsTitlesAndTimes) {
+    const UiTextTable text = FillTextTable("EN");
+    MouseConfig saved{};
+    ResetToDefaults(saved);
+    saved.dpiLevel[2] = 19;
+    struct Case {
+        int code, value;
+        std::optional<std::string> text;
+        std::string title;
+        int ms;
+    };
+    const Case cases[] = {
+        {2, 3, "Switch DPI into the third stage 2000", "Info", 5000},
+        {1, 1, text.TxtDpiStage1 + FormatDpiLabel(saved, 0), "Info", 5000},
+        {3, 7, text.TxtDpiStage7 + FormatDpiLabel(saved, 6), "Info", 5000},
+        {1, 8, std::nullopt, "", 0},
+        {1, 0, std::nullopt, "", 0},
+        {9, 2, "Switch to macro key2", "Info", 5000},
+        {9, 0, std::nullopt, "", 0},
+        {14, 0, "The system detect Vorlak.", "Info", 100},
+        {15, 0, "The system did not detect Vorlak!", "Warning", 100},
+        {4, 1, std::nullopt, "", 0},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Notice> notice = DeviceEventNotice(c.code, c.value, text, saved);
+        ASSERT_EQ(notice.has_value(), c.text.has_value()) << c.code << " " << c.value;
+        if (notice) {
+            EXPECT_EQ(notice->text, *c.text);
+            EXPECT_EQ(notice->title, c.title);
+            EXPECT_EQ(notice->displayMs, c.ms);
+        }
+    }
+}
+
+TEST(DeviceNamePatternTest, ArrivalAndRemovalPatterns) {
+    struct Case {
+        const char* name;
+        std::optional<std::uint16_t> arrivalProduct;
+        bool removal;
+    };
+    const Case cases[] = {
+        {R"(\\?\HID#VID_04D9&PID_A168&MI_01#hidraw3)", kPrimaryProductId, true},
+        {R"(\\?\HID#VID_04d9&PID_a168&MI_01#x)", kPrimaryProductId, false},
+        {R"(\\?\HID#Vid_04d9&Pid_a168#x)", std::nullopt, true},
+        {R"(\\?\HID#VID_260D&PID_1010#hidraw5)", kSecondaryProductId, true},
+        {R"(\\?\HID#VID_260d&PID_1010#x)", kSecondaryProductId, true},
+        {R"(\\?\HID#vid_04d9&pid_a168#x)", std::nullopt, false},
+        {R"(\\?\HID#VID_046D&PID_C52B#x)", std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        const std::optional<HidIdentity> identity = ArrivalIdentity(c.name);
+        EXPECT_EQ(identity ? std::optional(identity->productId) : std::nullopt, c.arrivalProduct)
+            << c.name;
+        EXPECT_EQ(IsMouseRemoval(c.name), c.removal) << c.name;
+    }
+}
+
+TEST(TaskQueueTest, RunsTasksInOrderAlsoFromOtherThreadsAndTimesOut) {
+    TaskQueue queue;
+    std::vector<int> order;
+    std::thread poster([&] {
+        for (int i = 0; i < 100; ++i)
+            queue.Post([&order, i] { order.push_back(i); });
+    });
+    EXPECT_TRUE(queue.RunUntil([&] { return order.size() == 100; }, 10s));
+    poster.join();
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(order[static_cast<std::size_t>(i)], i);
+    EXPECT_FALSE(queue.RunUntil([] { return false; }, 10ms));
+}
+
+}  // namespace
+}  // namespace vorlak
