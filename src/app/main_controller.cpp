@@ -52,12 +52,12 @@ bool MainController::Start() {
 }
 
 void MainController::ShowPresence() {
-    tray_.AddTrayIcon(text_.ProductName);
+    AddTrayIcon();
     if (DeviceConnected()) {
         view_.ShowRecord();
     } else {
         view_.HideToTray();
-        tray_.RemoveTrayIcon();
+        RemoveTrayIcon();
     }
 }
 
@@ -239,7 +239,7 @@ void MainController::Arrival(const std::string& name) {
     commands_.ArrivalExchange();
     profileLoaded_ = files_.LoadCurrentProfile();
     LoadProfileSettings();
-    tray_.AddTrayIcon(text_.ProductName);
+    AddTrayIcon();
 }
 
 void MainController::Removal(const std::string& name) {
@@ -247,7 +247,7 @@ void MainController::Removal(const std::string& name) {
         return;
     if (transport_.FindDevice(kPrimaryVendorId, kPrimaryProductId)) {
         store_.deviceConnected = 1;
-        tray_.AddTrayIcon(text_.ProductName);
+        AddTrayIcon();
         return;
     }
     Diagnostic("The system did not detect the Vorlak.");
@@ -259,16 +259,27 @@ void MainController::LossSteps() {
     OnDeviceEvent(kEventNotDetected, 0);
     view_.HideToTray();
     store_.deviceConnected = 0;
-    tray_.RemoveTrayIcon();
+    RemoveTrayIcon();
 }
 
+// A notice needs its icon: without one (the mouse is absent) it shows nothing, as a balloon
+// on a removed icon would not. So a second removal notice of the same loss stays silent.
 void MainController::OnDeviceEvent(int code, int value) {
     WhenIdle([this, code, value] {
-        if (std::optional<Notice> notice =
-                DeviceEventNotice(code, value, text_, store_.savedConfig)) {
+        std::optional<Notice> notice = DeviceEventNotice(code, value, text_, store_.savedConfig);
+        if (notice && iconAdded_)
             tray_.ShowNotice(notice->text, notice->title, notice->displayMs);
-        }
     });
+}
+
+void MainController::AddTrayIcon() {
+    tray_.AddTrayIcon(text_.ProductName);
+    iconAdded_ = true;
+}
+
+void MainController::RemoveTrayIcon() {
+    tray_.RemoveTrayIcon();
+    iconAdded_ = false;
 }
 
 void MainController::ShowFromTray() {

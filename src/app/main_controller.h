@@ -111,6 +111,8 @@ private:
     void Arrival(const std::string& name);
     void Removal(const std::string& name);
     void LossSteps();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
     // Runs task now, or after the running write when one runs.
     void WhenIdle(std::function<void()> task);
 
@@ -131,6 +133,7 @@ private:
     bool profileLoaded_ = false;
     bool importPending_ = false;
     bool profileManagerOpen_ = false;
+    bool iconAdded_ = false;
 
     bool busy_ = false;
     std::thread writer_;

@@ -312,6 +312,10 @@ TEST_F(MainControllerTest, UnplugShowsTheWarningBeforeTheIconGoesAndPlugBringsIt
     mouse.Unplug();
     DeliverNotices();
     EXPECT_TRUE(capture.Contains("The system did not detect the Vorlak."));
+    // Both collections report their removal; the second finds the icon gone and stays silent.
+    EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(),
+                         "Warning: The system did not detect Vorlak! (100)"),
+              1);
     EXPECT_LT(log.IndexOf("Warning: The system did not detect Vorlak! (100)"),
               log.IndexOf("remove"));
     EXPECT_LT(log.IndexOf("hide"), log.IndexOf("remove"));

@@ -13,7 +13,22 @@ double GSettingsSpeedOf(int speed) {
     return value < -1.0 ? -1.0 : (value > 1.0 ? 1.0 : value);
 }
 
+namespace {
+
+// The desktop's settings live in a session (dconf over the session bus); without one, as on
+// a console or under a bare X server, there is no desktop to hand them to. An explicitly
+// chosen backend counts as a session.
+bool DesktopSessionPresent() {
+    const char* bus = g_getenv("DBUS_SESSION_BUS_ADDRESS");
+    const char* backend = g_getenv("GSETTINGS_BACKEND");
+    return (bus != nullptr && *bus != '\0') || (backend != nullptr && *backend != '\0');
+}
+
+}  // namespace
+
 GSettingsPointerSettings::GSettingsPointerSettings(const std::string& schemaId) {
+    if (!DesktopSessionPresent())
+        return;
     // g_settings_new() aborts the process on a missing schema: look it up first.
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     if (source == nullptr) {

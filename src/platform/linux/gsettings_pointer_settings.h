@@ -1,5 +1,6 @@
 // The desktop's pointer settings through GSettings (org.gnome.desktop.peripherals.mouse),
-// for GNOME-family desktops. Without the schema every setting reports failure.
+// for GNOME-family desktops. Without the schema, or without a desktop session, every
+// setting reports failure.
 #pragma once
 
 #include <memory>

@@ -1,0 +1,44 @@
+#include "device/simulated_mouse_script.h"
+
+#include <charconv>
+
+namespace vorlak {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace
+
+bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& error) {
+    line = Trim(line);
+    if (line.empty())
+        return true;
+    if (line == "dpi") {
+        mouse.PressDpiButton();
+    } else if (line == "unplug") {
+        mouse.Unplug();
+    } else if (line == "plug") {
+        mouse.PlugIn();
+    } else if (line.substr(0, 6) == "macro ") {
+        const std::string_view number = Trim(line.substr(6));
+        int n = 0;
+        const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
+        if (ec != std::errc() || end != number.data() + number.size() || n < 0 || n > 255) {
+            error = "macro needs a number 0..255: " + std::string(line);
+            return false;
+        }
+        mouse.PressMacroKey(n);
+    } else {
+        error =
+            "unknown simulated mouse command (dpi, macro N, unplug, plug): " + std::string(line);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vorlak

@@ -1,0 +1,16 @@
+// Lines that drive the simulated mouse by hand or from a script: "dpi", "macro N",
+// "unplug", "plug".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "device/simulated_mouse.h"
+
+namespace vorlak {
+
+// Carries out one line (blanks around it ignored; an empty line does nothing). Returns
+// false, with a message in error, for a line that is not one of the commands.
+bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& error);
+
+}  // namespace vorlak
