@@ -9,8 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev
   libudev-dev umockdev libumockdev-dev
   libglib2.0-dev gsettings-desktop-schemas
-  qt6-base-dev libgl-dev fonts-wqy-microhei fonts-dejavu-core
-  xvfb xauth x11-utils xdotool openbox trayer dunst libnotify-bin dbus dbus-x11
+  qt6-base-dev libgl-dev libxkbcommon-dev fonts-wqy-microhei fonts-dejavu-core fonts-liberation
+  xvfb xauth x11-utils xdotool openbox trayer dunst libnotify-bin dbus dbus-x11 imagemagick
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/controller_fakes.h"
 #include "app/task_queue.h"
 #include "common/diagnostics.h"
 #include "config/default_data_files.h"
@@ -19,27 +20,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Tray and view calls in one log, so their order shows.
-struct CallLog {
-    std::vector<std::string> calls;
-    bool Has(const std::string& call) const {
-        return std::find(calls.begin(), calls.end(), call) != calls.end();
-    }
-    std::ptrdiff_t IndexOf(const std::string& call) const {
-        return std::find(calls.begin(), calls.end(), call) - calls.begin();
-    }
-};
-
-struct FakeTray : TrayIcon {
-    explicit FakeTray(CallLog& callLog) : log(callLog) {}
-    void AddTrayIcon(const std::string& tooltip) override { log.calls.push_back("add " + tooltip); }
-    void RemoveTrayIcon() override { log.calls.push_back("remove"); }
-    void ShowNotice(const std::string& text, const std::string& title, int ms) override {
-        log.calls.push_back(title + ": " + text + " (" + std::to_string(ms) + ")");
-    }
-    CallLog& log;
-};
-
 struct FakeView : MainView {
     explicit FakeView(CallLog& callLog) : log(callLog) {}
     void HideToTray() override { log.calls.push_back("hide"); }
@@ -50,14 +30,6 @@ struct FakeView : MainView {
     void CloseProfileManager() override { log.calls.push_back("close manager"); }
     CallLog& log;
     std::vector<std::string> steps;
-};
-
-struct FakePointerSettings : PointerSettings {
-    bool SetMouseAcceleration(int, int, int) override { return ++calls, true; }
-    bool SetMouseSpeed(int) override { return true; }
-    bool SetWheelScrollLines(std::uint32_t) override { return true; }
-    bool SetDoubleClickTime(int) override { return true; }
-    int calls = 0;
 };
 
 // Lets the write sequence run until a test holds it at its first pause.

@@ -1,0 +1,42 @@
+// Fakes of the tray and the desktop's pointer settings for tests of the controller and the
+// window: calls go into one log, so their order shows.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/pointer_settings.h"
+#include "app/tray_icon.h"
+
+namespace vorlak {
+
+struct CallLog {
+    std::vector<std::string> calls;
+    bool Has(const std::string& call) const {
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+    std::ptrdiff_t IndexOf(const std::string& call) const {
+        return std::find(calls.begin(), calls.end(), call) - calls.begin();
+    }
+};
+
+struct FakeTray : TrayIcon {
+    explicit FakeTray(CallLog& callLog) : log(callLog) {}
+    void AddTrayIcon(const std::string& tooltip) override { log.calls.push_back("add " + tooltip); }
+    void RemoveTrayIcon() override { log.calls.push_back("remove"); }
+    void ShowNotice(const std::string& text, const std::string& title, int ms) override {
+        log.calls.push_back(title + ": " + text + " (" + std::to_string(ms) + ")");
+    }
+    CallLog& log;
+};
+
+struct FakePointerSettings : PointerSettings {
+    bool SetMouseAcceleration(int, int, int) override { return ++calls, true; }
+    bool SetMouseSpeed(int) override { return true; }
+    bool SetWheelScrollLines(std::uint32_t) override { return true; }
+    bool SetDoubleClickTime(int) override { return true; }
+    int calls = 0;
+};
+
+}  // namespace vorlak
