@@ -61,7 +61,8 @@ std::optional<HidrawNode> DescribeHidrawNode(udev_device* hidraw) {
     node.hidSyspath = udev_device_get_syspath(hid);
     node.identity = *identity;
     auto version = ParseHex(ParentAttribute(hidraw, "usb_device", "bcdDevice"));
-    node.identity.version = version && *version <= 0xFFFF ? static_cast<std::uint16_t>(*version) : 0;
+    node.identity.version =
+        version && *version <= 0xFFFF ? static_cast<std::uint16_t>(*version) : 0;
     if (auto number = ParseHex(ParentAttribute(hidraw, "usb_interface", "bInterfaceNumber")))
         node.interfaceNumber = *number;
     return node;
@@ -75,7 +76,8 @@ std::optional<std::vector<HidrawNode>> EnumerateHidrawNodes(udev* context) {
     std::vector<HidrawNode> nodes;
     udev_list_entry* entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
-        UdevDevicePtr device(udev_device_new_from_syspath(context, udev_list_entry_get_name(entry)));
+        UdevDevicePtr device(
+            udev_device_new_from_syspath(context, udev_list_entry_get_name(entry)));
         if (!device)
             continue;  // gone since the scan
         if (std::optional<HidrawNode> node = DescribeHidrawNode(device.get()))

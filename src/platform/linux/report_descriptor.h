@@ -18,8 +18,7 @@ namespace vorlak {
 // without its Collection or a collection left open, a Pop without its Push or more than
 // kGlobalStackDepth nested Pushes, a report id of 0 or above 255, or a report longer
 // than a 16-bit length can count. Work is linear in the size of the descriptor.
-std::optional<std::vector<HidCaps>> ParseReportDescriptor(
-    std::span<const std::uint8_t> descriptor);
+std::optional<std::vector<HidCaps>> ParseReportDescriptor(std::span<const std::uint8_t> descriptor);
 
 inline constexpr std::size_t kGlobalStackDepth = 16;
 
