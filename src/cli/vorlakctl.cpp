@@ -1,5 +1,5 @@
 // vorlakctl: the command-line twin of the Vorlak window.
-//   vorlakctl [--simulate] [--data-dir DIR] [--trace] status | apply | show [FILE]
+//   vorlakctl [--simulate] [--data-dir DIR] [--trace] status | apply | show [FILE] | events
 // Exit status: 0 success, 1 no mouse found, 2 usage error, 3 a data file could not be
 // read or written.
 #include <cstdio>
@@ -11,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/events_command.h"
 #include "cli/record_description.h"
+#include "cli/session.h"
 #include "common/atomic_file.h"
 #include "config/data_folder.h"
 #include "config/profile_files.h"
@@ -19,24 +21,15 @@
 #include "device/hid_transport.h"
 #include "device/simulated_mouse.h"
 #include "macro/macro_store.h"
+#include "platform/linux/hidraw_backend.h"
 #include "text/ui_text.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kExitNoMouse = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitDataFile = 3;
-
 constexpr std::string_view kUsage =
-    "usage: vorlakctl [--simulate] [--data-dir DIR] [--trace] status | apply | show [FILE]";
-
-struct Options {
-    bool simulate = false;
-    bool trace = false;
-    std::optional<std::filesystem::path> dataDir;
-    std::vector<std::string> command;
-};
+    "usage: vorlakctl [--simulate] [--data-dir DIR] [--trace] status | apply | show [FILE] | "
+    "events";
 
 int Usage(std::string_view problem) {
     std::cerr << "vorlakctl: " << problem << "\n" << kUsage << "\n";
@@ -64,59 +57,6 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     return options;
 }
 
-// The mouse, the configuration store and the profile files of one run.
-class Session {
-public:
-    Session(const Options& options, DataFolder folder)
-        : backend_(MakeBackend(options)),
-          transport_(*backend_, store_, RealSleeper()),
-          commands_(transport_, store_),
-          files_(std::move(folder), store_) {
-        if (options.trace) {
-            transport_.SetTrace([](const Transfer& t) { std::cout << FormatTransfer(t) << "\n"; });
-        }
-    }
-
-    // The start-up search: the primary identity, then the secondary one.
-    bool FindMouse() {
-        return transport_.FindDevice(kPrimaryVendorId, kPrimaryProductId) ||
-               transport_.FindDevice(kSecondaryVendorId, kSecondaryProductId);
-    }
-    HidBackend& Backend() { return *backend_; }
-    HidTransport& Transport() { return transport_; }
-    DeviceCommands& Commands() { return commands_; }
-    ProfileFiles& Files() { return files_; }
-    ConfigStore& Store() { return store_; }
-
-private:
-    static std::unique_ptr<HidBackend> MakeBackend(const Options& options);
-
-    ConfigStore store_;
-    std::unique_ptr<HidBackend> backend_;
-    HidTransport transport_;
-    DeviceCommands commands_;
-    ProfileFiles files_;
-};
-
-std::unique_ptr<HidBackend> Session::MakeBackend(const Options& options) {
-    if (options.simulate)
-        return std::make_unique<SimulatedMouse>();
-    // The hidraw backend joins here; until then only the simulated mouse is reachable.
-    struct NoDevices : HidBackend {
-        std::optional<std::vector<HidInterfaceInfo>> Enumerate() override {
-            return std::vector<HidInterfaceInfo>{};
-        }
-        std::unique_ptr<HidHandle> OpenCommand(const std::string&) override { return nullptr; }
-        std::unique_ptr<HidHandle> OpenEvent(const std::string&) override { return nullptr; }
-    };
-    return std::make_unique<NoDevices>();
-}
-
-int NoMouse() {
-    std::cerr << "vorlakctl: no Vorlak mouse found\n";
-    return kExitNoMouse;
-}
-
 std::string Hex4(unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", value);
@@ -124,22 +64,33 @@ std::string Hex4(unsigned value) {
 }
 
 int Status(Session& session) {
-    if (!session.FindMouse())
+    if (!session.FindMouse()) {
+        for (const std::string& node : InaccessibleMouseNodes()) {
+            std::cerr << "vorlakctl: " << node << " is a Vorlak mouse but cannot be opened: the "
+                      << "udev rule is missing (install data/70-vorlak.rules into "
+                      << "/etc/udev/rules.d/, then run: udevadm control --reload; "
+                      << "udevadm trigger)\n";
+        }
         return NoMouse();
-    const auto interfaces = session.Backend().Enumerate().value_or(std::vector<HidInterfaceInfo>{});
-    for (const HidInterfaceInfo& info : interfaces) {
-        const bool command = info.path == session.Transport().DevicePath();
-        const bool event = info.caps.usagePage == 0xFF01 && info.caps.usage == 0xFF01;
-        std::cout << (command ? "command" : event ? "event  " : "other  ") << " collection " << info.path
-                  << "  identity " << Hex4(info.identity.vendorId) << ":"
-                  << Hex4(info.identity.productId) << "  usage " << Hex4(info.caps.usagePage) << "/"
-                  << Hex4(info.caps.usage) << "\n";
     }
-    std::cout << "event collection: " << (session.Transport().EventOpen() ? "open" : "not open")
-              << "\n";
+    HidTransport& transport = session.Controller().Transport();
+    const auto interfaces =
+        session.Hardware().backend->Enumerate().value_or(std::vector<HidInterfaceInfo>{});
+    for (const HidInterfaceInfo& info : interfaces) {
+        const bool command = info.path == transport.DevicePath();
+        const bool event = info.caps.usagePage == 0xFF01 && info.caps.usage == 0xFF01;
+        std::cout << (command ? "command"
+                      : event ? "event  "
+                              : "other  ")
+                  << " collection " << info.path << "  identity " << Hex4(info.identity.vendorId)
+                  << ":" << Hex4(info.identity.productId) << "  usage " << Hex4(info.caps.usagePage)
+                  << "/" << Hex4(info.caps.usage) << "\n";
+    }
+    std::cout << "event collection: " << (transport.EventOpen() ? "open" : "not open") << "\n";
     ClearDeviceImage(session.Store());
-    const FirmwareVersion version = session.Commands().ReadFirmwareVersion();
-    session.Commands().ReadFunctionOptions();
+    DeviceCommands& commands = session.Controller().Commands();
+    const FirmwareVersion version = commands.ReadFirmwareVersion();
+    commands.ReadFunctionOptions();
     const DeviceImage& image = session.Store().deviceImage;
     char line[96];
     std::snprintf(line, sizeof line, "firmware %02X-%02X, function options %02X %02X %02X %02X\n",
@@ -149,24 +100,23 @@ int Status(Session& session) {
     return 0;
 }
 
+int NoProfile(const ProfileFiles& files) {
+    std::cerr << "vorlakctl: no current profile could be read from "
+              << files.Folder().Folder().string() << "\n";
+    return kExitDataFile;
+}
+
+// What the window does at start-up with the mouse present, then Apply.
 int Apply(Session& session) {
-    if (!session.FindMouse())
+    MainController& controller = session.Controller();
+    if (!controller.Start())
         return NoMouse();
-    session.Commands().StartupExchange();
-    ProfileFiles& files = session.Files();
-    if (!files.LoadCurrentProfile()) {
-        std::cerr << "vorlakctl: the current profile could not be read from "
-                  << files.Folder().Folder().string() << "\n";
-        return kExitDataFile;
-    }
-    TakeSnapshot(session.Store());
-    const UiTextTable text = FillTextTable(LoadLanguage(files.ProfileSettingsPath()));
-    files.LoadProfileSettings(text.LabelSection);
-    session.Commands().ApplyToMouse(
-        files, text.LabelSection, files.Settings().entryLabel, [](const ApplyProgressStep& step) {
-            std::cerr << "[" << step.step << "/" << step.stepCount << "] " << step.text << "\n";
-        });
-    TakeSnapshot(session.Store());
+    if (!controller.ProfileLoaded())
+        return NoProfile(controller.Files());
+    controller.ShowPresence();
+    bool done = false;
+    controller.ApplyFlow([&] { done = true; });
+    session.Queue().RunUntil([&] { return done; }, std::chrono::hours(1));
     return 0;
 }
 
@@ -181,7 +131,7 @@ std::optional<MouseConfig> ReadRecord(const std::filesystem::path& path) {
 }
 
 int Show(Session& session, const std::vector<std::string>& args) {
-    ProfileFiles& files = session.Files();
+    ProfileFiles& files = session.Controller().Files();
     ConfigStore& store = session.Store();
     const bool loaded = files.LoadCurrentProfile();
     const std::string code = LoadLanguage(files.ProfileSettingsPath());
@@ -199,9 +149,7 @@ int Show(Session& session, const std::vector<std::string>& args) {
         store.currentConfig = *record;
         std::cout << "Record: " << file.string() << "\n";
     } else if (!loaded) {
-        std::cerr << "vorlakctl: no current profile could be read from "
-                  << files.Folder().Folder().string() << "\n";
-        return kExitDataFile;
+        return NoProfile(files);
     } else {
         std::cout << "Profile " << int(store.currentProfileIndex) + 1 << ": "
                   << files.ConfigFilePath().string() << "\n";
@@ -231,5 +179,7 @@ int main(int argc, char** argv) {
         return Status(session);
     if (command.size() == 1 && command[0] == "apply")
         return Apply(session);
+    if (command.size() == 1 && command[0] == "events")
+        return Events(session);
     return Usage("unknown command or arguments: " + command[0]);
 }

@@ -14,7 +14,7 @@ std::string_view Trim(std::string_view text) {
 
 }  // namespace
 
-bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& error) {
+bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& reply) {
     line = Trim(line);
     if (line.empty())
         return true;
@@ -24,18 +24,20 @@ bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::st
         mouse.Unplug();
     } else if (line == "plug") {
         mouse.PlugIn();
+    } else if (line == "describe") {
+        reply = mouse.Describe();
     } else if (line.substr(0, 6) == "macro ") {
         const std::string_view number = Trim(line.substr(6));
         int n = 0;
         const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
         if (ec != std::errc() || end != number.data() + number.size() || n < 0 || n > 255) {
-            error = "macro needs a number 0..255: " + std::string(line);
+            reply = "macro needs a number 0..255: " + std::string(line);
             return false;
         }
         mouse.PressMacroKey(n);
     } else {
-        error =
-            "unknown simulated mouse command (dpi, macro N, unplug, plug): " + std::string(line);
+        reply =
+            "unknown simulated mouse command (dpi, macro N, unplug, plug, describe): " + std::string(line);
         return false;
     }
     return true;

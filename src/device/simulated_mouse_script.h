@@ -1,5 +1,5 @@
 // Lines that drive the simulated mouse by hand or from a script: "dpi", "macro N",
-// "unplug", "plug".
+// "unplug", "plug", and "describe", which tells what the mouse holds.
 #pragma once
 
 #include <string>
@@ -10,7 +10,8 @@
 namespace vorlak {
 
 // Carries out one line (blanks around it ignored; an empty line does nothing). Returns
-// false, with a message in error, for a line that is not one of the commands.
-bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& error);
+// true with what the line prints in reply (often nothing), or false with a message for a
+// line that is not one of the commands.
+bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& reply);
 
 }  // namespace vorlak

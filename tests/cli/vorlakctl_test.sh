@@ -28,6 +28,15 @@ check "show bad record" 3 "not a readable profile record" "$ctl" --data-dir "$da
 check "unknown command" 2 "^usage: vorlakctl" "$ctl" frobnicate
 check "no command" 2 "no command given" "$ctl"
 check "data folder from the environment" 0 "Profile 1: $data" env VORLAK_DATA_DIR="$data" "$ctl" show
+export GSETTINGS_BACKEND=memory
+check "simulated apply" 0 "\[11/20\] macro 5 of 12" "$ctl" --simulate --data-dir "$data" apply
+check "apply without mouse" 1 "no Vorlak mouse found" "$ctl" --data-dir "$data" apply
+check "events of the simulated mouse" 0 "Info: Switch DPI into the second stage 1000" \
+    sh -c "(echo dpi; sleep 1) | '$ctl' --simulate --data-dir '$data' events"
+check "unplug and plug" 0 "Warning: The system did not detect Vorlak!.*Info: The system detect" \
+    sh -c "printf 'unplug\nplug\n' | '$ctl' --simulate --data-dir '$data' events | tr '\n' ' '"
+check "bad simulated command" 0 "unknown simulated mouse command" \
+    sh -c "echo wiggle | '$ctl' --simulate --data-dir '$data' events"
 rm "$data/str.ini"
 check "no profile list" 3 "no current profile could be read" "$ctl" --data-dir "$data" show
 

@@ -1,0 +1,33 @@
+// The tray and the window of vorlakctl: notices become lines on standard output, apply
+// progress lines on standard error, and the window's other duties have nothing to do.
+#pragma once
+
+#include <iostream>
+
+#include "app/main_view.h"
+#include "app/tray_icon.h"
+
+namespace vorlak {
+
+class ConsoleTray : public TrayIcon {
+public:
+    void AddTrayIcon(const std::string&) override {}
+    void RemoveTrayIcon() override {}
+    void ShowNotice(const std::string& text, const std::string& title, int) override {
+        std::cout << title << ": " << text << std::endl;
+    }
+};
+
+class ConsoleView : public MainView {
+public:
+    void HideToTray() override {}
+    void ShowFromTray() override {}
+    void ShowRecord() override {}
+    void SetBusy(bool) override {}
+    void ShowApplyProgress(const ApplyProgressStep& step) override {
+        std::cerr << "[" << step.step << "/" << step.stepCount << "] " << step.text << "\n";
+    }
+    void CloseProfileManager() override {}
+};
+
+}  // namespace vorlak

@@ -1,0 +1,160 @@
+#include "cli/events_command.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <utility>
+#include <vector>
+
+#include "device/simulated_mouse_script.h"
+
+namespace vorlak {
+namespace {
+
+constexpr int kQuietEndMs = 500;
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnSignal(int) {
+    interrupted = 1;
+}
+
+void CatchInterrupts() {
+    struct sigaction action {};
+    action.sa_handler = OnSignal;  // no SA_RESTART: poll() returns at once
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+// A pipe that wakes poll() when a task was queued from another thread.
+class WakePipe {
+public:
+    WakePipe() {
+        if (pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0)
+            fds_[0] = fds_[1] = -1;
+    }
+    ~WakePipe() {
+        for (int fd : fds_) {
+            if (fd >= 0)
+                close(fd);
+        }
+    }
+    WakePipe(const WakePipe&) = delete;
+    WakePipe& operator=(const WakePipe&) = delete;
+
+    int ReadEnd() const { return fds_[0]; }
+    void Ring() const {
+        const char byte = 1;
+        [[maybe_unused]] ssize_t written = write(fds_[1], &byte, 1);
+    }
+    void Drain() const {
+        char bytes[64];
+        while (read(fds_[0], bytes, sizeof bytes) > 0) {
+        }
+    }
+
+private:
+    int fds_[2] = {-1, -1};
+};
+
+// Standard input split into lines as it arrives.
+class LineReader {
+public:
+    // Reads what is there; false at the end of the input.
+    bool Fill() {
+        char bytes[512];
+        const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
+        if (count <= 0)
+            return count < 0 && errno == EINTR;
+        pending_.append(bytes, static_cast<std::size_t>(count));
+        return true;
+    }
+    std::vector<std::string> TakeLines() {
+        std::vector<std::string> lines;
+        std::size_t end;
+        while ((end = pending_.find('\n')) != std::string::npos) {
+            lines.push_back(pending_.substr(0, end));
+            pending_.erase(0, end + 1);
+        }
+        return lines;
+    }
+    std::string TakeRest() { return std::exchange(pending_, {}); }
+
+private:
+    std::string pending_;
+};
+
+class EventLoop {
+public:
+    explicit EventLoop(Session& session) : session_(session) {
+        session.Queue().SetWakeup([this] { wake_.Ring(); });
+    }
+    ~EventLoop() { session_.Queue().SetWakeup(nullptr); }
+    EventLoop(const EventLoop&) = delete;
+    EventLoop& operator=(const EventLoop&) = delete;
+
+    void Run() {
+        SimulatedMouse* mouse = session_.Hardware().simulated;
+        bool reading = mouse != nullptr;
+        while (!interrupted) {
+            std::vector<pollfd> fds = {{wake_.ReadEnd(), POLLIN, 0}};
+            if (const int monitor = session_.Hardware().monitor->NotifyDescriptor(); monitor >= 0)
+                fds.push_back({monitor, POLLIN, 0});
+            if (reading)
+                fds.push_back({STDIN_FILENO, POLLIN, 0});
+            const int ready = poll(fds.data(), fds.size(), mouse && !reading ? kQuietEndMs : -1);
+            if (ready == 0)
+                break;  // the input has ended and nothing more came
+            wake_.Drain();
+            session_.Queue().RunPending();
+            if (reading && (fds.back().revents & (POLLIN | POLLHUP)))
+                reading = ReadCommands(*mouse);
+            DeliverNotices();
+        }
+        session_.Queue().RunPending();
+    }
+
+private:
+    bool ReadCommands(SimulatedMouse& mouse) {
+        const bool more = input_.Fill();
+        std::vector<std::string> lines = input_.TakeLines();
+        if (!more)
+            lines.push_back(input_.TakeRest());
+        for (const std::string& line : lines) {
+            std::string reply;
+            if (!RunSimulatedMouseLine(mouse, line, reply)) {
+                std::cerr << "vorlakctl: " << reply << "\n";
+            } else {
+                std::cout << reply << std::flush;
+            }
+            DeliverNotices();
+        }
+        return more;
+    }
+    void DeliverNotices() {
+        for (const DeviceNotice& notice : session_.Hardware().monitor->TakeNotices())
+            session_.Controller().OnDeviceNotice(notice);
+        session_.Queue().RunPending();
+    }
+
+    Session& session_;
+    WakePipe wake_;
+    LineReader input_;
+};
+
+}  // namespace
+
+int Events(Session& session) {
+    MainController& controller = session.Controller();
+    if (!controller.Start())
+        return NoMouse();
+    controller.ShowPresence();
+    CatchInterrupts();
+    EventLoop(session).Run();
+    return 0;
+}
+
+}  // namespace vorlak

@@ -1,0 +1,21 @@
+#include "cli/session.h"
+
+namespace vorlak {
+
+Session::Session(const Options& options, DataFolder folder)
+    : devices_(options.simulate),
+      controller_(ControllerParts{store_, *devices_.backend, pointerSettings_, queue_, tray_, view_,
+                                  std::move(folder)}) {
+    if (options.trace) {
+        controller_.Transport().SetTrace(
+            [](const Transfer& t) { std::cout << FormatTransfer(t) << "\n"; });
+    }
+}
+
+bool Session::FindMouse() {
+    HidTransport& transport = controller_.Transport();
+    return transport.FindDevice(kPrimaryVendorId, kPrimaryProductId) ||
+           transport.FindDevice(kSecondaryVendorId, kSecondaryProductId);
+}
+
+}  // namespace vorlak
