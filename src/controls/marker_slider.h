@@ -1,0 +1,101 @@
+// Marker sliders: a skinned track that fills like a level gauge up to the current position.
+// CDMarker runs horizontally and fills from the left, CDMarkerV vertically from the bottom.
+#pragma once
+
+#include <QEvent>
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+namespace vorlak {
+
+// The notice a slider posts to its notify window when the button is released.
+inline constexpr int WM_MARKER_POS = 11029;
+
+class MarkerPosEvent : public QEvent {
+public:
+    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(WM_MARKER_POS);
+
+    MarkerPosEvent(int position, int id) : QEvent(kType), position_(position), id_(id) {}
+    int Position() const { return position_; }
+    int Id() const { return id_; }
+
+private:
+    int position_;
+    int id_;
+};
+
+class CDMarker : public QWidget {
+    Q_OBJECT
+
+public:
+    // A visible child of `notifyWindow` at `rect` (its client coordinates) with range 0...10,
+    // position 0 and dragging allowed.
+    CDMarker(QWidget* notifyWindow, const QRect& rect, int id);
+
+    // Cuts `region` out of both images into the track and fill bitmaps; a null image leaves its
+    // bitmap empty.
+    void SetImages(const QRect& region, const QImage& track, const QImage& fill);
+
+    // The range must span at least two steps (maximum >= minimum + 2) for the gauge to be right.
+    void SetRange(int minimum, int maximum);
+    // A position outside the range sets the minimum.
+    void SetPos(int position);
+    // The slider's own switch for starting drags, independent of QWidget::setEnabled.
+    void SetDragEnabled(bool enabled) { dragEnabled_ = enabled; }
+
+    int Id() const { return id_; }
+    int Minimum() const { return minimum_; }
+    int Maximum() const { return maximum_; }
+    int Pos() const { return position_; }
+    bool Dragging() const { return dragging_; }
+    bool DragEnabled() const { return dragEnabled_; }
+    QPoint PressPoint() const { return pressPoint_; }
+
+signals:
+    // Emitted together with the MarkerPosEvent posted to the notify window.
+    void MarkerPos(int position, int id);
+
+protected:
+    // The value under a point of the slider (its own coordinates), within the range.
+    virtual int ValueAt(const QPoint& point) const;
+    // Copies the filled part of the fill bitmap over the track on `surface`.
+    virtual void PaintFill(QPainter& surface) const;
+    // How far the gauge reaches along a track of `length` pixels at the current position.
+    int FillLength(int length) const;
+    const QImage& FillBitmap() const { return fill_; }
+    // Limits a value to the range.
+    int Bounded(int value) const;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QPointer<QWidget> notifyWindow_;
+    int id_;
+    QImage track_;
+    QImage fill_;
+    bool dragging_ = false;
+    QPoint pressPoint_;
+    int minimum_ = 0;
+    int maximum_ = 10;
+    int position_ = 0;
+    bool dragEnabled_ = true;
+};
+
+class CDMarkerV : public CDMarker {
+    Q_OBJECT
+
+public:
+    using CDMarker::CDMarker;
+
+protected:
+    int ValueAt(const QPoint& point) const override;
+    void PaintFill(QPainter& surface) const override;
+};
+
+}  // namespace vorlak

@@ -1,0 +1,32 @@
+// Skin images: decoded once per file and kept for the whole run, drawn alpha-blended, or cut
+// into opaque bitmaps for buttons and sliders.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <filesystem>
+#include <string_view>
+
+class QPainter;
+
+namespace vorlak {
+
+// The decoded image of a skin file, in premultiplied ARGB32 (colour = value * alpha / 255,
+// truncated). The first request decodes the file; later requests, also for a file that could not
+// be decoded, read nothing. Null when the file cannot be decoded. User-interface thread only.
+QImage SkinImage(const QString& path);
+QImage SkinImage(const std::filesystem::path& programFolder, std::string_view name);
+
+// Draws the whole image at (x, y) at its natural size, blended source-over by its alpha.
+// Draws nothing and returns false when the file cannot be decoded.
+bool DrawSkinImage(QPainter& target, const QString& path, int x, int y);
+bool DrawSkinImage(QPainter& target, const std::filesystem::path& programFolder,
+                   std::string_view name, int x, int y);
+
+// An opaque copy of a region of an image (alpha dropped; translucent pixels come out as drawn
+// over black). Null for a null image; parts of the region outside the image are black.
+QImage CutSkinBitmap(const QImage& image, const QRect& region);
+
+}  // namespace vorlak
