@@ -1,0 +1,23 @@
+#include "skin_catalogue.h"
+
+#include "app_icon.h"
+#include "button_art.h"
+#include "mouse_art.h"
+#include "panel_art.h"
+#include "scroll_skin.h"
+#include "window_art.h"
+
+namespace skingen {
+
+SkinSet BuildSkinSet() {
+    SkinSet skins;
+    AddWindowArt(skins);
+    AddMouseArt(skins);
+    AddButtonArt(skins);
+    AddPanelArt(skins);
+    AddScrollSkin(skins);
+    AddAppIcons(skins);
+    return skins;
+}
+
+}  // namespace skingen

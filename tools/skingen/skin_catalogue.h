@@ -1,0 +1,11 @@
+// Every image of the skin folder.
+#pragma once
+
+#include "skin_set.h"
+
+namespace skingen {
+
+// Draws the whole skin set; throws ArtError when an image does not fit its place.
+SkinSet BuildSkinSet();
+
+}  // namespace skingen

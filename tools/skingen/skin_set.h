@@ -1,0 +1,40 @@
+// The generated images by their file names inside the skin folder.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <map>
+#include <stdexcept>
+
+namespace skingen {
+
+// Raised for an image that does not fit the place it is made for.
+class ArtError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class Alpha { kKeep, kOpaque };
+
+class SkinSet {
+public:
+    // Adds an image under its relative name ("Mouse/Front/F-1-over.png"); throws ArtError when
+    // its size differs from `expected` or the name is taken.
+    void Add(const QString& name, const QImage& image, QSize expected, Alpha alpha = Alpha::kKeep);
+
+    // The image added under `name`; throws ArtError when there is none.
+    const QImage& Get(const QString& name) const;
+
+    // Writes every image below `folder` and reads each back to confirm its size; throws ArtError
+    // on the first failure.
+    void Write(const QString& folder) const;
+
+    const std::map<QString, QImage>& Images() const { return images_; }
+
+private:
+    std::map<QString, QImage> images_;
+};
+
+}  // namespace skingen
