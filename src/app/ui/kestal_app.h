@@ -1,0 +1,71 @@
+// The application: the single-instance rule, the splash, the main window with its
+// controller and tray icon, the mouse's hot-plug notices, and the run until Exit.
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QApplication;
+
+namespace vorlak {
+
+class CKestalDlg;
+class InstanceLock;
+class MainController;
+class QtTrayIcon;
+class QtUiDispatcher;
+class GSettingsPointerSettings;
+struct MouseDevices;
+struct ConfigStore;
+
+struct AppOptions {
+    bool simulate = false;  // the simulated mouse, driven by lines on standard input
+    std::optional<std::filesystem::path> dataDir;
+    // Where the Skins folder lies: beside the executable unless a caller says otherwise.
+    std::filesystem::path programFolder;
+};
+
+// Reads --simulate and --data-dir; none for anything else (the message says why).
+std::optional<AppOptions> ParseAppOptions(int argc, char** argv, std::string& problem);
+
+class CKestalApp : public QObject {
+    Q_OBJECT
+public:
+    CKestalApp(QApplication& application, AppOptions options);
+    ~CKestalApp() override;
+
+    // Runs the application until the tray menu's Exit. False at once, showing nothing and
+    // touching no device, when another instance runs.
+    bool StartApplication();
+    // Stops the listener and releases the instance lock.
+    void ExitApplication();
+
+    CKestalDlg* Window() const { return window_.get(); }
+
+private:
+    void WatchHotplug();
+    void DeliverNotices();
+    void ReadSimulatedMouseLines();
+
+    QApplication& application_;
+    AppOptions options_;
+    std::filesystem::path programFolder_;
+    std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<ConfigStore> store_;
+    std::unique_ptr<MouseDevices> devices_;
+    std::unique_ptr<GSettingsPointerSettings> pointerSettings_;
+    std::unique_ptr<QtUiDispatcher> dispatcher_;
+    std::unique_ptr<QtTrayIcon> tray_;
+    std::unique_ptr<CKestalDlg> window_;
+    std::unique_ptr<MainController> controller_;
+    std::unique_ptr<QSocketNotifier> hotplugNotifier_;
+    std::unique_ptr<QSocketNotifier> inputNotifier_;
+    std::string pendingInput_;
+};
+
+}  // namespace vorlak

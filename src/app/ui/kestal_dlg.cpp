@@ -1,0 +1,494 @@
+#include "app/ui/kestal_dlg.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "app/ui/ui_font.h"
+#include "controls/bitmap_btn.h"
+#include "controls/ex_menu.h"
+#include "controls/marker_slider.h"
+#include "controls/skin_image.h"
+#include "panels/dlg_advance.h"
+
+namespace vorlak {
+namespace {
+
+constexpr int kCaptionFontHeight = 12;
+constexpr int kButtonFontHeight = 13;
+constexpr int kHelpMenuWidth = 120;
+constexpr int kWebSiteCommand = 1001;
+constexpr int kVersionCommand = 1003;
+constexpr int kSliderMin = 1;
+constexpr int kSliderMax = 11;
+// Where a running write shows how far it is: between the mouse and the view buttons.
+constexpr PixelRect kProgressRect{300, 505, 696, 521};
+
+QRect ToQRect(const PixelRect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool IsFilteredKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+           key == Qt::Key_Escape || key == Qt::Key_F1;
+}
+
+}  // namespace
+
+CKestalDlg::CKestalDlg(std::filesystem::path programFolder)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      programFolder_(std::move(programFolder)),
+      background_(SkinImage(programFolder_, "/skins/main.png")) {
+    setWindowTitle("Vorlak");
+    setFixedSize(background_.isNull() ? QSize(1000, 640) : background_.size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    qApp->installEventFilter(this);
+}
+
+CKestalDlg::~CKestalDlg() {
+    qApp->removeEventFilter(this);
+}
+
+void CKestalDlg::SetController(MainController& controller) {
+    controller_ = &controller;
+}
+
+CBitmapBtn* CKestalDlg::MakeButton(const PixelRect& rect, const char* normal, const char* hover,
+                                   const char* pressed, const char* disabled) {
+    auto* button = new CBitmapBtn(this);
+    button->setGeometry(ToQRect(rect));
+    auto image = [this](const char* name) { return SkinImage(programFolder_, name); };
+    button->LoadBitmaps(QRect(0, 0, rect.Width(), rect.Height()), image(normal), image(hover),
+                        image(pressed), image(disabled));
+    button->SetFontHeight(kButtonFontHeight);
+    button->SetFontFace(captionFont_.family());
+    return button;
+}
+
+void CKestalDlg::MakeChildren() {
+    constexpr const char* kCancelImages[] = {
+        "\\skins\\button-cancel-normal.png", "\\skins\\button-cancel-over.png",
+        "\\skins\\button-cancel-leave.png", "\\skins\\button-save-leave.png"};
+    auto bottomButton = [&](const PixelRect& rect) {
+        CBitmapBtn* b = MakeButton(rect, kCancelImages[0], kCancelImages[1], kCancelImages[2],
+                                   kCancelImages[3]);
+        b->SetAlignment(CBitmapBtn::Alignment::Centred);
+        return b;
+    };
+    reset_ = bottomButton(kResetRect);
+    cancel_ = bottomButton(kCancelRect);
+    apply_ = bottomButton(kApplyRect);
+    auto smallButton = [&](const PixelRect& rect, const char* normal, const char* over) {
+        return MakeButton(rect, normal, over, normal, normal);
+    };
+    close_ = smallButton(kCloseRect, "\\skins\\button-close-normal.png",
+                         "\\skins\\button-close-over.png");
+    minimize_ = smallButton(kMinimizeRect, "\\skins\\button-min-normal.png",
+                            "\\skins\\button-min-over.png");
+    help_ =
+        smallButton(kHelpRect, "\\skins\\button-help-normal.png", "\\skins\\button-help-over.png");
+    config_ = MakeButton(kConfigRect, "\\skins\\button-config-normal.png",
+                         "\\skins\\button-config-over.png", "\\skins\\button-config-leave.png",
+                         "\\skins\\button-config-normal.png");
+    config_->SetIndent(20);
+    auto viewButton = [&](const PixelRect& rect) {
+        CBitmapBtn* b =
+            MakeButton(rect, "\\skins\\button-mouse-normal.png", "\\skins\\button-mouse-over.png",
+                       "\\skins\\button-mouse-leave.png", "\\skins\\button-mouse-normal.png");
+        b->SetAlignment(CBitmapBtn::Alignment::Centred);
+        return b;
+    };
+    topView_ = viewButton(kTopViewRect);
+    sideView_ = viewButton(kSideViewRect);
+    const SectionLayout layout = LayOutSections(true, true, 0);
+    auto header = [&](const PixelRect& rect) {
+        CBitmapBtn* b = MakeButton(rect, "\\skins\\ItemBK.png", "\\skins\\ItemBK.png",
+                                   "\\skins\\ItemBK.png", "\\skins\\ItemBK.png");
+        b->SetIndent(5);
+        return b;
+    };
+    assignmentHeader_ = header(layout.assignmentHeader);
+    macroHeader_ = header(layout.macroHeader);
+    axisHeader_ = header(layout.axisHeader);
+    for (int k = 0; k < kEntryCount; ++k) {
+        CBitmapBtn* box =
+            MakeButton(LabelBoxRect(k), "\\skins\\ButtonAssignment\\DropdownBox-normal.png",
+                       "\\skins\\ButtonAssignment\\DropdownBox-over.png",
+                       "\\skins\\ButtonAssignment\\DropdownBox-over.png",
+                       "\\skins\\ButtonAssignment\\DropdownBox-normal.png");
+        box->SetIndent(5);
+        box->hide();
+        connect(box, &CBitmapBtn::clicked, this, [this, k, box] {
+            HighlightEntry(k);
+            box->SetChecked(true);
+        });
+        labelBoxes_[static_cast<std::size_t>(k)] = box;
+    }
+    auto slider = [&](int id) {
+        auto* s = new CDMarker(this, QRect(), id);
+        const QRect cut(0, 0, kSliderWidth, 14);
+        s->SetImages(cut, SkinImage(programFolder_, "\\skins\\StageSlider\\1.png"),
+                     SkinImage(programFolder_, "\\skins\\StageSlider\\10.png"));
+        s->SetRange(kSliderMin, kSliderMax);
+        s->hide();
+        return s;
+    };
+    xSlider_ = slider(kXSliderId);
+    ySlider_ = slider(kYSliderId);
+    settingsHost_ = new CDlgadvance(programFolder_, this);
+    settingsHost_->setGeometry(ToQRect(kSettingsHostRect));
+}
+
+void CKestalDlg::BuildWindow() {
+    const std::string& code = controller_->LanguageCode();
+    captionFont_ = UiFont(code, kCaptionFontHeight);
+    sectionHeight_ =
+        SkinImage(programFolder_, "/skins/ButtonAssignment/BK_ButtonAssignment.png").height();
+    MakeChildren();
+    SetTexts();
+    connect(apply_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        controller_->ApplyFlow([this] { emit ApplyEnded(); });
+    });
+    connect(cancel_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        controller_->Cancel();
+    });
+    connect(close_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        controller_->Close();
+    });
+    connect(reset_, &CBitmapBtn::clicked, this, &CKestalDlg::Reset);
+    connect(minimize_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        showMinimized();
+    });
+    connect(help_, &CBitmapBtn::clicked, this, &CKestalDlg::ShowHelpMenu);
+    connect(topView_, &CBitmapBtn::clicked, this, [this] { SetView(MouseView::Top); });
+    connect(sideView_, &CBitmapBtn::clicked, this, [this] { SetView(MouseView::Side); });
+    connect(assignmentHeader_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        SetAssignmentSectionCollapsed(!assignmentCollapsed_);
+    });
+    connect(axisHeader_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        SetAxisSectionCollapsed(!axisCollapsed_);
+    });
+    // The Macro Manager and Config buttons open their dialogs once those exist.
+    connect(macroHeader_, &CBitmapBtn::clicked, this, [this] { HighlightEntry(-1); });
+    connect(config_, &CBitmapBtn::clicked, this, [this] { HighlightEntry(-1); });
+    SetView(MouseView::Top);
+    SetAssignmentSectionCollapsed(true);
+    SetAxisSectionCollapsed(true);
+}
+
+void CKestalDlg::SetTexts() {
+    const UiTextTable& text = controller_->Text();
+    reset_->SetText(Q(text.TxtReset));
+    cancel_->SetText(Q(text.TxtCancel));
+    apply_->SetText(Q(text.TxtApply));
+    config_->SetText(Q(text.TxtConfig));
+    topView_->SetText(Q(text.TxtTopView));
+    sideView_->SetText(Q(text.TxtSideView));
+    assignmentHeader_->SetText(Q(text.TxtButtonAssignment));
+    macroHeader_->SetText(Q(text.TxtMacroManager));
+    axisHeader_->SetText(Q(text.TxtAxisSensitivity));
+}
+
+void CKestalDlg::SetView(MouseView view) {
+    highlighted_ = -1;
+    ClearLabelChecks();
+    topView_->SetChecked(view == MouseView::Top);
+    sideView_->SetChecked(view == MouseView::Side);
+    view_ = view;
+    update(ToQRect(kMouseArea));
+}
+
+void CKestalDlg::ClearLabelChecks() {
+    for (CBitmapBtn* box : labelBoxes_) {
+        if (box != nullptr)
+            box->SetChecked(false);
+    }
+}
+
+void CKestalDlg::SetAssignmentSectionCollapsed(bool collapsed) {
+    assignmentCollapsed_ = collapsed;
+    ApplyLayout();
+}
+
+void CKestalDlg::SetAxisSectionCollapsed(bool collapsed) {
+    axisCollapsed_ = collapsed;
+    ApplyLayout();
+}
+
+void CKestalDlg::ApplyLayout() {
+    const SectionLayout layout =
+        LayOutSections(assignmentCollapsed_, axisCollapsed_, sectionHeight_);
+    macroHeader_->setGeometry(ToQRect(layout.macroHeader));
+    axisHeader_->setGeometry(ToQRect(layout.axisHeader));
+    for (CBitmapBtn* box : labelBoxes_)
+        box->setVisible(layout.labelsVisible && !controller_->ProfileManagerOpen());
+    xSlider_->setGeometry(ToQRect(layout.xSlider));
+    ySlider_->setGeometry(ToQRect(layout.ySlider));
+    xSlider_->setVisible(layout.slidersVisible);
+    ySlider_->setVisible(layout.slidersVisible);
+    update(ToQRect(kLeftColumn));
+}
+
+void CKestalDlg::HighlightEntry(int entry) {
+    highlighted_ = entry;
+    if (entry < 0)
+        ClearLabelChecks();
+    repaint(ToQRect(kMouseArea));
+}
+
+void CKestalDlg::RefreshLabel(int entry) {
+    controller_->Labels()[static_cast<std::size_t>(entry)] =
+        labelBoxes_[static_cast<std::size_t>(entry)]->text().toStdString();
+}
+
+void CKestalDlg::PlaceSliders() {
+    const MouseConfig& record = controller_->Store().currentConfig;
+    auto place = [](CDMarker* slider, int value) {
+        slider->SetPos(value >= kSliderMin && value <= kSliderMax ? value : kSliderMin);
+    };
+    place(xSlider_, record.sensitivityX);
+    place(ySlider_, record.sensitivityY);
+}
+
+void CKestalDlg::ShowLabels() {
+    for (int k = 0; k < kEntryCount; ++k)
+        LabelBox(k)->SetText(Q(controller_->Labels()[static_cast<std::size_t>(k)]));
+}
+
+void CKestalDlg::ShowRecord() {
+    PlaceSliders();
+    ShowLabels();
+    update();
+}
+
+void CKestalDlg::HideToTray() {
+    hide();
+}
+
+void CKestalDlg::ShowFromTray() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    PlaceSliders();
+    ShowLabels();
+    assignmentCollapsed_ = true;
+    axisCollapsed_ = true;
+    ApplyLayout();
+    show();
+    raise();
+    activateWindow();
+}
+
+void CKestalDlg::SetBusy(bool busy) {
+    busy_ = busy;
+    apply_->setEnabled(!busy);
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        progressText_.clear();
+        progressStep_ = progressSteps_ = 0;
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+    update(ToQRect(kProgressRect));
+}
+
+void CKestalDlg::ShowApplyProgress(const ApplyProgressStep& step) {
+    progressStep_ = step.step;
+    progressSteps_ = step.stepCount;
+    progressText_ = Q(step.text);
+    update(ToQRect(kProgressRect));
+}
+
+void CKestalDlg::CloseProfileManager() {
+    ApplyLayout();
+}
+
+void CKestalDlg::Reset() {
+    HighlightEntry(-1);
+    const UiTextTable& text = controller_->Text();
+    if (QMessageBox::question(this, Q(text.TxtAttention), Q(text.TxtResetConfirm),
+                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        return;
+    }
+    controller_->DefaultsReset([this] {
+        SetView(MouseView::Top);
+        assignmentCollapsed_ = true;
+        axisCollapsed_ = true;
+        ApplyLayout();
+        ShowRecord();
+        for (int k = 0; k < kEntryCount; ++k)
+            RefreshLabel(k);
+        controller_->FinishReset();
+        emit ApplyEnded();
+    });
+}
+
+void CKestalDlg::ShowHelpMenu() {
+    HighlightEntry(-1);
+    CExMenu menu(captionFont_, this);
+    menu.SetWidth(kHelpMenuWidth);
+    menu.AppendItem(kWebSiteCommand, Q(controller_->Text().TxtWebAddress));
+    menu.AppendItem(kVersionCommand, "Version:1.0");
+    if (menu.Show(QCursor::pos()) == kWebSiteCommand)
+        QDesktopServices::openUrl(QUrl(Q(controller_->Text().TxtWebAddress)));
+}
+
+bool CKestalDlg::IsOwnInput(QObject* watched) const {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget != nullptr && (widget == this || isAncestorOf(widget));
+}
+
+// Enter, Space, Escape and F1 never reach the window or its children; while a write runs
+// no input does.
+bool CKestalDlg::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+            if (IsOwnInput(watched) &&
+                (busy_ || IsFilteredKey(static_cast<QKeyEvent*>(event)->key())))
+                return true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            if (busy_ && IsOwnInput(watched))
+                return true;
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CKestalDlg::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(kClearHighlightMessage))
+        HighlightEntry(-1);
+    if (event->type() == MarkerPosEvent::kType) {
+        const auto* marker = static_cast<MarkerPosEvent*>(event);
+        MouseConfig& record = controller_->Store().currentConfig;
+        if (marker->Id() == kXSliderId)
+            record.sensitivityX = static_cast<Byte>(marker->Position() & 0xFF);
+        if (marker->Id() == kYSliderId)
+            record.sensitivityY = static_cast<Byte>(marker->Position() & 0xFF);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CKestalDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, background_);
+    DrawSkinImage(painter, programFolder_, "Skins\\BK_MainMid.png", 262, 4);
+    PaintMouse(painter);
+    painter.setFont(captionFont_);
+    painter.setPen(Qt::white);
+    DrawSkinImage(painter, programFolder_, "/Skins/BK_MainLeft.png", 0, 0);
+    DrawSkinImage(painter, programFolder_, "Skins\\MLogo.png", 40, 525);
+    DrawSkinImage(painter, programFolder_, "Skins\\Logo.png", 20, 32);
+    PaintLeftColumn(painter);
+    painter.drawText(QPoint(kColorNotePos.x, kColorNotePos.y + painter.fontMetrics().ascent()),
+                     Q(controller_->Text().TxtColorNote));
+    PaintProgress(painter);
+}
+
+void CKestalDlg::PaintMouse(QPainter& painter) const {
+    const MousePicture picture = PictureOf(view_);
+    DrawSkinImage(painter, programFolder_, picture.image, picture.position.x, picture.position.y);
+    const int lit = OverlayOfEntry(highlighted_);
+    for (int n = 1; n <= 7; ++n) {
+        const PixelPoint at = OverlayPosition(view_, n);
+        DrawSkinImage(painter, programFolder_, OverlayImage(view_, n, n == lit), at.x, at.y);
+    }
+}
+
+void CKestalDlg::PaintLeftColumn(QPainter& painter) const {
+    const UiTextTable& text = controller_->Text();
+    if (!assignmentCollapsed_) {
+        DrawSkinImage(painter, programFolder_, "/Skins/ButtonAssignment/BK_ButtonAssignment.png",
+                      20, 127);
+        const std::array<const std::string*, 7> captions = {
+            &text.TxtButton1, &text.TxtButton2, &text.TxtButton3, &text.TxtButton4,
+            &text.TxtButton5, &text.TxtButton6, &text.TxtButton7};
+        for (int k = 0; k < kEntryCount; ++k) {
+            const QString caption =
+                k < 7 ? Q(*captions[static_cast<std::size_t>(k)]) : QString("Shift+%1").arg(k - 6);
+            painter.drawText(ToQRect(CaptionRect(k)), Qt::AlignCenter | Qt::TextSingleLine,
+                             caption);
+        }
+    }
+    if (!axisCollapsed_) {
+        const QRect r = axisHeader_->geometry().adjusted(0, 0, 1, 1);
+        const int left = r.left(), bottom = r.bottom(), right = r.right();
+        DrawSkinImage(painter, programFolder_, "/Skins/XYSensitivity/BK_XYSensSetting.png", left,
+                      bottom);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        painter.drawText(QRect(QPoint(left + 17, bottom + 5), QPoint(right, bottom + 25)), flags,
+                         Q(text.TxtXAxis));
+        painter.drawText(QRect(QPoint(left + 17, bottom + 65), QPoint(right, bottom + 85)), flags,
+                         Q(text.TxtYAxis));
+        for (int i = 1; i <= 10; ++i) {
+            const int x = left + 3 + 21 * i;
+            for (int row : {bottom + 37, bottom + 97})
+                painter.drawText(QRect(QPoint(x, row), QPoint(right, row + 20)), flags,
+                                 QString::number(i));
+        }
+    }
+}
+
+void CKestalDlg::PaintProgress(QPainter& painter) const {
+    if (!busy_)
+        return;
+    const QRect bar = ToQRect(kProgressRect);
+    painter.fillRect(bar, QColor(40, 16, 16));
+    if (progressSteps_ > 0) {
+        QRect done = bar;
+        done.setWidth(bar.width() * progressStep_ / progressSteps_);
+        painter.fillRect(done, QColor(143, 32, 32));
+    }
+    painter.setPen(QColor(111, 41, 41));
+    painter.drawRect(bar.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::white);
+    painter.drawText(bar, Qt::AlignCenter | Qt::TextSingleLine, progressText_);
+}
+
+// A press on the background clears the highlight and moves the window, as its caption would.
+void CKestalDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    HighlightEntry(-1);
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove())
+        return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CKestalDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_)
+        move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void CKestalDlg::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
+
+}  // namespace vorlak

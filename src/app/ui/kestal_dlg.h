@@ -1,0 +1,132 @@
+// The main window: the skinned view of the mouse with its left column and buttons. It shows
+// what the controller holds and hands every button to it; the controller drives it back
+// through MainView.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "app/main_controller.h"
+#include "app/main_view.h"
+#include "assign/main_window_layout.h"
+
+namespace vorlak {
+
+class CBitmapBtn;
+class CDMarker;
+class CDlgadvance;
+
+// The message that clears the entry highlight before it is handled.
+inline constexpr int kClearHighlightMessage = 2036;
+inline constexpr int kXSliderId = 2025;
+inline constexpr int kYSliderId = 2026;
+
+class CKestalDlg : public QWidget, public MainView {
+    Q_OBJECT
+public:
+    explicit CKestalDlg(std::filesystem::path programFolder);
+    ~CKestalDlg() override;
+
+    // The controller is made with this window as its view, so it joins afterwards.
+    void SetController(MainController& controller);
+    // Creates the fonts and children and sets the initial layout: both sections collapsed,
+    // the top view.
+    void BuildWindow();
+
+    // MainView
+    void HideToTray() override;
+    void ShowFromTray() override;
+    void ShowRecord() override;
+    void SetBusy(bool busy) override;
+    void ShowApplyProgress(const ApplyProgressStep& step) override;
+    void CloseProfileManager() override;
+
+    void SetView(MouseView view);
+    void SetAssignmentSectionCollapsed(bool collapsed);
+    void SetAxisSectionCollapsed(bool collapsed);
+    void HighlightEntry(int entry);
+    void RefreshLabel(int entry);
+
+    MouseView View() const { return view_; }
+    int HighlightedEntry() const { return highlighted_; }
+    bool AssignmentCollapsed() const { return assignmentCollapsed_; }
+    bool AxisCollapsed() const { return axisCollapsed_; }
+    bool Busy() const { return busy_; }
+    int SectionHeight() const { return sectionHeight_; }
+    CBitmapBtn* LabelBox(int k) const { return labelBoxes_[static_cast<std::size_t>(k)]; }
+    CDMarker* XSlider() const { return xSlider_; }
+    CDMarker* YSlider() const { return ySlider_; }
+    // The buttons by their caption item, for tests and the end-to-end run.
+    CBitmapBtn* ApplyButton() const { return apply_; }
+    CBitmapBtn* CancelButton() const { return cancel_; }
+    CBitmapBtn* CloseButton() const { return close_; }
+    CBitmapBtn* ResetButton() const { return reset_; }
+
+signals:
+    // The window is busy no more after an Apply or a reset.
+    void ApplyEnded();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    CBitmapBtn* MakeButton(const PixelRect& rect, const char* normal, const char* hover,
+                           const char* pressed, const char* disabled);
+    void MakeChildren();
+    void SetTexts();
+    void ApplyLayout();
+    void PlaceSliders();
+    void ShowLabels();
+    void ClearLabelChecks();
+    void PaintMouse(QPainter& painter) const;
+    void PaintLeftColumn(QPainter& painter) const;
+    void PaintProgress(QPainter& painter) const;
+    void ShowHelpMenu();
+    void Reset();
+    bool IsOwnInput(QObject* watched) const;
+
+    std::filesystem::path programFolder_;
+    MainController* controller_ = nullptr;
+    QImage background_;
+
+    MouseView view_ = MouseView::Top;
+    int highlighted_ = -1;
+    bool assignmentCollapsed_ = true;
+    bool axisCollapsed_ = true;
+    int sectionHeight_ = 0;
+    bool busy_ = false;
+    QString progressText_;
+    int progressStep_ = 0;
+    int progressSteps_ = 0;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+
+    QFont captionFont_;
+    CBitmapBtn* reset_ = nullptr;
+    CBitmapBtn* cancel_ = nullptr;
+    CBitmapBtn* apply_ = nullptr;
+    CBitmapBtn* close_ = nullptr;
+    CBitmapBtn* minimize_ = nullptr;
+    CBitmapBtn* help_ = nullptr;
+    CBitmapBtn* config_ = nullptr;
+    CBitmapBtn* topView_ = nullptr;
+    CBitmapBtn* sideView_ = nullptr;
+    CBitmapBtn* assignmentHeader_ = nullptr;
+    CBitmapBtn* macroHeader_ = nullptr;
+    CBitmapBtn* axisHeader_ = nullptr;
+    std::array<CBitmapBtn*, kEntryCount> labelBoxes_{};
+    CDMarker* xSlider_ = nullptr;
+    CDMarker* ySlider_ = nullptr;
+    CDlgadvance* settingsHost_ = nullptr;
+};
+
+}  // namespace vorlak

@@ -1,0 +1,86 @@
+#include "app/ui/qt_tray_icon.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDateTime>
+
+namespace vorlak {
+namespace {
+
+constexpr int kTooltipMax = 127;
+constexpr int kNoticeTextMax = 255;
+
+// Qt's tray speaks StatusNotifierItem over D-Bus when a watcher is there; that protocol
+// reports no double click, only activation.
+bool StatusNotifierTray() {
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus != nullptr && bus->isServiceRegistered("org.kde.StatusNotifierWatcher");
+}
+
+}  // namespace
+
+QtTrayIcon::QtTrayIcon(const QIcon& icon, QObject* parent)
+    : QObject(parent), icon_(icon), clickCountsAsDoubleClick_(StatusNotifierTray()) {
+    exitAction_ = menu_.addAction(QString());
+    connect(exitAction_, &QAction::triggered, this, &QtTrayIcon::ExitChosen);
+    connect(&menu_, &QMenu::aboutToShow, this, &QtTrayIcon::MenuAboutToShow);
+    icon_.setContextMenu(&menu_);
+    connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayIcon::OnActivated);
+    removal_.setSingleShot(true);
+    connect(&removal_, &QTimer::timeout, &icon_, &QSystemTrayIcon::hide);
+}
+
+void QtTrayIcon::SetExitText(const QString& text) {
+    exitAction_->setText(text);
+}
+
+void QtTrayIcon::AddTrayIcon(const std::string& tooltip) {
+    removal_.stop();
+    icon_.setToolTip(QString::fromStdString(tooltip).left(kTooltipMax));
+    icon_.show();
+    shown_ = true;
+}
+
+// A notice that is still on screen keeps its icon until it has been read: the warning
+// that the mouse was lost comes right before the icon goes.
+void QtTrayIcon::RemoveTrayIcon() {
+    shown_ = false;
+    const qint64 left = noticeEnd_ - QDateTime::currentMSecsSinceEpoch();
+    if (left > 0 && icon_.isVisible()) {
+        removal_.start(static_cast<int>(left));
+    } else {
+        icon_.hide();
+    }
+}
+
+void QtTrayIcon::ShowNotice(const std::string& text, const std::string& title, int displayMs) {
+    const QString body = QString::fromStdString(text).left(kNoticeTextMax);
+    const QString heading = QString::fromStdString(title);
+    const int shownMs = std::max(displayMs, kMinimumNoticeMs);
+    if (shown_ && QSystemTrayIcon::isSystemTrayAvailable()) {
+        icon_.showMessage(heading, body, QSystemTrayIcon::Information, shownMs);
+        noticeEnd_ = QDateTime::currentMSecsSinceEpoch() + shownMs;
+    } else {
+        DesktopNotify(heading, body, shownMs);
+    }
+}
+
+void QtTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::DoubleClick ||
+        (reason == QSystemTrayIcon::Trigger && clickCountsAsDoubleClick_)) {
+        emit DoubleClicked();
+    }
+}
+
+// org.freedesktop.Notifications, sent without waiting for the answer.
+bool QtTrayIcon::DesktopNotify(const QString& title, const QString& text, int displayMs) {
+    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                       "/org/freedesktop/Notifications",
+                                                       "org.freedesktop.Notifications", "Notify");
+    call << QString("Vorlak") << 0u << QString("dialog-information") << title << text
+         << QStringList() << QVariantMap() << displayMs;
+    return QDBusConnection::sessionBus().send(call);
+}
+
+}  // namespace vorlak

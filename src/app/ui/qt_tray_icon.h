@@ -1,0 +1,52 @@
+// The tray icon on QSystemTrayIcon, with its one-item menu and balloon notices. Without a
+// tray, notices go to the desktop's notification service instead.
+#pragma once
+
+#include <QIcon>
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include "app/tray_icon.h"
+
+namespace vorlak {
+
+class QtTrayIcon : public QObject, public TrayIcon {
+    Q_OBJECT
+public:
+    QtTrayIcon(const QIcon& icon, QObject* parent = nullptr);
+
+    // The menu's one item, and its text.
+    void SetExitText(const QString& text);
+
+    void AddTrayIcon(const std::string& tooltip) override;
+    void RemoveTrayIcon() override;
+    void ShowNotice(const std::string& text, const std::string& title, int displayMs) override;
+
+    bool IconShown() const { return shown_; }
+    // The shortest time a notice stays on screen: desktops, like the one the display times
+    // were chosen for, keep a notice readable however short the time asked.
+    static constexpr int kMinimumNoticeMs = 4000;
+
+signals:
+    // A double click on the icon; where the tray protocol reports none, a click.
+    void DoubleClicked();
+    void ExitChosen();
+    // Before the menu opens: the window comes to the front.
+    void MenuAboutToShow();
+
+private:
+    void OnActivated(QSystemTrayIcon::ActivationReason reason);
+    bool DesktopNotify(const QString& title, const QString& text, int displayMs);
+
+    QSystemTrayIcon icon_;
+    QMenu menu_;
+    QAction* exitAction_;
+    QTimer removal_;
+    qint64 noticeEnd_ = 0;  // when the last balloon leaves the screen (ms since the epoch)
+    bool shown_ = false;
+    bool clickCountsAsDoubleClick_ = false;
+};
+
+}  // namespace vorlak

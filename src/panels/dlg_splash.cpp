@@ -1,0 +1,51 @@
+#include "panels/dlg_splash.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "controls/skin_image.h"
+
+namespace vorlak {
+
+CDlgSplash::CDlgSplash(const std::filesystem::path& programFolder, QWidget* parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      image_(SkinImage(programFolder, "Skins\\splash.png")) {
+    setWindowTitle("Vorlak");
+    setFixedSize(image_.isNull() ? QSize(1, 1) : image_.size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
+    QTimer::singleShot(kShowMs, this, [this] {
+        timeUp_ = true;
+        accept();
+    });
+}
+
+void CDlgSplash::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void CDlgSplash::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+void CDlgSplash::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CDlgSplash::closeEvent(QCloseEvent* event) {
+    if (timeUp_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace vorlak

@@ -1,0 +1,153 @@
+// The main window offscreen, over the simulated mouse and the artwork the build made.
+#include "app/ui/kestal_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/controller_fakes.h"
+#include "app/ui/qt_ui_dispatcher.h"
+#include "config/default_data_files.h"
+#include "controls/bitmap_btn.h"
+#include "controls/marker_slider.h"
+#include "controls/skin_image.h"
+#include "device/simulated_mouse.h"
+#include "test_folder.h"
+
+namespace vorlak {
+namespace {
+
+class KestalDlgTest : public ::testing::Test {
+protected:
+    KestalDlgTest() {
+        WriteDefaultDataFiles(folder.Root());
+        controller = std::make_unique<MainController>(
+            ControllerParts{store, mouse, pointer, dispatcher, tray, window,
+                            DataFolder(folder.Root()), [](std::chrono::milliseconds) {}});
+        window.SetController(*controller);
+        controller->Start();
+        window.BuildWindow();
+        controller->ShowPresence();
+        window.show();
+    }
+
+    QImage Grab() { return window.grab().toImage(); }
+    // The rectangle overlay n of a view covers.
+    QRect OverlayRect(MouseView view, int n) const {
+        const PixelPoint at = OverlayPosition(view, n);
+        return QRect(QPoint(at.x, at.y), SkinImage(kBin, OverlayImage(view, n, true)).size());
+    }
+    static bool SameIn(const QImage& a, const QImage& b, const QRect& r) {
+        return a.copy(r) == b.copy(r);
+    }
+
+    const std::filesystem::path kBin = VORLAK_BIN_DIR;
+    TestFolder folder;
+    ConfigStore store;
+    SimulatedMouse mouse;
+    FakePointerSettings pointer;
+    QtUiDispatcher dispatcher{qApp};
+    CallLog log;
+    FakeTray tray{log};
+    CKestalDlg window{kBin};
+    std::unique_ptr<MainController> controller;
+};
+
+TEST_F(KestalDlgTest, TheWindowTakesTheSizeOfItsBackground) {
+    EXPECT_EQ(window.size(), SkinImage(kBin, "Skins/main.png").size());
+    EXPECT_GT(window.SectionHeight(), 0);
+}
+
+TEST_F(KestalDlgTest, SectionsMoveTheirHeadersLabelsAndSliders) {
+    const int h = window.SectionHeight();
+    for (int k = 0; k < kEntryCount; ++k)
+        EXPECT_TRUE(window.LabelBox(k)->isHidden());
+    window.SetAxisSectionCollapsed(false);
+    EXPECT_FALSE(window.XSlider()->isHidden());
+    EXPECT_EQ(window.XSlider()->geometry(), QRect(37, 202, kSliderWidth, kSliderHeight));
+    EXPECT_EQ(window.YSlider()->geometry().top(), 262);
+    window.SetAssignmentSectionCollapsed(false);
+    EXPECT_EQ(window.XSlider()->geometry().top(), 202 + h);
+    EXPECT_EQ(window.YSlider()->geometry().top(), 262 + h);
+    for (int k = 0; k < kEntryCount; ++k)
+        EXPECT_FALSE(window.LabelBox(k)->isHidden()) << k;
+    EXPECT_EQ(window.LabelBox(13)->geometry(), QRect(120, 393, 130, 16));
+    EXPECT_EQ(window.LabelBox(2)->text().toStdString(), controller->Labels()[2]);
+    window.SetAxisSectionCollapsed(true);
+    EXPECT_TRUE(window.XSlider()->isHidden());
+}
+
+TEST_F(KestalDlgTest, EntriesThreeAndFourLightEachOthersOverlayInBothViews) {
+    for (MouseView view : {MouseView::Top, MouseView::Side}) {
+        window.SetView(view);
+        const QImage plain = Grab();
+        window.HighlightEntry(3);
+        const QImage entry3 = Grab();
+        EXPECT_FALSE(SameIn(plain, entry3, OverlayRect(view, 5)));
+        EXPECT_TRUE(SameIn(plain, entry3, OverlayRect(view, 4)));
+        window.HighlightEntry(4);
+        const QImage entry4 = Grab();
+        EXPECT_FALSE(SameIn(plain, entry4, OverlayRect(view, 4)));
+        EXPECT_TRUE(SameIn(plain, entry4, OverlayRect(view, 5)));
+        window.HighlightEntry(9);  // a Shift entry lights nothing
+        EXPECT_EQ(Grab(), plain);
+        window.HighlightEntry(-1);
+    }
+}
+
+TEST_F(KestalDlgTest, ChangingTheViewClearsTheHighlight) {
+    window.HighlightEntry(0);
+    window.SetView(MouseView::Side);
+    EXPECT_EQ(window.HighlightedEntry(), -1);
+    EXPECT_EQ(window.View(), MouseView::Side);
+}
+
+TEST_F(KestalDlgTest, EnterSpaceEscapeAndF1DoNothing) {
+    window.ApplyButton()->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_F1}) {
+        QTest::keyClick(window.ApplyButton(), key);
+        QTest::keyClick(&window, key);
+    }
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(KestalDlgTest, CloseKeepsTheEditAndCancelRevertsIt) {
+    const Byte saved = store.savedConfig.dpiLevel[1];
+    store.currentConfig.dpiLevel[1] = 40;
+    QTest::mouseClick(window.CloseButton(), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(store.currentConfig.dpiLevel[1], 40);
+    window.show();
+    QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(store.currentConfig.dpiLevel[1], saved);
+}
+
+TEST_F(KestalDlgTest, TheXSliderSetsTheSensitivity) {
+    MarkerPosEvent seven(7, kXSliderId);
+    QApplication::sendEvent(&window, &seven);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 7);
+    MarkerPosEvent other(9, 3000);
+    QApplication::sendEvent(&window, &other);
+    EXPECT_EQ(store.currentConfig.sensitivityY, store.savedConfig.sensitivityY);
+}
+
+TEST_F(KestalDlgTest, ApplyBlocksInputUntilItEndsAndLeavesTheRecordOnTheMouse) {
+    store.currentConfig.sensitivityY = 5;
+    bool ended = false;
+    QObject::connect(&window, &CKestalDlg::ApplyEnded, [&] { ended = true; });
+    QTest::mouseClick(window.ApplyButton(), Qt::LeftButton);
+    EXPECT_TRUE(window.Busy());
+    EXPECT_FALSE(window.ApplyButton()->isEnabled());
+    QTest::mouseClick(window.CloseButton(), Qt::LeftButton);  // swallowed while busy
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 30000));
+    EXPECT_FALSE(window.Busy());
+    EXPECT_TRUE(window.ApplyButton()->isEnabled());
+    EXPECT_EQ(mouse.Memory().sensitivityY, 100);  // 5 * 20
+}
+
+}  // namespace
+}  // namespace vorlak
