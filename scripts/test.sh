@@ -16,5 +16,8 @@ scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLAK_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+echo "== the threads under ThreadSanitizer"
+scripts/tsan.sh
+
 echo "== fuzz smoke runs"
 scripts/fuzz.sh 5

@@ -3,43 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <utility>
 #include <vector>
 
 #include "common/diagnostics.h"
+#include "device/event_sink.h"
 #include "fake_hid.h"
 
 namespace vorlak {
 namespace {
 
 using std::chrono::milliseconds;
-
-// Collects delivered events; Wait blocks until n have arrived.
-class EventSink {
-public:
-    DeviceEventCallback Callback() {
-        return [this](int code, int value) {
-            {
-                std::lock_guard lock(mutex_);
-                events_.emplace_back(code, value);
-            }
-            changed_.notify_all();
-        };
-    }
-    std::vector<std::pair<int, int>> Wait(std::size_t n) {
-        std::unique_lock lock(mutex_);
-        // A generous bound so that a broken listener fails the test instead of hanging it.
-        changed_.wait_for(lock, std::chrono::seconds(30), [&] { return events_.size() >= n; });
-        return events_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<std::pair<int, int>> events_;
-};
 
 class TransportTest : public ::testing::Test {
 protected:

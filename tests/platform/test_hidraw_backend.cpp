@@ -17,6 +17,7 @@
 
 #include "common/diagnostics.h"
 #include "device/device_commands.h"
+#include "device/event_sink.h"
 #include "device/hid_transport.h"
 #include "mock_hid_device.h"
 #include "mouse_descriptors.h"
@@ -42,30 +43,6 @@ std::string Describe(const HidInterfaceInfo& info) {
                   info.preparsedOk ? "" : " no descriptor");
     return text;
 }
-
-// Collects delivered events; Wait blocks until n have arrived (or 30 s passed).
-class EventSink {
-public:
-    DeviceEventCallback Callback() {
-        return [this](int code, int value) {
-            {
-                std::lock_guard lock(mutex_);
-                events_.emplace_back(code, value);
-            }
-            changed_.notify_all();
-        };
-    }
-    std::vector<std::pair<int, int>> Wait(std::size_t n) {
-        std::unique_lock lock(mutex_);
-        changed_.wait_for(lock, std::chrono::seconds(30), [&] { return events_.size() >= n; });
-        return events_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<std::pair<int, int>> events_;
-};
 
 class HidrawBackendTest : public ::testing::Test {
 protected:
