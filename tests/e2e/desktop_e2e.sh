@@ -32,7 +32,7 @@ export DISPLAY=:$(head -1 "$W/displayfd")
 openbox --sm-disable >"$W/openbox.log" 2>&1 & PIDS+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 32 \
-    --SetDockType true --tint 0x333333 >"$W/trayer.log" 2>&1 & PIDS+=($!)
+    --SetDockType true --tint 0x333333 >"$W/trayer.log" 2>&1 & TRAYER=$!; PIDS+=($TRAYER)
 wait_for 10 xdotool search --classname '^panel$'
 dunst >"$W/dunst.log" 2>&1 & PIDS+=($!)
 wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
@@ -114,6 +114,22 @@ ICON=$(tray_icon) && xdotool mousemove --window "$ICON" 5 5 click 3
 sleep 0.5; shot 11-tray-menu
 xdotool key Down Return
 check "Exit from the tray menu ends the program" wait_for 10 sh -c "! kill -0 $APP"
+
+# Without any tray the notices go to the desktop's notification service.
+kill "$TRAYER"; wait "$TRAYER" 2>/dev/null
+"$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak2.out" 2>"$W/vorlak2.err" &
+APP=$!; PIDS+=($APP)
+exec 3>"$W/mouse"
+wait_for 15 main_window
+notified() { dunstctl history | grep -q "$1"; }   # shown and closed again
+on_screen() { [ "$(dunstctl count displayed)" -ge 1 ]; }
+say unplug
+wait_for 10 on_screen && sleep 0.3 && shot 12-no-tray-warning
+check "without a tray the warning reaches the notification service" \
+    wait_for 10 notified "The system did not detect Vorlak!"
+say plug
+check "and so does the Info notice" wait_for 10 notified "The system detect Vorlak."
+kill "$APP"
 
 echo "screenshots in $OUT"
 echo "$PASSES passed, $FAILS failed"
