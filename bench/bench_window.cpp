@@ -121,7 +121,7 @@ private:
         app_.Window()->CloseButton()->click();
         QTimer::singleShot(1000, this, [this] {
             const Usage before = CurrentUsage();
-            QTimer::singleShot(kIdleMs, this, [this, before] {
+            QTimer::singleShot(kIdleMs, this, [before] {
                 const Usage after = CurrentUsage();
                 std::printf("idle-cpu %f\nidle-switches %ld\nrss %f\n",
                             after.cpuSeconds - before.cpuSeconds, after.switches - before.switches,

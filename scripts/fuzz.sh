@@ -5,7 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
 
-CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAK_FUZZ=ON -DVORLAK_TESTS=OFF
+targets=$(basename -s .cpp fuzz/fuzz_*.cpp)
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAK_FUZZ=ON \
+  -DVORLAK_TESTS=OFF >/dev/null
+# shellcheck disable=SC2086
+cmake --build build-fuzz --target $targets
 
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
   [ -x "$fuzzer" ] || continue

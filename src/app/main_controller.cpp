@@ -94,12 +94,13 @@ void MainController::RunWrite(std::function<void()> finish) {
     afterWrite_ = std::move(finish);
     view_.SetBusy(true);
     writer_ = std::thread([this, alive = alive_, labels = labels_, section = text_.LabelSection] {
-        commands_.ApplyToMouse(files_, section, labels, [this, alive](const ApplyProgressStep& s) {
-            ui_.Post([this, alive, s] {
-                if (*alive)
-                    view_.ShowApplyProgress(s);
-            });
-        });
+        lastWriteSaved_ = commands_.ApplyToMouse(files_, section, labels,
+                                                 [this, alive](const ApplyProgressStep& s) {
+                                                     ui_.Post([this, alive, s] {
+                                                         if (*alive)
+                                                             view_.ShowApplyProgress(s);
+                                                     });
+                                                 });
         ui_.Post([this, alive] {
             if (*alive)
                 FinishWrite();
@@ -107,13 +108,15 @@ void MainController::RunWrite(std::function<void()> finish) {
     });
 }
 
+// The window takes input again before the caller learns of the end, which may start
+// another write.
 void MainController::FinishWrite() {
     writer_.join();
     busy_ = false;
+    view_.SetBusy(false);
     std::function<void()> finish = std::move(afterWrite_);
     afterWrite_ = nullptr;
     finish();
-    view_.SetBusy(false);
     while (!busy_ && !waiting_.empty()) {
         std::function<void()> task = std::move(waiting_.front());
         waiting_.pop_front();
@@ -183,6 +186,8 @@ bool MainController::OpenProfileManager(int trackedIndex) {
 }
 
 ImportResult MainController::ImportChosenProfile(const std::filesystem::path& chosen) {
+    if (busy_)
+        return ImportResult::Missing;
     importPending_ = true;
     const ImportResult result = files_.ImportProfile(chosen, text_.LabelSection);
     if (result == ImportResult::Imported || result == ImportResult::WrongSize)
@@ -192,12 +197,16 @@ ImportResult MainController::ImportChosenProfile(const std::filesystem::path& ch
 }
 
 bool MainController::ExportChosenProfile(const std::filesystem::path& chosen) {
+    if (busy_)
+        return false;
     const bool written = files_.ExportProfile(chosen, text_.LabelSection, labels_);
     profileLoaded_ = files_.LoadCurrentProfile();
     return written;
 }
 
 void MainController::ProfileManagerClosed(int trackedIndex) {
+    if (busy_)
+        return;
     if (importPending_) {
         importPending_ = false;  // the imported record stays
     } else if (trackedIndex != store_.selectedProfile) {
@@ -283,11 +292,13 @@ void MainController::RemoveTrayIcon() {
 }
 
 void MainController::ShowFromTray() {
-    if (busy_ || !DeviceConnected())
-        return;
-    profileLoaded_ = files_.LoadCurrentProfile();
-    LoadProfileSettings();
-    view_.ShowFromTray();
+    WhenIdle([this] {
+        if (!DeviceConnected())
+            return;
+        profileLoaded_ = files_.LoadCurrentProfile();
+        LoadProfileSettings();
+        view_.ShowFromTray();
+    });
 }
 
 }  // namespace vorlak

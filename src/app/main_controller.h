@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -64,8 +65,8 @@ public:
     // Notices that arrive meanwhile are handled after it. With the mouse absent nothing is
     // sent or saved. False (and nothing happens) while a write is running.
     bool ApplyFlow(std::function<void()> done = {});
-    // Cancel: back to the snapshot, then hidden to the tray. Cancel, Close, the profile
-    // manager's requests and ShowFromTray do nothing while a write runs.
+    // Cancel: back to the snapshot, then hidden to the tray. Cancel, Close and the profile
+    // manager's requests do nothing while a write runs; ShowFromTray waits for its end.
     void Cancel();
     // Close: hidden to the tray, edits kept.
     void Close();
@@ -76,6 +77,10 @@ public:
     // The last step of the reset flow, after the window has shown the record.
     void FinishReset();
     bool Busy() const { return busy_; }
+    // False when the last write to the mouse could not save the profile files.
+    bool LastWriteSaved() const { return lastWriteSaved_; }
+    // Runs task now, or after the running write when one runs.
+    void WhenIdle(std::function<void()> task);
 
     // The profile manager. Open returns false when it is open already.
     bool OpenProfileManager(int trackedIndex);
@@ -113,8 +118,6 @@ private:
     void LossSteps();
     void AddTrayIcon();
     void RemoveTrayIcon();
-    // Runs task now, or after the running write when one runs.
-    void WhenIdle(std::function<void()> task);
 
     ConfigStore& store_;
     PointerSettings& pointerSettings_;
@@ -136,6 +139,7 @@ private:
     bool iconAdded_ = false;
 
     bool busy_ = false;
+    std::atomic<bool> lastWriteSaved_ = true;
     std::thread writer_;
     std::function<void()> afterWrite_;
     std::deque<std::function<void()>> waiting_;

@@ -2,16 +2,16 @@
 
 namespace vorlak {
 
+// The wakeup runs under the lock, so that SetWakeup(nullptr) returning means no call of
+// the old one is still under way.
 void TaskQueue::Post(std::function<void()> task) {
-    std::function<void()> wakeup;
     {
         std::lock_guard lock(mutex_);
         tasks_.push_back(std::move(task));
-        wakeup = wakeup_;
+        if (wakeup_)
+            wakeup_();
     }
     queued_.notify_all();
-    if (wakeup)
-        wakeup();
 }
 
 void TaskQueue::SetWakeup(std::function<void()> wakeup) {

@@ -16,7 +16,8 @@ class TaskQueue : public UiDispatcher {
 public:
     void Post(std::function<void()> task) override;
 
-    // Called after every Post (on the posting thread), for example to wake a poll().
+    // Called by every Post (on the posting thread, under the queue's lock: it must not
+    // block or post), for example to wake a poll().
     void SetWakeup(std::function<void()> wakeup);
 
     // Runs the queued tasks, also those they queue, until none is left. Returns the count.

@@ -17,14 +17,20 @@ namespace {
 constexpr int kQuietEndMs = 500;
 
 volatile std::sig_atomic_t interrupted = 0;
+int interruptWakeFd = -1;
 
+// Rings the loop's wake pipe too, so that an interrupt between the flag test and poll()
+// is not lost, whichever thread the signal reaches.
 void OnSignal(int) {
     interrupted = 1;
+    const char byte = 0;
+    [[maybe_unused]] ssize_t written = write(interruptWakeFd, &byte, 1);
 }
 
-void CatchInterrupts() {
+void CatchInterrupts(int wakeFd) {
+    interruptWakeFd = wakeFd;
     struct sigaction action {};
-    action.sa_handler = OnSignal;  // no SA_RESTART: poll() returns at once
+    action.sa_handler = OnSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
@@ -46,6 +52,7 @@ public:
     WakePipe& operator=(const WakePipe&) = delete;
 
     int ReadEnd() const { return fds_[0]; }
+    int WriteEnd() const { return fds_[1]; }
     void Ring() const {
         const char byte = 1;
         [[maybe_unused]] ssize_t written = write(fds_[1], &byte, 1);
@@ -89,7 +96,7 @@ private:
 
 class EventLoop {
 public:
-    explicit EventLoop(Session& session) : session_(session) {
+    EventLoop(Session& session, const WakePipe& wake) : session_(session), wake_(wake) {
         session.Queue().SetWakeup([this] { wake_.Ring(); });
     }
     ~EventLoop() { session_.Queue().SetWakeup(nullptr); }
@@ -108,9 +115,11 @@ public:
             const int ready = poll(fds.data(), fds.size(), mouse && !reading ? kQuietEndMs : -1);
             if (ready == 0)
                 break;  // the input has ended and nothing more came
+            if (ready < 0 && errno != EINTR)
+                break;
             wake_.Drain();
             session_.Queue().RunPending();
-            if (reading && (fds.back().revents & (POLLIN | POLLHUP)))
+            if (reading && (fds.back().revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)))
                 reading = ReadCommands(*mouse);
             DeliverNotices();
         }
@@ -141,19 +150,20 @@ private:
     }
 
     Session& session_;
-    WakePipe wake_;
+    const WakePipe& wake_;
     LineReader input_;
 };
 
 }  // namespace
 
 int Events(Session& session) {
+    const WakePipe wake;
+    CatchInterrupts(wake.WriteEnd());
     MainController& controller = session.Controller();
     if (!controller.Start())
         return NoMouse();
     controller.ShowPresence();
-    CatchInterrupts();
-    EventLoop(session).Run();
+    EventLoop(session, wake).Run();
     return 0;
 }
 

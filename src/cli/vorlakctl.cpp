@@ -22,6 +22,7 @@
 #include "device/simulated_mouse.h"
 #include "macro/macro_store.h"
 #include "platform/linux/hidraw_backend.h"
+#include "platform/linux/instance_lock.h"
 #include "text/ui_text.h"
 
 namespace vorlak {
@@ -117,7 +118,24 @@ int Apply(Session& session) {
     bool done = false;
     controller.ApplyFlow([&] { done = true; });
     session.Queue().RunUntil([&] { return done; }, std::chrono::hours(1));
+    if (!controller.LastWriteSaved()) {
+        std::cerr << "vorlakctl: the settings reached the mouse, but the profile files in "
+                  << controller.Files().Folder().Folder().string() << " could not be written\n";
+        return kExitDataFile;
+    }
     return 0;
+}
+
+// Talking to the mouse while the window (or another vorlakctl) does would interleave the
+// two command streams: the commands that reach the mouse take the instance lock first.
+int WithMouseToOurselves(Session& session, int (*run)(Session&)) {
+    InstanceLock lock;
+    if (lock.Status() == InstanceLock::State::HeldElsewhere) {
+        std::cerr << "vorlakctl: the Vorlak window or another vorlakctl is using the mouse; "
+                     "end it first\n";
+        return kExitNoMouse;
+    }
+    return run(session);
 }
 
 // Reads a record file of any name as the program reads profile records.
@@ -175,11 +193,12 @@ int main(int argc, char** argv) {
                                                  CurrentExecutablePath()));
     if (command[0] == "show" && command.size() <= 2)
         return Show(session, command);
-    if (command.size() == 1 && command[0] == "status")
-        return Status(session);
-    if (command.size() == 1 && command[0] == "apply")
-        return Apply(session);
-    if (command.size() == 1 && command[0] == "events")
-        return Events(session);
+    using Command = int (*)(Session&);
+    const std::pair<std::string_view, Command> mouseCommands[] = {
+        {"status", Status}, {"apply", Apply}, {"events", Events}};
+    for (const auto& [name, run] : mouseCommands) {
+        if (command.size() == 1 && command[0] == name)
+            return WithMouseToOurselves(session, run);
+    }
     return Usage("unknown command or arguments: " + command[0]);
 }

@@ -180,7 +180,7 @@ void DeviceCommands::SendLighting() {
     transport_.SendFeatureFrame(LightingCommand(store_.currentConfig));
 }
 
-void DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
+bool DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
                                   const std::array<std::string, kEntryCount>& labels,
                                   const ApplyProgress& progress) {
     int step = 0;
@@ -233,8 +233,9 @@ void DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSec
     SendLighting();
 
     report("profile files");
-    files.SaveCurrentProfile();
-    files.SaveProfileSettings(labelSection, labels);
+    const bool recordSaved = files.SaveCurrentProfile();
+    const bool labelsSaved = files.SaveProfileSettings(labelSection, labels);
+    return recordSaved && labelsSaved;
 }
 
 }  // namespace vorlak

@@ -67,8 +67,8 @@ public:
     void SendLighting();
 
     // Writes the whole of currentConfig to the mouse, then saves the current profile's
-    // record and the labels under labelSection.
-    void ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
+    // record and the labels under labelSection. False when a profile file was not written.
+    bool ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
                       const std::array<std::string, kEntryCount>& labels,
                       const ApplyProgress& progress = {});
 

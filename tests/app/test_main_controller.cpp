@@ -193,6 +193,31 @@ TEST_F(MainControllerTest, UnplugDuringApplyStillWritesTheProfileFiles) {
         static_cast<Byte>(folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityY)]), 9);
 }
 
+TEST_F(MainControllerTest, AnApplyThatCannotSaveTheProfileSaysSo) {
+    MainController& c = Started();
+    std::filesystem::remove(folder.Path("config0.bin"));  // saved only where it exists
+    ASSERT_TRUE(Apply());
+    EXPECT_FALSE(c.LastWriteSaved());
+    folder.Write("config0.bin", RecordFileBytes(store.currentConfig));
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(c.LastWriteSaved());
+}
+
+TEST_F(MainControllerTest, WhatWaitsForTheWriteRunsAfterItsEnd) {
+    MainController& c = Started();
+    gate.Hold();
+    std::vector<std::string> order;
+    c.ApplyFlow([&] { order.push_back("applied"); });
+    gate.WaitUntilReached();
+    c.WhenIdle([&] { order.push_back("exit"); });
+    c.ShowFromTray();
+    EXPECT_TRUE(order.empty());
+    gate.Release();
+    ASSERT_TRUE(ui.RunUntil([&] { return order.size() == 2; }, 30s));
+    EXPECT_EQ(order, (std::vector<std::string>{"applied", "exit"}));
+    EXPECT_EQ(log.calls.back(), "show");
+}
+
 TEST_F(MainControllerTest, CancelRevertsAndHidesWhileCloseKeepsTheEdit) {
     MainController& c = Started();
     const Byte saved = store.savedConfig.dpiLevel[0];

@@ -4,7 +4,9 @@
 set -u
 ctl=$1 datagen=$2
 data=$(mktemp -d)
-trap 'rm -rf "$data"' EXIT
+XDG_RUNTIME_DIR=$(mktemp -d)   # the instance lock of this run only
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$data" "$XDG_RUNTIME_DIR"' EXIT
 "$datagen" "$data"
 failures=0 passed=0
 
@@ -37,6 +39,10 @@ check "unplug and plug" 0 "Warning: The system did not detect Vorlak!.*Info: The
     sh -c "printf 'unplug\nplug\n' | '$ctl' --simulate --data-dir '$data' events | tr '\n' ' '"
 check "bad simulated command" 0 "unknown simulated mouse command" \
     sh -c "echo wiggle | '$ctl' --simulate --data-dir '$data' events"
+check "the window holds the mouse" 1 "is using the mouse" \
+    flock "$XDG_RUNTIME_DIR/Vorlak_Mutex" "$ctl" --simulate --data-dir "$data" status
+check "show needs no lock" 0 "Profile 1" \
+    flock "$XDG_RUNTIME_DIR/Vorlak_Mutex" "$ctl" --data-dir "$data" show
 rm "$data/str.ini"
 check "no profile list" 3 "no current profile could be read" "$ctl" --data-dir "$data" show
 

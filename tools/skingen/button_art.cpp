@@ -281,7 +281,7 @@ void AddButtonArt(SkinSet& skins) {
     for (const auto& [stem, glyph] : small) {
         AddStates(
             skins, stem, kSmallButton,
-            [&](Look look) {
+            [&, glyph = glyph](Look look) {
                 return GlyphButton(kSmallButton, look == Look::kOver, kTitleBarTone, glyph);
             },
             Alpha::kOpaque);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSystemTrayIcon>
 
 #include <cstdlib>
 #include <iostream>
@@ -58,8 +59,10 @@ QIcon ApplicationIcon(const std::filesystem::path& programFolder) {
 }
 
 bool CKestalApp::StartApplication() {
+    // Another instance ends this one silently; a lock that cannot be made at all does not
+    // keep the user from the program.
     lock_ = std::make_unique<InstanceLock>();
-    if (!lock_->Taken())
+    if (lock_->Status() == InstanceLock::State::HeldElsewhere)
         return false;
     application_.setQuitOnLastWindowClosed(false);
     InstallMenuFrameLook(application_);
@@ -85,7 +88,11 @@ bool CKestalApp::StartApplication() {
     tray_->SetExitText(QString::fromStdString(controller_->Text().TxtExit));
     connect(tray_.get(), &QtTrayIcon::DoubleClicked, this, [this] { controller_->ShowFromTray(); });
     connect(tray_.get(), &QtTrayIcon::MenuAboutToShow, window_.get(), &QWidget::raise);
-    connect(tray_.get(), &QtTrayIcon::ExitChosen, &application_, &QApplication::quit);
+    // A running write ends first, so that its snapshot and pointer settings are not lost.
+    auto exit = [this] { controller_->WhenIdle([this] { application_.quit(); }); };
+    connect(tray_.get(), &QtTrayIcon::ExitChosen, this, exit);
+    connect(window_.get(), &CKestalDlg::ExitRequested, this, exit);
+    window_->SetTrayPresent(QSystemTrayIcon::isSystemTrayAvailable());
     controller_->ShowPresence();
     if (present)
         window_->show();
@@ -126,11 +133,13 @@ void CKestalApp::DeliverNotices() {
 void CKestalApp::ReadSimulatedMouseLines() {
     char bytes[512];
     const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
-    if (count <= 0) {
+    const bool ended = count <= 0;
+    if (ended) {
         inputNotifier_->setEnabled(false);
-        return;
+        pendingInput_ += '\n';  // a last line without its line end still counts
+    } else {
+        pendingInput_.append(bytes, static_cast<std::size_t>(count));
     }
-    pendingInput_.append(bytes, static_cast<std::size_t>(count));
     std::size_t end;
     while ((end = pendingInput_.find('\n')) != std::string::npos) {
         std::string reply;

@@ -1,6 +1,7 @@
 #include "app/ui/kestal_dlg.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -158,7 +159,10 @@ void CKestalDlg::BuildWindow() {
     SetTexts();
     connect(apply_, &CBitmapBtn::clicked, this, [this] {
         HighlightEntry(-1);
-        controller_->ApplyFlow([this] { emit ApplyEnded(); });
+        controller_->ApplyFlow([this] {
+            emit ApplyEnded();
+            ReportUnsavedWrite();
+        });
     });
     connect(cancel_, &CBitmapBtn::clicked, this, [this] {
         HighlightEntry(-1);
@@ -278,7 +282,22 @@ void CKestalDlg::ShowRecord() {
 }
 
 void CKestalDlg::HideToTray() {
-    hide();
+    if (trayPresent_) {
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+// The desktop's own close (the window has no frame of its own to close it by) does what
+// the close button does.
+void CKestalDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (trayPresent_) {
+        controller_->Close();
+    } else {
+        emit ExitRequested();
+    }
 }
 
 void CKestalDlg::ShowFromTray() {
@@ -338,7 +357,20 @@ void CKestalDlg::Reset() {
             RefreshLabel(k);
         controller_->FinishReset();
         emit ApplyEnded();
+        ReportUnsavedWrite();
     });
+}
+
+// The mouse holds the settings but the profile files do not: say so, since the next start
+// would load the old ones.
+void CKestalDlg::ReportUnsavedWrite() {
+    if (controller_->LastWriteSaved())
+        return;
+    const QString folder = QString::fromStdString(controller_->Files().Folder().Folder().string());
+    QMessageBox::warning(this, "Vorlak",
+                         "The settings reached the mouse, but the profile files could not be "
+                         "saved in " +
+                             folder + ".");
 }
 
 void CKestalDlg::ShowHelpMenu() {

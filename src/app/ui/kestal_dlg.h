@@ -36,6 +36,9 @@ public:
     // Creates the fonts and children and sets the initial layout: both sections collapsed,
     // the top view.
     void BuildWindow();
+    // Without any tray there is no icon to bring the window back: hiding it then minimises
+    // it, and closing it from the desktop ends the program.
+    void SetTrayPresent(bool present) { trayPresent_ = present; }
 
     // MainView
     void HideToTray() override;
@@ -69,6 +72,8 @@ public:
 signals:
     // The window is busy no more after an Apply or a reset.
     void ApplyEnded();
+    // The desktop closed the window while no tray holds the program.
+    void ExitRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -77,6 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CBitmapBtn* MakeButton(const PixelRect& rect, const char* normal, const char* hover,
@@ -92,6 +98,7 @@ private:
     void PaintProgress(QPainter& painter) const;
     void ShowHelpMenu();
     void Reset();
+    void ReportUnsavedWrite();
     bool IsOwnInput(QObject* watched) const;
 
     std::filesystem::path programFolder_;
@@ -104,6 +111,7 @@ private:
     bool axisCollapsed_ = true;
     int sectionHeight_ = 0;
     bool busy_ = false;
+    bool trayPresent_ = true;
     QString progressText_;
     int progressStep_ = 0;
     int progressSteps_ = 0;

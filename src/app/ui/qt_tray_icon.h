@@ -40,8 +40,8 @@ private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
     bool DesktopNotify(const QString& title, const QString& text, int displayMs);
 
+    QMenu menu_;  // outlives the icon that shows it
     QSystemTrayIcon icon_;
-    QMenu menu_;
     QAction* exitAction_;
     QTimer removal_;
     qint64 noticeEnd_ = 0;  // when the last balloon leaves the screen (ms since the epoch)

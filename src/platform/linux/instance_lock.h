@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 
 namespace vorlak {
 
@@ -11,19 +10,25 @@ inline constexpr const char* kInstanceLockName = "Vorlak_Mutex";
 
 class InstanceLock {
 public:
-    // Tries to take the lock file in folder. Taken() tells whether this process holds it.
+    enum class State {
+        Taken,          // this process holds it
+        HeldElsewhere,  // another process holds it
+        Unavailable,    // no lock file could be made (the folder is not ours, or unwritable)
+    };
+
+    // Tries to take the lock file in folder.
     explicit InstanceLock(const std::filesystem::path& folder = DefaultFolder());
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // False when another process holds the lock, and when it could not be made at all.
-    bool Taken() const { return fd_ >= 0; }
-    // $XDG_RUNTIME_DIR, or the temporary folder when that is not set.
+    State Status() const { return state_; }
+    // $XDG_RUNTIME_DIR, or a folder of this user's own in the temporary folder.
     static std::filesystem::path DefaultFolder();
 
 private:
     int fd_ = -1;
+    State state_ = State::Unavailable;
 };
 
 }  // namespace vorlak
