@@ -21,7 +21,7 @@ CDlgSplash::CDlgSplash(const std::filesystem::path& programFolder, QWidget* pare
         frame.moveCenter(screen->geometry().center());
         move(frame.topLeft());
     }
-    QTimer::singleShot(kShowMs, this, [this] {
+    QTimer::singleShot(kShowMs, Qt::PreciseTimer, this, [this] {
         timeUp_ = true;
         accept();
     });

@@ -66,10 +66,11 @@ bool CKestalApp::StartApplication() {
         return false;
     application_.setQuitOnLastWindowClosed(false);
     InstallMenuFrameLook(application_);
+
+    CDlgSplash(programFolder_).exec();  // first, so that it is on screen at once
+
     const QIcon icon = ApplicationIcon(programFolder_);
     application_.setWindowIcon(icon);
-
-    CDlgSplash(programFolder_).exec();
 
     store_ = std::make_unique<ConfigStore>();
     devices_ = std::make_unique<MouseDevices>(options_.simulate);
