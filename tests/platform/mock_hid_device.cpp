@@ -217,8 +217,8 @@ gboolean MockHidDevice::NodeState::OnRead(UMockdevIoctlBase*, UMockdevIoctlClien
     return TRUE;
 }
 
-MockHidDevice::MockHidDevice(HidIdentity identity, std::vector<MockNodeSpec> nodes, bool usb)
-    : identity_(identity), specs_(std::move(nodes)), usb_(usb) {}
+MockHidDevice::MockHidDevice(HidIdentity identity, std::vector<MockNodeShape> nodes, bool usb)
+    : identity_(identity), shapes_(std::move(nodes)), usb_(usb) {}
 
 MockHidDevice::~MockHidDevice() {
     Unplug();
@@ -249,7 +249,7 @@ void MockHidDevice::PlugIn() {
     const std::string bus = usb_ ? "0003" : "0005";
     const std::string hidId =
         bus + ":" + Format("%08X", identity_.vendorId) + ":" + Format("%08X", identity_.productId);
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
+    for (std::size_t i = 0; i < shapes_.size(); ++i) {
         auto node = std::make_unique<NodeState>();
         node->owner = this;
         node->index = i;
@@ -285,24 +285,25 @@ void MockHidDevice::PlugIn() {
             node->present = true;
         }
 
-        const MockNodeSpec& spec = specs_[i];
+        const MockNodeShape& shape = shapes_[i];
         std::string hidParent;
         std::string hidName = bus + ":" + Format("%04X", identity_.vendorId) + ":" +
                               Format("%04X", identity_.productId) + "." +
                               Format("%04X", sequence * 16 + static_cast<unsigned>(i));
         if (usb_) {
-            hidParent = AddDevice(
-                "usb", port + ":1." + std::to_string(spec.interfaceNumber), usbDevice,
-                {"bInterfaceNumber", Format("%02x", spec.interfaceNumber), "bInterfaceClass", "03"},
-                {"DEVTYPE", "usb_interface", "DRIVER", "usbhid"});
+            hidParent =
+                AddDevice("usb", port + ":1." + std::to_string(shape.interfaceNumber), usbDevice,
+                          {"bInterfaceNumber", Format("%02x", shape.interfaceNumber),
+                           "bInterfaceClass", "03"},
+                          {"DEVTYPE", "usb_interface", "DRIVER", "usbhid"});
         } else {
             hidName = "virtual/misc/uhid/" + hidName;
         }
         std::string hid =
             AddDevice("hid", hidName, hidParent, {},
                       {"HID_ID", hidId, "HID_NAME", "Mock HID device", "DRIVER", "hid-generic"});
-        std::vector<std::uint8_t> descriptor = spec.descriptor;
-        if (spec.descriptorReadable) {
+        std::vector<std::uint8_t> descriptor = shape.descriptor;
+        if (shape.descriptorReadable) {
             umockdev_testbed_set_attribute_binary(testbed, hid.c_str(), "report_descriptor",
                                                   descriptor.data(),
                                                   static_cast<gint>(descriptor.size()));

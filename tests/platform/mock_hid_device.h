@@ -28,7 +28,7 @@ bool InMockKernel();
 // handler (for tests that drop root); false on failure.
 bool OpenTestbedToOtherUsers();
 
-struct MockNodeSpec {
+struct MockNodeShape {
     std::vector<std::uint8_t> descriptor;
     unsigned interfaceNumber = 0;    // the USB interface; the nodes are listed in its order
     bool descriptorReadable = true;  // false: the hid device has no report_descriptor
@@ -46,7 +46,7 @@ class MockHidDevice {
 public:
     // identity.version becomes the USB device's bcdDevice; usb false leaves out the USB
     // devices (as for a Bluetooth device).
-    MockHidDevice(HidIdentity identity, std::vector<MockNodeSpec> nodes, bool usb = true);
+    MockHidDevice(HidIdentity identity, std::vector<MockNodeShape> nodes, bool usb = true);
     // Unplugs. The program must have closed its descriptors of the nodes before.
     ~MockHidDevice();
     MockHidDevice(const MockHidDevice&) = delete;
@@ -83,7 +83,7 @@ private:
     void Record(MockTransfer transfer);
 
     HidIdentity identity_;
-    std::vector<MockNodeSpec> specs_;
+    std::vector<MockNodeShape> shapes_;
     bool usb_;
     std::vector<std::unique_ptr<NodeState>> nodes_;
     // Nodes of earlier plugs: descriptors opened then still reach their handlers.

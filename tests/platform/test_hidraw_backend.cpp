@@ -50,7 +50,7 @@ protected:
         ASSERT_TRUE(InMockKernel()) << "run with LD_PRELOAD=libumockdev-preload.so.0";
     }
 
-    MockHidDevice& Plug(HidIdentity identity, std::vector<MockNodeSpec> nodes, bool usb = true) {
+    MockHidDevice& Plug(HidIdentity identity, std::vector<MockNodeShape> nodes, bool usb = true) {
         devices.push_back(std::make_unique<MockHidDevice>(identity, std::move(nodes), usb));
         devices.back()->PlugIn();
         return *devices.back();
@@ -140,12 +140,12 @@ TEST_F(HidrawBackendTest, InterfacesWithOtherUsagesOrFeatureLengthsAreSkipped) {
 }
 
 TEST_F(HidrawBackendTest, AMouseNodeWithoutAUsableDescriptorStopsDiscovery) {
-    const std::pair<MockNodeSpec, const char*> cases[] = {
+    const std::pair<MockNodeShape, const char*> cases[] = {
         {{{0xA1, 0x01}, 0}, "HidP_GetCaps failed."},
         {{kEventDescriptor, 0, false}, "HidD_GetPreparsedData failed.\n"},
     };
-    for (const auto& [spec, line] : cases) {
-        MockHidDevice mouse(kMouse, {spec, {kCommandDescriptor, 1}});
+    for (const auto& [shape, line] : cases) {
+        MockHidDevice mouse(kMouse, {shape, {kCommandDescriptor, 1}});
         mouse.PlugIn();
         DiagnosticCapture diagnostics;
         EXPECT_FALSE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId)) << line;
