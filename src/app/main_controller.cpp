@@ -78,9 +78,7 @@ bool MainController::ApplyFlow(std::function<void()> done) {
             done();
         return true;
     }
-    RunWrite([this, done = std::move(done)] {
-        TakeSnapshot(store_);
-        ApplyPointerSettings(store_.currentConfig, pointerSettings_);
+    RunWrite([done = std::move(done)] {
         if (done)
             done();
     });
@@ -108,10 +106,13 @@ void MainController::RunWrite(std::function<void()> finish) {
     });
 }
 
+// What the mouse now holds becomes the snapshot, and the desktop gets its pointer settings.
 // The window takes input again before the caller learns of the end, which may start
 // another write.
 void MainController::FinishWrite() {
     writer_.join();
+    TakeSnapshot(store_);
+    ApplyPointerSettings(store_.currentConfig, pointerSettings_);
     busy_ = false;
     view_.SetBusy(false);
     std::function<void()> finish = std::move(afterWrite_);
@@ -165,11 +166,7 @@ bool MainController::DefaultsReset(std::function<void()> done) {
         finish();
         return true;
     }
-    RunWrite([this, finish = std::move(finish)] {
-        TakeSnapshot(store_);
-        ApplyPointerSettings(store_.currentConfig, pointerSettings_);
-        finish();
-    });
+    RunWrite(std::move(finish));
     return true;
 }
 

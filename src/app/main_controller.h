@@ -77,6 +77,8 @@ public:
     // The last step of the reset flow, after the window has shown the record.
     void FinishReset();
     bool Busy() const { return busy_; }
+    // The start-up search, primary identity first, without the start-up exchange.
+    bool FindMouse();
     // False when the last write to the mouse could not save the profile files.
     bool LastWriteSaved() const { return lastWriteSaved_; }
     // Runs task now, or after the running write when one runs.
@@ -109,7 +111,6 @@ public:
     bool DeviceConnected() const { return store_.deviceConnected == 1; }
 
 private:
-    bool FindMouse();
     void LoadProfileSettings();
     void RunWrite(std::function<void()> finish);
     void FinishWrite();

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -67,36 +68,11 @@ private:
     int fds_[2] = {-1, -1};
 };
 
-// Standard input split into lines as it arrives.
-class LineReader {
-public:
-    // Reads what is there; false at the end of the input.
-    bool Fill() {
-        char bytes[512];
-        const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
-        if (count <= 0)
-            return count < 0 && errno == EINTR;
-        pending_.append(bytes, static_cast<std::size_t>(count));
-        return true;
-    }
-    std::vector<std::string> TakeLines() {
-        std::vector<std::string> lines;
-        std::size_t end;
-        while ((end = pending_.find('\n')) != std::string::npos) {
-            lines.push_back(pending_.substr(0, end));
-            pending_.erase(0, end + 1);
-        }
-        return lines;
-    }
-    std::string TakeRest() { return std::exchange(pending_, {}); }
-
-private:
-    std::string pending_;
-};
-
 class EventLoop {
 public:
     EventLoop(Session& session, const WakePipe& wake) : session_(session), wake_(wake) {
+        if (SimulatedMouse* mouse = session.Hardware().simulated)
+            input_.emplace(*mouse, "vorlakctl");
         session.Queue().SetWakeup([this] { wake_.Ring(); });
     }
     ~EventLoop() { session_.Queue().SetWakeup(nullptr); }
@@ -104,15 +80,16 @@ public:
     EventLoop& operator=(const EventLoop&) = delete;
 
     void Run() {
-        SimulatedMouse* mouse = session_.Hardware().simulated;
-        bool reading = mouse != nullptr;
+        const bool simulated = input_.has_value();
+        bool reading = simulated;
         while (!interrupted) {
             std::vector<pollfd> fds = {{wake_.ReadEnd(), POLLIN, 0}};
             if (const int monitor = session_.Hardware().monitor->NotifyDescriptor(); monitor >= 0)
                 fds.push_back({monitor, POLLIN, 0});
             if (reading)
                 fds.push_back({STDIN_FILENO, POLLIN, 0});
-            const int ready = poll(fds.data(), fds.size(), mouse && !reading ? kQuietEndMs : -1);
+            const int ready =
+                poll(fds.data(), fds.size(), simulated && !reading ? kQuietEndMs : -1);
             if (ready == 0)
                 break;  // the input has ended and nothing more came
             if (ready < 0 && errno != EINTR)
@@ -120,27 +97,20 @@ public:
             wake_.Drain();
             session_.Queue().RunPending();
             if (reading && (fds.back().revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)))
-                reading = ReadCommands(*mouse);
+                reading = ReadCommands();
             DeliverNotices();
         }
         session_.Queue().RunPending();
     }
 
 private:
-    bool ReadCommands(SimulatedMouse& mouse) {
-        const bool more = input_.Fill();
-        std::vector<std::string> lines = input_.TakeLines();
-        if (!more)
-            lines.push_back(input_.TakeRest());
-        for (const std::string& line : lines) {
-            std::string reply;
-            if (!RunSimulatedMouseLine(mouse, line, reply)) {
-                std::cerr << "vorlakctl: " << reply << "\n";
-            } else {
-                std::cout << reply << std::flush;
-            }
-            DeliverNotices();
-        }
+    // Reads what standard input holds; false at its end.
+    bool ReadCommands() {
+        char bytes[512];
+        const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
+        const bool more = count > 0 || (count < 0 && errno == EINTR);
+        input_->Feed(std::string_view(bytes, count > 0 ? static_cast<std::size_t>(count) : 0),
+                     !more, [this] { DeliverNotices(); });
         return more;
     }
     void DeliverNotices() {
@@ -151,7 +121,7 @@ private:
 
     Session& session_;
     const WakePipe& wake_;
-    LineReader input_;
+    std::optional<SimulatedMouseInput> input_;  // with the simulated mouse only
 };
 
 }  // namespace

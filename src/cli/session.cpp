@@ -12,10 +12,4 @@ Session::Session(const Options& options, DataFolder folder)
     }
 }
 
-bool Session::FindMouse() {
-    HidTransport& transport = controller_.Transport();
-    return transport.FindDevice(kPrimaryVendorId, kPrimaryProductId) ||
-           transport.FindDevice(kSecondaryVendorId, kSecondaryProductId);
-}
-
 }  // namespace vorlak

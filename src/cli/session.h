@@ -40,8 +40,6 @@ class Session {
 public:
     Session(const Options& options, DataFolder folder);
 
-    // The start-up search without the start-up exchange: nothing is written to the mouse.
-    bool FindMouse();
     MouseDevices& Hardware() { return devices_; }
     MainController& Controller() { return controller_; }
     TaskQueue& Queue() { return queue_; }

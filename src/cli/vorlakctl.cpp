@@ -65,7 +65,7 @@ std::string Hex4(unsigned value) {
 }
 
 int Status(Session& session) {
-    if (!session.FindMouse()) {
+    if (!session.Controller().FindMouse()) {
         for (const std::string& node : InaccessibleMouseNodes()) {
             std::cerr << "vorlakctl: " << node << " is a Vorlak mouse but cannot be opened: the "
                       << "udev rule is missing (install data/70-vorlak.rules into "

@@ -1,6 +1,7 @@
 #include "device/simulated_mouse_script.h"
 
 #include <charconv>
+#include <iostream>
 
 namespace vorlak {
 namespace {
@@ -36,11 +37,34 @@ bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::st
         }
         mouse.PressMacroKey(n);
     } else {
-        reply =
-            "unknown simulated mouse command (dpi, macro N, unplug, plug, describe): " + std::string(line);
+        reply = "unknown simulated mouse command (dpi, macro N, unplug, plug, describe): " +
+                std::string(line);
         return false;
     }
     return true;
+}
+
+SimulatedMouseInput::SimulatedMouseInput(SimulatedMouse& mouse, std::string program)
+    : mouse_(mouse), program_(std::move(program)) {}
+
+void SimulatedMouseInput::Feed(std::string_view bytes, bool ended,
+                               const std::function<void()>& afterEach) {
+    pending_ += bytes;
+    if (ended)
+        pending_ += '\n';
+    std::size_t end;
+    while ((end = pending_.find('\n')) != std::string::npos) {
+        const std::string line = pending_.substr(0, end);
+        pending_.erase(0, end + 1);
+        std::string reply;
+        if (RunSimulatedMouseLine(mouse_, line, reply)) {
+            std::cout << reply << std::flush;
+        } else {
+            std::cerr << program_ << ": " << reply << "\n";
+        }
+        if (afterEach)
+            afterEach();
+    }
 }
 
 }  // namespace vorlak

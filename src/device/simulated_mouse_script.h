@@ -2,6 +2,7 @@
 // "unplug", "plug", and "describe", which tells what the mouse holds.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,22 @@ namespace vorlak {
 // true with what the line prints in reply (often nothing), or false with a message for a
 // line that is not one of the commands.
 bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::string& reply);
+
+// Input as it arrives in pieces (standard input), cut into lines that drive the mouse. A
+// line's reply goes to standard output, the message of a refused line to standard error
+// after "<program>: ".
+class SimulatedMouseInput {
+public:
+    SimulatedMouseInput(SimulatedMouse& mouse, std::string program);
+
+    // Runs every line complete so far; with ended, also a last line without its line end.
+    // afterEach runs after each line.
+    void Feed(std::string_view bytes, bool ended, const std::function<void()>& afterEach = {});
+
+private:
+    SimulatedMouse& mouse_;
+    std::string program_;
+    std::string pending_;
+};
 
 }  // namespace vorlak

@@ -7,7 +7,6 @@
 #include <QSystemTrayIcon>
 
 #include <cstdlib>
-#include <iostream>
 
 #include "app/main_controller.h"
 #include "app/ui/kestal_dlg.h"
@@ -113,6 +112,7 @@ void CKestalApp::ExitApplication() {
 
 void CKestalApp::WatchHotplug() {
     if (SimulatedMouse* mouse = devices_->simulated) {
+        simulatedInput_ = std::make_unique<SimulatedMouseInput>(*mouse, "vorlak");
         mouse->SetNoticeReady([this] { dispatcher_->Post([this] { DeliverNotices(); }); });
         inputNotifier_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
         connect(inputNotifier_.get(), &QSocketNotifier::activated, this,
@@ -135,22 +135,10 @@ void CKestalApp::ReadSimulatedMouseLines() {
     char bytes[512];
     const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
     const bool ended = count <= 0;
-    if (ended) {
+    if (ended)
         inputNotifier_->setEnabled(false);
-        pendingInput_ += '\n';  // a last line without its line end still counts
-    } else {
-        pendingInput_.append(bytes, static_cast<std::size_t>(count));
-    }
-    std::size_t end;
-    while ((end = pendingInput_.find('\n')) != std::string::npos) {
-        std::string reply;
-        if (!RunSimulatedMouseLine(*devices_->simulated, pendingInput_.substr(0, end), reply)) {
-            std::cerr << "vorlak: " << reply << "\n";
-        } else {
-            std::cout << reply << std::flush;
-        }
-        pendingInput_.erase(0, end + 1);
-    }
+    simulatedInput_->Feed(std::string_view(bytes, ended ? 0 : static_cast<std::size_t>(count)),
+                          ended);
 }
 
 }  // namespace vorlak

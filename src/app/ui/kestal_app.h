@@ -21,6 +21,7 @@ class QtTrayIcon;
 class QtUiDispatcher;
 class GSettingsPointerSettings;
 struct MouseDevices;
+class SimulatedMouseInput;
 struct ConfigStore;
 
 struct AppOptions {
@@ -65,7 +66,7 @@ private:
     std::unique_ptr<MainController> controller_;
     std::unique_ptr<QSocketNotifier> hotplugNotifier_;
     std::unique_ptr<QSocketNotifier> inputNotifier_;
-    std::string pendingInput_;
+    std::unique_ptr<SimulatedMouseInput> simulatedInput_;
 };
 
 }  // namespace vorlak

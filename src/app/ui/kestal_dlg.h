@@ -67,7 +67,6 @@ public:
     CBitmapBtn* ApplyButton() const { return apply_; }
     CBitmapBtn* CancelButton() const { return cancel_; }
     CBitmapBtn* CloseButton() const { return close_; }
-    CBitmapBtn* ResetButton() const { return reset_; }
 
 signals:
     // The window is busy no more after an Apply or a reset.

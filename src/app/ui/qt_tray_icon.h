@@ -24,7 +24,6 @@ public:
     void RemoveTrayIcon() override;
     void ShowNotice(const std::string& text, const std::string& title, int displayMs) override;
 
-    bool IconShown() const { return shown_; }
     // The shortest time a notice stays on screen: desktops, like the one the display times
     // were chosen for, keep a notice readable however short the time asked.
     static constexpr int kMinimumNoticeMs = 4000;

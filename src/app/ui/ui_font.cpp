@@ -6,6 +6,7 @@
 #include "text/ui_text.h"
 
 namespace vorlak {
+namespace {
 
 QString UiFontFace(std::string_view languageCode) {
     QStringList faces{QString::fromUtf8(FontFace(languageCode).data(),
@@ -20,6 +21,8 @@ QString UiFontFace(std::string_view languageCode) {
     }
     return faces.front();
 }
+
+}  // namespace
 
 QFont UiFont(std::string_view languageCode, int pixelHeight) {
     QFont font(UiFontFace(languageCode));

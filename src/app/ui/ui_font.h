@@ -9,7 +9,6 @@
 
 namespace vorlak {
 
-QString UiFontFace(std::string_view languageCode);
 // The face at a cell height in pixels, normal weight.
 QFont UiFont(std::string_view languageCode, int pixelHeight);
 
