@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "config/ini_file.h"
 #include "macro/macro_block.h"
 #include "macro/macro_name.h"
 #include "macro/macro_store.h"
+#include "record/ini_file.h"
 
 namespace {
 

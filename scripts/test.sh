@@ -7,6 +7,9 @@ jobs=$(nproc)
 
 scripts/setup.sh
 
+echo "== the includes keep to the layers"
+scripts/check_layers.sh
+
 echo "== build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"

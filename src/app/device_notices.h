@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/mouse_config.h"
 #include "device/hid_backend.h"
+#include "record/mouse_config.h"
 #include "text/ui_text.h"
 
 namespace vorlak {

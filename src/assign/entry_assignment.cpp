@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "assign/key_table.h"
+#include "keys/key_table.h"
 
 namespace vorlak {
 namespace {

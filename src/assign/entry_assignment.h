@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "assign/function_catalogue.h"
-#include "config/mouse_config.h"
 #include "macro/macro_store.h"
+#include "record/mouse_config.h"
 #include "text/ui_text.h"
 
 namespace vorlak {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "assign/key_table.h"
+#include "keys/key_table.h"
 
 namespace vorlak {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 #include "text/ui_text.h"
 
 namespace vorlak {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 #include "text/ui_text.h"
 
 namespace vorlak {

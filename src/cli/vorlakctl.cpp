@@ -15,14 +15,15 @@
 #include "cli/record_description.h"
 #include "cli/session.h"
 #include "common/atomic_file.h"
-#include "config/data_folder.h"
 #include "config/profile_files.h"
 #include "device/device_commands.h"
 #include "device/hid_transport.h"
 #include "device/simulated_mouse.h"
 #include "macro/macro_store.h"
+#include "platform/linux/executable_path.h"
 #include "platform/linux/hidraw_backend.h"
 #include "platform/linux/instance_lock.h"
+#include "record/data_folder.h"
 #include "text/ui_text.h"
 
 namespace vorlak {

@@ -6,10 +6,10 @@
 #include "assign/function_catalogue.h"
 #include "common/atomic_file.h"
 #include "common/diagnostics.h"
-#include "config/ini_file.h"
-#include "config/mouse_config.h"
 #include "config/profile_files.h"
 #include "macro/macro_store.h"
+#include "record/ini_file.h"
+#include "record/mouse_config.h"
 #include "text/ui_text.h"
 
 namespace vorlak {

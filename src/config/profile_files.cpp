@@ -5,10 +5,10 @@
 
 #include "common/atomic_file.h"
 #include "common/diagnostics.h"
-#include "config/ini_file.h"
 #include "macro/macro_block.h"
 #include "macro/macro_event.h"
 #include "macro/macro_store.h"
+#include "record/ini_file.h"
 
 namespace vorlak {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/data_folder.h"
-#include "config/mouse_config.h"
+#include "record/data_folder.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

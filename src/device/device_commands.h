@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "config/mouse_config.h"
 #include "config/profile_files.h"
 #include "device/feature_frame.h"
 #include "device/hid_transport.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

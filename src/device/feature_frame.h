@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <span>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

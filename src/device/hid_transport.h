@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "common/sleeper.h"
-#include "config/mouse_config.h"
 #include "device/feature_frame.h"
 #include "device/hid_backend.h"
 #include "device/transfer_trace.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "config/mouse_config.h"
 #include "device/hid_backend.h"
 #include "device/hotplug_monitor.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

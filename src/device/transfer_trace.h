@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

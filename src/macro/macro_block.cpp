@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "assign/key_table.h"
+#include "keys/key_table.h"
 #include "macro/macro_event.h"
 #include "macro/macro_store.h"
 

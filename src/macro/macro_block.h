@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 
 namespace vorlak {
 

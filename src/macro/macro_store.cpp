@@ -7,9 +7,9 @@
 #include <system_error>
 #include <utility>
 
-#include "config/ini_file.h"
 #include "macro/macro_event.h"
 #include "macro/macro_name.h"
+#include "record/ini_file.h"
 
 namespace vorlak {
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 #include "text/text_rows.h"
 
 namespace vorlak {

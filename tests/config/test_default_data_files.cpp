@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "config/ini_file.h"
 #include "config/profile_files.h"
 #include "macro/macro_store.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "common/diagnostics.h"
-#include "config/ini_file.h"
 #include "macro/macro_store.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {

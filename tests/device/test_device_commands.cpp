@@ -9,8 +9,8 @@
 
 #include "assign/key_matrix.h"
 #include "common/diagnostics.h"
-#include "config/ini_file.h"
 #include "device/simulated_mouse.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {

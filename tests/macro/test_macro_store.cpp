@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {

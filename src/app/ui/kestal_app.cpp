@@ -16,6 +16,7 @@
 #include "controls/skin_path.h"
 #include "device/simulated_mouse_script.h"
 #include "panels/dlg_splash.h"
+#include "platform/linux/executable_path.h"
 #include "platform/linux/gsettings_pointer_settings.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/mouse_devices.h"

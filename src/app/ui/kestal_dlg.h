@@ -12,7 +12,7 @@
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
-#include "assign/main_window_layout.h"
+#include "app/ui/main_window_layout.h"
 
 namespace vorlak {
 

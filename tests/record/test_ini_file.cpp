@@ -1,4 +1,4 @@
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "assign/main_window_layout.h"
+#include "app/ui/main_window_layout.h"
 
 namespace vorlak {
 namespace {

@@ -1,4 +1,4 @@
-#include "config/data_folder.h"
+#include "record/data_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,6 @@ namespace vorlak {
 // The folder of the executable, ending with the path separator.
 std::filesystem::path ComputeProgramFolder(const std::filesystem::path& executablePath);
 
-// The path of the running executable (empty when it cannot be found).
-std::filesystem::path CurrentExecutablePath();
-
 class DataFolder {
 public:
     DataFolder() = default;

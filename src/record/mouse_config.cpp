@@ -1,4 +1,4 @@
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "assign/key_table.h"
+#include "keys/key_table.h"
 
 #include <gtest/gtest.h>
 

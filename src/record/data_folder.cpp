@@ -1,6 +1,4 @@
-#include "config/data_folder.h"
-
-#include <system_error>
+#include "record/data_folder.h"
 
 namespace vorlak {
 
@@ -10,12 +8,6 @@ std::filesystem::path ComputeProgramFolder(const std::filesystem::path& executab
         return {};
     folder /= "";  // keep the trailing separator
     return folder;
-}
-
-std::filesystem::path CurrentExecutablePath() {
-    std::error_code ec;
-    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : path;
 }
 
 DataFolder::DataFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
