@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "device/hid_transport.h"
+#include "device/protocol.h"
 
 namespace vorlak {
 namespace {
@@ -19,13 +19,6 @@ bool ContainsAny(std::string_view name, const std::array<std::string_view, N>& p
     return false;
 }
 
-constexpr std::array<std::string_view, 2> kPrimaryArrival = {"VID_04d9&PID_a168",
-                                                             "VID_04D9&PID_A168"};
-constexpr std::array<std::string_view, 2> kSecondaryArrival = {"VID_260d&PID_1010",
-                                                               "VID_260D&PID_1010"};
-constexpr std::array<std::string_view, 4> kRemoval = {"Vid_04d9&Pid_a168", "VID_04D9&PID_A168",
-                                                      "VID_260d&PID_1010", "VID_260D&PID_1010"};
-
 }  // namespace
 
 std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& text,
@@ -41,7 +34,7 @@ std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& 
                 return std::nullopt;
             return Notice{*stageTexts[value - 1] + FormatDpiLabel(savedConfig, value - 1), "Info",
                           kDpiNoticeMs};
-        case 9:
+        case kEventMacroKey:
             if (value == 0)
                 return std::nullopt;
             return Notice{text.TxtMacroKeyEvent + std::to_string(value), "Info", kDpiNoticeMs};
@@ -55,15 +48,15 @@ std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& 
 }
 
 std::optional<HidIdentity> ArrivalIdentity(std::string_view interfaceName) {
-    if (ContainsAny(interfaceName, kPrimaryArrival))
+    if (ContainsAny(interfaceName, kPrimaryArrivalNames))
         return HidIdentity{kPrimaryVendorId, kPrimaryProductId, 0};
-    if (ContainsAny(interfaceName, kSecondaryArrival))
+    if (ContainsAny(interfaceName, kSecondaryArrivalNames))
         return HidIdentity{kSecondaryVendorId, kSecondaryProductId, 0};
     return std::nullopt;
 }
 
 bool IsMouseRemoval(std::string_view interfaceName) {
-    return ContainsAny(interfaceName, kRemoval);
+    return ContainsAny(interfaceName, kRemovalNames);
 }
 
 }  // namespace vorlak

@@ -18,6 +18,7 @@
 #include "config/profile_files.h"
 #include "device/device_commands.h"
 #include "device/hid_transport.h"
+#include "device/protocol.h"
 #include "device/simulated_mouse.h"
 #include "macro/macro_store.h"
 #include "platform/linux/executable_path.h"
@@ -80,7 +81,7 @@ int Status(Session& session) {
         session.Hardware().backend->Enumerate().value_or(std::vector<HidInterfaceInfo>{});
     for (const HidInterfaceInfo& info : interfaces) {
         const bool command = info.path == transport.DevicePath();
-        const bool event = info.caps.usagePage == 0xFF01 && info.caps.usage == 0xFF01;
+        const bool event = info.caps.usagePage == kEventUsage && info.caps.usage == kEventUsage;
         std::cout << (command ? "command"
                       : event ? "event  "
                               : "other  ")

@@ -8,22 +8,9 @@
 namespace vorlak {
 namespace {
 
-constexpr Byte kPollingRate = 0x01;
-constexpr Byte kWriteOptions = 0x03;
-constexpr Byte kLighting = 0x0D;
-constexpr Byte kSensitivity = 0x0E;
-constexpr Byte kDpiColors = 0x10;
-constexpr Byte kDpiLevels = 0x11;
-constexpr Byte kKeyMatrix = 0x12;
-constexpr Byte kMacro = 0x13;
-constexpr Byte kReadVersion = 0x80;
-constexpr Byte kReadOptions = 0x83;
-
 constexpr Byte kDisabledStage = 0x80;
 constexpr Byte kSensitivityFactor = 20;
-constexpr int kSentStages = 6;
-constexpr int kBaseMatrix = 0;
-constexpr int kShiftMatrix = 3;
+constexpr int kSentStages = kDpiLevelsObject;  // the object of the levels block is their count
 // Polling, sensitivity, levels, colours, two matrices, twelve macros, lighting, files.
 constexpr int kApplySteps = 8 + kMacroSlots;
 
@@ -59,17 +46,18 @@ std::array<Byte, kDpiColorBytes> DpiColorData(const MouseConfig& record) {
 }
 
 CommandBytes PollingRateCommand(const MouseConfig& record) {
-    return {kPollingRate, record.pollingDivisor, 0, 0, 0, 0, 0, 0};
+    return {kCmdPollingRate, record.pollingDivisor, 0, 0, 0, 0, 0, 0};
 }
 
 CommandBytes SensitivityCommand(const MouseConfig& record) {
     auto scaled = [](Byte step) { return static_cast<Byte>(step * kSensitivityFactor); };
-    return {kSensitivity, scaled(record.sensitivityX), scaled(record.sensitivityY), 0, 0, 0, 0, 0};
+    return {
+        kCmdSensitivity, scaled(record.sensitivityX), scaled(record.sensitivityY), 0, 0, 0, 0, 0};
 }
 
 CommandBytes LightingCommand(const MouseConfig& record) {
     Byte mode = record.lightMode;
-    CommandBytes command{kLighting, mode, 0, 0, 0, 0, 0, 0};
+    CommandBytes command{kCmdLighting, mode, 0, 0, 0, 0, 0, 0};
     switch (mode) {
         case 0:
             break;
@@ -77,7 +65,7 @@ CommandBytes LightingCommand(const MouseConfig& record) {
             if (record.lightBrightness == 1)
                 command[1] = 0;
             else
-                command = {kLighting, 1, record.lightBrightness, 2, 0, 0, 0, 0};
+                command = {kCmdLighting, 1, record.lightBrightness, 2, 0, 0, 0, 0};
             break;
         case 2:
             command[2] = static_cast<Byte>(5 - record.lightBreathRate);
@@ -99,14 +87,14 @@ DeviceCommands::DeviceCommands(HidTransport& transport, ConfigStore& store)
     : transport_(transport), store_(store) {}
 
 FirmwareVersion DeviceCommands::ReadFirmwareVersion() {
-    CommandBytes command{kReadVersion};
+    CommandBytes command{kCmdReadVersion};
     transport_.ExchangeFeatureFrame(command);
     Diagnostic("FW version:%02x-%02x\n", command[1], command[2]);
     return {command[1], command[2]};
 }
 
 void DeviceCommands::ReadFunctionOptions() {
-    CommandBytes reply{kReadOptions};
+    CommandBytes reply{kCmdReadOptions};
     transport_.ExchangeFeatureFrame(reply);
     DeviceImage& image = store_.deviceImage;
     image.functionOption1 = reply[1];
@@ -121,7 +109,7 @@ void DeviceCommands::ReadFunctionOptions() {
 
 void DeviceCommands::WriteFunctionOptions() {
     const DeviceImage& image = store_.deviceImage;
-    transport_.SendFeatureFrame({kWriteOptions, image.functionOption1, image.functionOption2,
+    transport_.SendFeatureFrame({kCmdWriteOptions, image.functionOption1, image.functionOption2,
                                  image.functionOption3, kWrittenOption4, 0, 0, 0});
 }
 
@@ -148,18 +136,19 @@ void DeviceCommands::SendSensitivity() {
 
 void DeviceCommands::SendDpiLevels() {
     auto data = DpiLevelData(store_.currentConfig);
-    transport_.SendBlock(BlockHeader(kDpiLevels, kSentStages, data.size()), data);
+    transport_.SendBlock(BlockHeader(kCmdDpiLevels, kDpiLevelsObject, data.size()), data);
 }
 
 void DeviceCommands::SendDpiColors() {
     auto data = DpiColorData(store_.currentConfig);
-    transport_.SendBlock(BlockHeader(kDpiColors, 0x01, data.size()), data);
+    transport_.SendBlock(BlockHeader(kCmdDpiColors, kDpiColorsObject, data.size()), data);
 }
 
 void DeviceCommands::SendKeyMatrix(int matrixNumber) {
     const DeviceImage& image = store_.deviceImage;
-    const auto& matrix = matrixNumber == kShiftMatrix ? image.keyMatrixShift : image.keyMatrixBase;
-    transport_.SendBlock(BlockHeader(kKeyMatrix, static_cast<Byte>(matrixNumber), matrix.size()),
+    const auto& matrix =
+        matrixNumber == kShiftMatrixObject ? image.keyMatrixShift : image.keyMatrixBase;
+    transport_.SendBlock(BlockHeader(kCmdKeyMatrix, static_cast<Byte>(matrixNumber), matrix.size()),
                          matrix);
 }
 
@@ -171,7 +160,7 @@ void DeviceCommands::SendMacros(const std::function<void(int macro)>& beforeEach
             beforeEach(n);
         std::span<const Byte> block(image.macroStaging[static_cast<std::size_t>(n - 1)].data(),
                                     kMacroBlockSize);
-        transport_.SendBlock(BlockHeader(kMacro, static_cast<Byte>(n), block.size()), block);
+        transport_.SendBlock(BlockHeader(kCmdMacro, static_cast<Byte>(n), block.size()), block);
         transport_.Pause(kStepPause);
     }
 }
@@ -216,13 +205,13 @@ bool DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSec
     KeyMatrices matrices = BuildKeyMatrices(record);
     report("key matrix 0");
     image.keyMatrixBase = matrices.base;
-    SendKeyMatrix(kBaseMatrix);
+    SendKeyMatrix(kBaseMatrixObject);
     transport_.Pause(kStepPause);
     transport_.Pause(kStepPause);
 
     report("key matrix 3");
     image.keyMatrixShift = matrices.shift;
-    SendKeyMatrix(kShiftMatrix);
+    SendKeyMatrix(kShiftMatrixObject);
     transport_.Pause(kStepPause);
 
     SendMacros([&](int n) {

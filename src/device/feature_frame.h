@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <span>
 
+#include "device/protocol.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
@@ -13,10 +14,6 @@ namespace vorlak {
 // A command as callers build it: c0..c6; the eighth byte is never sent (the checksum
 // takes its place). Exchanges overwrite all eight with the reply bytes r0..r7.
 using CommandBytes = std::array<Byte, 8>;
-
-inline constexpr std::size_t kFeatureFrameSize = 9;
-inline constexpr std::size_t kOutputReportSize = 33;
-inline constexpr std::size_t kChunkSize = kOutputReportSize - 1;
 
 using FeatureFrame = std::array<Byte, kFeatureFrameSize>;
 using OutputReport = std::array<Byte, kOutputReportSize>;

@@ -10,12 +10,6 @@
 namespace vorlak {
 namespace {
 
-constexpr std::uint16_t kCommandUsage = 0xFF00;
-constexpr std::uint16_t kEventUsage = 0xFF01;
-constexpr Byte kEventReportId = 6;
-constexpr Byte kEventMarker = 7;
-constexpr int kEventHeaderSize = 4;  // report id, marker, code, value
-
 bool IsEventCollection(const HidCaps& caps) {
     return caps.usage == kEventUsage && caps.usagePage == kEventUsage &&
            caps.inputReportLength != 0;

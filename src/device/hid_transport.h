@@ -15,17 +15,12 @@
 #include "common/sleeper.h"
 #include "device/feature_frame.h"
 #include "device/hid_backend.h"
+#include "device/protocol.h"
 #include "device/transfer_trace.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
 
-inline constexpr std::uint16_t kPrimaryVendorId = 0x04D9;
-inline constexpr std::uint16_t kPrimaryProductId = 0xA168;
-inline constexpr std::uint16_t kSecondaryVendorId = 0x260D;
-inline constexpr std::uint16_t kSecondaryProductId = 0x1010;
-
-inline constexpr std::size_t kEventBufferSize = 40;
 inline constexpr std::chrono::milliseconds kChunkPause{100};
 
 // Called on the listener thread with the event code and value of each event report; it

@@ -5,16 +5,16 @@
 #include <utility>
 
 #include "device/feature_frame.h"
+#include "device/protocol.h"
 
 namespace vorlak {
 namespace {
 
-constexpr std::uint16_t kVendorId = 0x04D9;
-constexpr std::uint16_t kProductId = 0xA168;
-constexpr std::uint16_t kVersion = 0x0100;
-constexpr std::uint16_t kEventReportLength = 8;
-constexpr const char* kNoticeNames[] = {R"(\\?\HID#VID_04D9&PID_A168&MI_01#simulated-event)",
-                                        R"(\\?\HID#VID_04D9&PID_A168&MI_01#simulated-command)"};
+// The notice name of a simulated collection, shaped like the real ones.
+std::string NoticeName(std::string_view collection) {
+    return R"(\\?\HID#)" + std::string(kPrimaryNoticeName) + "&MI_01#simulated-" +
+           std::string(collection);
+}
 
 std::string Hex(std::span<const Byte> bytes) {
     std::string text;
@@ -60,24 +60,24 @@ void SimulatedMouse::State::SetReply(std::initializer_list<Byte> bytes) {
 void SimulatedMouse::State::Command(const FeatureFrame& frame) {
     SimulatedMouseMemory& m = memory;
     switch (frame[1]) {
-        case 0x01:
+        case kCmdPollingRate:
             m.pollingDivisor = frame[2];
             break;
-        case 0x03:
+        case kCmdWriteOptions:
             std::copy_n(frame.begin() + 2, 4, m.options.begin());
             break;
-        case 0x0D:
+        case kCmdLighting:
             std::copy_n(frame.begin() + 2, 3, m.lighting.begin());
             break;
-        case 0x0E:
+        case kCmdSensitivity:
             m.sensitivityX = frame[2];
             m.sensitivityY = frame[3];
             break;
-        case 0x80:
-            SetReply({0x80, kFirmwareMajor, kFirmwareMinor});
+        case kCmdReadVersion:
+            SetReply({kCmdReadVersion, kFirmwareMajor, kFirmwareMinor});
             break;
-        case 0x83:
-            SetReply({0x83, m.options[0], m.options[1], m.options[2], m.options[3]});
+        case kCmdReadOptions:
+            SetReply({kCmdReadOptions, m.options[0], m.options[1], m.options[2], m.options[3]});
             break;
         default:
             StartBlock(frame[1], frame[2], frame[3]);
@@ -88,15 +88,15 @@ void SimulatedMouse::State::Command(const FeatureFrame& frame) {
 void SimulatedMouse::State::StartBlock(Byte code, Byte object, Byte length) {
     SimulatedMouseMemory& m = memory;
     std::span<Byte> target;
-    if (code == 0x10 && object == 0x01)
+    if (code == kCmdDpiColors && object == kDpiColorsObject)
         target = m.dpiColors;
-    else if (code == 0x11 && object == 0x06)
+    else if (code == kCmdDpiLevels && object == kDpiLevelsObject)
         target = m.dpiLevels;
-    else if (code == 0x12 && object == 0)
+    else if (code == kCmdKeyMatrix && object == kBaseMatrixObject)
         target = m.keyMatrixBase;
-    else if (code == 0x12 && object == 3)
+    else if (code == kCmdKeyMatrix && object == kShiftMatrixObject)
         target = m.keyMatrixShift;
-    else if (code == 0x13 && object >= 1 && object <= kMacroSlots)
+    else if (code == kCmdMacro && object >= 1 && object <= kMacroSlots)
         target = m.macros[object - 1U];
     pendingBlock = target.size() == length ? target : std::span<Byte>();
     pendingReceived = 0;
@@ -203,10 +203,13 @@ SimulatedMouse::~SimulatedMouse() = default;
 std::optional<std::vector<HidInterfaceInfo>> SimulatedMouse::Enumerate() {
     if (!Plugged())
         return std::vector<HidInterfaceInfo>{};
-    HidIdentity identity{kVendorId, kProductId, kVersion};
-    HidInterfaceInfo event{kEventPath, identity, {0xFF01, 0xFF01, kEventReportLength, 0, 0}};
+    HidIdentity identity{kPrimaryVendorId, kPrimaryProductId, kDeviceVersion};
+    HidInterfaceInfo event{
+        kEventPath, identity, {kEventUsage, kEventUsage, kEventReportLength, 0, 0}};
     HidInterfaceInfo command{
-        kCommandPath, identity, {0xFF00, 0xFF00, 0, kOutputReportSize, kFeatureFrameSize}};
+        kCommandPath,
+        identity,
+        {kCommandUsage, kCommandUsage, 0, kOutputReportSize, kFeatureFrameSize}};
     return std::vector<HidInterfaceInfo>{event, command};
 }
 
@@ -238,8 +241,8 @@ void SimulatedMouse::QueueNotices(DeviceNotice::Kind kind) {
     std::function<void()> ready;
     {
         std::lock_guard lock(state_->mutex);
-        for (const char* name : kNoticeNames)
-            state_->notices.push_back({kind, name});
+        for (std::string_view collection : {"event", "command"})
+            state_->notices.push_back({kind, NoticeName(collection)});
         ready = state_->noticeReady;
     }
     if (ready)
@@ -289,11 +292,13 @@ void SimulatedMouse::PressDpiButton() {
         }
         stage = m.activeStage;
     }
-    SendEventReport({6, 7, 1, static_cast<Byte>(stage), 0, 0, 0, 0});
+    SendEventReport(
+        {kEventReportId, kEventMarker, kEventDpiStage, static_cast<Byte>(stage), 0, 0, 0, 0});
 }
 
 void SimulatedMouse::PressMacroKey(int n) {
-    SendEventReport({6, 7, 9, static_cast<Byte>(n), 0, 0, 0, 0});
+    SendEventReport(
+        {kEventReportId, kEventMarker, kEventMacroKey, static_cast<Byte>(n), 0, 0, 0, 0});
 }
 
 void SimulatedMouse::SendEventReport(std::vector<Byte> report) {

@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "device/hid_transport.h"
+#include "device/protocol.h"
 #include "platform/linux/hidraw_handle.h"
 #include "platform/linux/hidraw_node.h"
 #include "platform/linux/report_descriptor.h"
