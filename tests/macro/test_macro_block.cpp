@@ -29,7 +29,7 @@ struct BlockCase {
     Bytes leading;
 };
 
-TEST(EncodeMacroBlock, EncodesEventsAsSpecifiedRecords) {
+TEST(EncodeMacroBlock, EncodesEventsAsDelayAndKeyRecords) {
     const std::vector<BlockCase> cases = {
         {"press, delay, release",
          "2",
