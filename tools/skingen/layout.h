@@ -8,7 +8,23 @@
 
 #include <array>
 
+#include "app/ui/main_window_layout.h"
+
 namespace skingen::layout {
+
+// The window's own rectangles and points, in Qt's terms.
+constexpr QRect Rect(vorlak::PixelRect r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+constexpr QPoint Point(vorlak::PixelPoint p) {
+    return QPoint(p.x, p.y);
+}
+constexpr std::array<QPoint, 7> Points(const std::array<vorlak::PixelPoint, 7>& points) {
+    std::array<QPoint, 7> result{};
+    for (std::size_t i = 0; i < points.size(); ++i)
+        result[i] = Point(points[i]);
+    return result;
+}
 
 // Main window. Its size is open: wide enough for the close button at x 994 and the settings
 // column ending at x 995, tall enough for the bottom buttons ending at y 634.
@@ -16,22 +32,20 @@ inline constexpr QSize kMainWindow{1000, 645};
 inline constexpr int kTitleBarHeight = 28;
 inline constexpr int kBottomBarTop = 597;
 // The mouse area (repainted on a view change) and the background drawn into it.
-inline constexpr QRect kMouseArea{262, 4, 472, 496};
+inline constexpr QRect kMouseArea = Rect(vorlak::kMouseArea);
 // The two mouse pictures and the placing positions of their overlays 1..7.
-inline constexpr QPoint kFrontPictureAt{405, 25};
-inline constexpr QPoint kSidePictureAt{300, 225};
-inline constexpr std::array<QPoint, 7> kFrontOverlayAt{
-    {{360, 82}, {560, 82}, {505, 170}, {360, 232}, {360, 295}, {505, 235}, {505, 265}}};
-inline constexpr std::array<QPoint, 7> kSideOverlayAt{
-    {{375, 155}, {315, 155}, {405, 250}, {470, 270}, {525, 265}, {460, 135}, {487, 135}}};
+inline constexpr QPoint kFrontPictureAt = Point(vorlak::kTopPictureAt);
+inline constexpr QPoint kSidePictureAt = Point(vorlak::kSidePictureAt);
+inline constexpr std::array<QPoint, 7> kFrontOverlayAt = Points(vorlak::kTopOverlays);
+inline constexpr std::array<QPoint, 7> kSideOverlayAt = Points(vorlak::kSideOverlays);
 // The left column: section headers and panels 242 wide from x 20.
 inline constexpr QRect kLeftColumn{0, 0, 262, 645};
-inline constexpr QPoint kLogoAt{20, 32};
+inline constexpr QPoint kLogoAt = Point(vorlak::kLogoAt);
 inline constexpr QSize kLogo{242, 70};
-inline constexpr QPoint kMouseLogoAt{40, 525};
+inline constexpr QPoint kMouseLogoAt = Point(vorlak::kMouseLogoAt);
 inline constexpr QSize kMouseLogo{182, 66};
 // The settings host column.
-inline constexpr QRect kSettingsHost{735, 32, 260, 561};
+inline constexpr QRect kSettingsHost = Rect(vorlak::kSettingsHostRect);
 inline constexpr int kScrollBarWidth = 13;
 
 // Section panels of the left column (open heights: the fourteen label boxes with a 6 pixel
@@ -39,19 +53,19 @@ inline constexpr int kScrollBarWidth = 13;
 inline constexpr QPoint kAssignmentPanelAt{20, 127};
 inline constexpr QSize kAssignmentPanel{242, 288};
 inline constexpr QSize kAxisPanel{242, 122};
-inline constexpr QSize kSectionHeader{242, 20};
-inline constexpr QSize kLabelBox{130, 16};
+inline constexpr QSize kSectionHeader = Rect(vorlak::SectionLayout{}.assignmentHeader).size();
+inline constexpr QSize kLabelBox = Rect(vorlak::LabelBoxRect(0)).size();
 
 // Buttons of the main window (their hit rectangles).
-inline constexpr QSize kSmallButton{15, 15};
-inline constexpr QSize kConfigButton{72, 30};
-inline constexpr QSize kActionButton{57, 30};
-inline constexpr QSize kViewButton{62, 29};
+inline constexpr QSize kSmallButton = Rect(vorlak::kHelpRect).size();
+inline constexpr QSize kConfigButton = Rect(vorlak::kConfigRect).size();
+inline constexpr QSize kActionButton = Rect(vorlak::kApplyRect).size();
+inline constexpr QSize kViewButton = Rect(vorlak::kTopViewRect).size();
 
 // Axis sliders and the lighting sliders share one track and fill image: the main window cuts
 // (0,0)-(208,14), the lighting panel (1,0)-(128,11).
-inline constexpr QSize kStageSlider{208, 14};
-inline constexpr int kAxisSliderHeight = 9;
+inline constexpr QSize kStageSlider{vorlak::kSliderWidth, 14};
+inline constexpr int kAxisSliderHeight = vorlak::kSliderHeight;
 inline constexpr int kLightSliderHeight = 8;
 
 // Settings panels: 242 wide, as tall as their lowest element plus a small margin.

@@ -244,10 +244,10 @@ QImage MainWindow(const SkinSet& skins, const MainState& state) {
         for (int k = 0; k < 14; ++k) {
             const QString caption =
                 k < 7 ? QString("Button %1").arg(k + 1) : QString("Shift+%1").arg(k - 6);
-            s.Text(QRect(31, 133 + 20 * k, 84, 14), caption, 12, Qt::AlignCenter);
+            s.Text(layout::Rect(vorlak::CaptionRect(k)), caption, 12, Qt::AlignCenter);
             s.Button(k == 2 ? "ButtonAssignment/DropdownBox-over.png"
                             : "ButtonAssignment/DropdownBox-normal.png",
-                     QRect(120, 133 + 20 * k, 130, 16), labels[k % 7], false);
+                     layout::Rect(vorlak::LabelBoxRect(k)), labels[k % 7], false);
         }
         macroTop += h;
     }
@@ -273,17 +273,17 @@ QImage MainWindow(const SkinSet& skins, const MainState& state) {
            "only,please take real product as criterion, thank you!",
            12, Qt::AlignLeft | Qt::AlignTop);
 
-    s.Button("button-help-normal.png", QRect(937, 5, 15, 15));
-    s.Button("button-min-over.png", QRect(958, 5, 15, 15));
-    s.Button("button-close-normal.png", QRect(979, 5, 15, 15));
-    s.Button("button-config-normal.png", QRect(18, 604, 72, 30), "Config", false, 20);
-    s.Button("button-cancel-normal.png", QRect(798, 604, 57, 30), "Reset");
-    s.Button("button-cancel-over.png", QRect(860, 604, 57, 30), "Cancel");
-    s.Button("button-save-leave.png", QRect(923, 604, 57, 30), "Apply");
+    s.Button("button-help-normal.png", layout::Rect(vorlak::kHelpRect));
+    s.Button("button-min-over.png", layout::Rect(vorlak::kMinimizeRect));
+    s.Button("button-close-normal.png", layout::Rect(vorlak::kCloseRect));
+    s.Button("button-config-normal.png", layout::Rect(vorlak::kConfigRect), "Config", false, 20);
+    s.Button("button-cancel-normal.png", layout::Rect(vorlak::kResetRect), "Reset");
+    s.Button("button-cancel-over.png", layout::Rect(vorlak::kCancelRect), "Cancel");
+    s.Button("button-save-leave.png", layout::Rect(vorlak::kApplyRect), "Apply");
     s.Button(state.sideView ? "button-mouse-normal.png" : "button-mouse-leave.png",
-             QRect(442, 527, 62, 29), "Top View");
+             layout::Rect(vorlak::kTopViewRect), "Top View");
     s.Button(state.sideView ? "button-mouse-leave.png" : "button-mouse-normal.png",
-             QRect(518, 527, 62, 29), "Side View");
+             layout::Rect(vorlak::kSideViewRect), "Side View");
 
     s.Painter().drawImage(layout::kSettingsHost.topLeft(), SettingsColumn(skins, state.hostOpen));
     return image;

@@ -435,8 +435,8 @@ void CKestalDlg::paintEvent(QPaintEvent*) {
     painter.setFont(captionFont_);
     painter.setPen(Qt::white);
     DrawSkinImage(painter, programFolder_, "/Skins/BK_MainLeft.png", 0, 0);
-    DrawSkinImage(painter, programFolder_, "Skins\\MLogo.png", 40, 525);
-    DrawSkinImage(painter, programFolder_, "Skins\\Logo.png", 20, 32);
+    DrawSkinImage(painter, programFolder_, "Skins\\MLogo.png", kMouseLogoAt.x, kMouseLogoAt.y);
+    DrawSkinImage(painter, programFolder_, "Skins\\Logo.png", kLogoAt.x, kLogoAt.y);
     PaintLeftColumn(painter);
     painter.drawText(QPoint(kColorNotePos.x, kColorNotePos.y + painter.fontMetrics().ascent()),
                      Q(controller_->Text().TxtColorNote));

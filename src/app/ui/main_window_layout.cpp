@@ -3,28 +3,16 @@
 namespace vorlak {
 namespace {
 
-constexpr std::array<PixelPoint, 7> kTopOverlays = {
-    {{360, 82}, {560, 82}, {505, 170}, {360, 232}, {360, 295}, {505, 235}, {505, 265}}};
-constexpr std::array<PixelPoint, 7> kSideOverlays = {
-    {{375, 155}, {315, 155}, {405, 250}, {470, 270}, {525, 265}, {460, 135}, {487, 135}}};
-
 constexpr PixelRect Shifted(PixelRect r, int dy) {
     return {r.left, r.top + dy, r.right, r.bottom + dy};
 }
 
 }  // namespace
 
-PixelRect LabelBoxRect(int k) {
-    return {120, 133 + 20 * k, 250, 149 + 20 * k};
-}
-
-PixelRect CaptionRect(int k) {
-    return {31, 133 + 20 * k, 115, 147 + 20 * k};
-}
-
 MousePicture PictureOf(MouseView view) {
-    return view == MouseView::Top ? MousePicture{"Skins\\Mouse\\Front\\MouseFront.png", {405, 25}}
-                                  : MousePicture{"Skins\\Mouse\\Side\\MouseSide.png", {300, 225}};
+    return view == MouseView::Top
+               ? MousePicture{"Skins\\Mouse\\Front\\MouseFront.png", kTopPictureAt}
+               : MousePicture{"Skins\\Mouse\\Side\\MouseSide.png", kSidePictureAt};
 }
 
 std::string OverlayImage(MouseView view, int n, bool highlighted) {

@@ -1,5 +1,6 @@
 // Where things sit in the main window: the button rectangles, the mouse pictures with their
 // overlays, and the left column's sections as they collapse and expand. Client pixels.
+// Qt-free: the artwork generator draws its images to these same rectangles.
 #pragma once
 
 #include <array>
@@ -9,8 +10,8 @@ namespace vorlak {
 
 struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
     bool operator==(const PixelRect&) const = default;
 };
 
@@ -36,10 +37,23 @@ inline constexpr PixelRect kSettingsHostRect{735, 32, 995, 593};
 inline constexpr PixelPoint kColorNotePos{94, 612};
 inline constexpr int kSliderWidth = 208;
 inline constexpr int kSliderHeight = 9;
+inline constexpr PixelPoint kLogoAt{20, 32};
+inline constexpr PixelPoint kMouseLogoAt{40, 525};
+// The two mouse pictures and the positions of their overlays 1..7.
+inline constexpr PixelPoint kTopPictureAt{405, 25};
+inline constexpr PixelPoint kSidePictureAt{300, 225};
+inline constexpr std::array<PixelPoint, 7> kTopOverlays = {
+    {{360, 82}, {560, 82}, {505, 170}, {360, 232}, {360, 295}, {505, 235}, {505, 265}}};
+inline constexpr std::array<PixelPoint, 7> kSideOverlays = {
+    {{375, 155}, {315, 155}, {405, 250}, {470, 270}, {525, 265}, {460, 135}, {487, 135}}};
 
 // Label box k (0..13) and the caption rectangle beside it.
-PixelRect LabelBoxRect(int k);
-PixelRect CaptionRect(int k);
+constexpr PixelRect LabelBoxRect(int k) {
+    return {120, 133 + 20 * k, 250, 149 + 20 * k};
+}
+constexpr PixelRect CaptionRect(int k) {
+    return {31, 133 + 20 * k, 115, 147 + 20 * k};
+}
 
 // The picture of a view and its position.
 struct MousePicture {
