@@ -14,14 +14,29 @@
 
 namespace {
 
+// The run's private folder, removed when the run ends (a crash leaves it for a look).
+class RunFolder {
+public:
+    RunFolder()
+        : path_(std::filesystem::temp_directory_path() /
+                ("vorlak-fuzz-profile-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(path_);
+    }
+    ~RunFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    RunFolder(const RunFolder&) = delete;
+    RunFolder& operator=(const RunFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("vorlak-fuzz-profile-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const RunFolder folder;
+    return folder.Path();
 }
 
 void Write(std::string_view name, std::string_view bytes) {

@@ -19,9 +19,15 @@ for fuzzer in build-fuzz/fuzz/fuzz_*; do
   seeds=()
   [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
   echo "-- $name for ${seconds}s"
-  "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
+  # A temporary folder of its own: whatever the fuzzer leaves there is a fault.
+  tmp=$(mktemp -d)
+  TMPDIR=$tmp "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
     -print_final_stats=1 -artifact_prefix="build-fuzz/$name-" "$corpus" "${seeds[@]}" 2>"build-fuzz/$name.log" ||
     { tail -n 60 "build-fuzz/$name.log"; exit 1; }
+  if [ -n "$(ls -A "$tmp")" ]; then
+    echo "$name left files in its temporary folder:"; ls -A "$tmp"; exit 1
+  fi
+  rmdir "$tmp"
   grep -E '^stat::number_of_executed_units' "build-fuzz/$name.log" || true
 done
 echo "fuzz: all targets ran without a finding"

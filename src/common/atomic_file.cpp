@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/durable_sync.h"
+
 namespace vorlak {
 namespace {
 
@@ -67,15 +69,19 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
     // One temporary name per target: a file left by a killed process is simply reused.
     std::filesystem::path temporary = path;
     temporary += ".vorlak-new";
-    if (WriteWhole(temporary, bytes, error)) {
+    if (WriteWhole(temporary, bytes, error) && SyncToDisk(temporary, error)) {
         // The new file keeps the permissions of the one it replaces.
         const auto status = std::filesystem::status(path, ignored);
         if (std::filesystem::exists(status)) {
             std::filesystem::permissions(temporary, status.permissions(), ignored);
         }
+        // The new bytes reach the disk before the name points at them, and the name itself
+        // after the rename, so that a power loss leaves the old file or the new one.
         std::filesystem::rename(temporary, path, error);
-        if (!error)
+        if (!error) {
+            SyncToDisk(path.parent_path().empty() ? "." : path.parent_path(), ignored);
             return true;
+        }
     }
     std::filesystem::remove(temporary, ignored);
     return false;

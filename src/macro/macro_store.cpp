@@ -1,9 +1,7 @@
 #include "macro/macro_store.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
-#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -21,41 +19,14 @@ constexpr std::string_view kLoopKey = "MacroLoopTimes";
 constexpr std::string_view kItemCountKey = "ItemCount";
 constexpr std::chrono::milliseconds kWritePause{100};
 
-constexpr std::string_view kItemPrefix = "Item";
-
 std::string ItemKey(std::size_t index) {
-    return std::string(kItemPrefix) + std::to_string(index);
+    return "Item" + std::to_string(index);
 }
 
-// The index of an entry key: prefix (any case) then a decimal number as the readers
-// spell it, without leading zeros.
-std::optional<std::size_t> EntryIndex(std::string_view key, std::string_view prefix) {
-    if (key.size() <= prefix.size() || !SameMacroName(key.substr(0, prefix.size()), prefix)) {
-        return std::nullopt;
-    }
-    const std::string_view digits = key.substr(prefix.size());
-    if (digits.size() > 1 && digits.front() == '0')
-        return std::nullopt;
-    std::size_t index = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return index;
-}
-
-// The count stated by countKey, cut to one past the last entry the section really holds
-// and to the number of its keys, so that gaps cannot cost more than the file's own lines.
-std::size_t BoundedCount(const IniFile& store, std::string_view section, std::string_view countKey,
-                         std::string_view entryPrefix) {
+// The number of entries a stated count asks for: as stated, at most kMaxStoreEntries.
+std::size_t StatedCount(const IniFile& store, std::string_view section, std::string_view countKey) {
     const int stated = ParseLeadingInt(store.Get(section, countKey));
-    const std::vector<std::string> keys = store.KeyNames(section);
-    std::size_t bound = 0;
-    for (const std::string& key : keys) {
-        const std::optional<std::size_t> index = EntryIndex(key, entryPrefix);
-        if (index && std::cmp_less(*index, stated))
-            bound = std::max(bound, *index + 1);
-    }
-    return std::min(bound, keys.size());
+    return stated < 1 ? 0 : std::min(static_cast<std::size_t>(stated), kMaxStoreEntries);
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -69,7 +40,7 @@ bool IsListableName(std::string_view name) {
 }  // namespace
 
 std::vector<std::string> ReadMacroNames(const IniFile& store) {
-    const std::size_t count = BoundedCount(store, kMacroNameSection, kCountKey, "");
+    const std::size_t count = StatedCount(store, kMacroNameSection, kCountKey);
     std::vector<std::string> names;
     names.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -80,7 +51,7 @@ std::vector<std::string> ReadMacroNames(const IniFile& store) {
 
 StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name) {
     StoredMacro macro{store.Get(name, kDelayFlagKey), store.Get(name, kLoopKey), {}};
-    const std::size_t count = BoundedCount(store, name, kItemCountKey, kItemPrefix);
+    const std::size_t count = StatedCount(store, name, kItemCountKey);
     macro.events.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         macro.events.push_back(store.Get(name, ItemKey(i)));

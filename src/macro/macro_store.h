@@ -25,11 +25,15 @@ struct NamedMacro {
     StoredMacro macro;
 };
 
+// The most entries a stated count reads. The manager holds at most twelve macros and a
+// recording stops at 62 events, so no store the program writes comes near; a damaged count
+// of two billion costs a few thousand reads of the document instead of a hang.
+inline constexpr std::size_t kMaxStoreEntries = 4096;
+
 // Reading rules, shared by the store and by anything that holds the store's text.
-// A stated count ("MacroCount", "ItemCount") is cut to one past the last entry key its
-// section really holds ("0", "1" ... or "Item0" ...) and to the number of keys in that
-// section, so a damaged count or a far-off entry costs no more than the file's own lines.
-// Below that bound a missing entry reads as "". A count below 1 reads no entries.
+// A stated count ("MacroCount", "ItemCount") reads that many entries ("0", "1" ... or
+// "Item0" ...), at most kMaxStoreEntries; a missing entry reads as "", so a gap keeps the
+// place of every entry after it. A count below 1 reads no entries.
 std::vector<std::string> ReadMacroNames(const IniFile& store);
 StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name);
 // The first `limit` listed macros with their content.

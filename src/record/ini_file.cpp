@@ -28,10 +28,6 @@
 namespace vorlak {
 namespace {
 
-// Files above this size are not loaded: such a document reads as empty and Save()
-// refuses to write it, so a huge file is never cut down to a part of it.
-constexpr std::size_t kMaxFileBytes = 64u << 20;
-
 constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
 constexpr std::string_view kBomUtf16Le = "\xFF\xFE";
 
@@ -56,6 +52,15 @@ std::string Lower(std::string_view text) {
             c = static_cast<char>(c - 'A' + 'a');
     }
     return lower;
+}
+
+// open + text + close. Appended into one reserved string: GCC 12 flags the
+// operator+ chain with a literal as an overlapping copy (a false -Wrestrict) when optimising.
+std::string Enclosed(std::string_view open, std::string_view text, std::string_view close) {
+    std::string out;
+    out.reserve(open.size() + text.size() + close.size());
+    out.append(open).append(text).append(close);
+    return out;
 }
 
 // --- UTF-8 -------------------------------------------------------------------------------
@@ -230,7 +235,7 @@ std::string ReadValue(std::string_view text) {
 std::string WrittenValue(std::string_view value) {
     bool readChangesIt =
         !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || IsQuotedPair(value));
-    return readChangesIt ? "\"" + std::string(value) + "\"" : std::string(value);
+    return readChangesIt ? Enclosed("\"", value, "\"") : std::string(value);
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -244,8 +249,8 @@ bool WritableNames(std::string_view section, std::string_view key) {
     key = Trim(key);
     if (HasLineBreak(section) || HasLineBreak(key))
         return false;
-    const std::string header = "[" + std::string(section) + "]";
-    const std::string keyLine = std::string(key) + "=";
+    const std::string header = Enclosed("[", section, "]");
+    const std::string keyLine = Enclosed("", key, "=");
     return HeaderName(header) == section && KeyName(keyLine) == key && !key.starts_with('[');
 }
 
@@ -269,7 +274,8 @@ struct Section {
 struct IniFile::Document {
     std::filesystem::path path;
     bool existed = false;
-    bool tooLarge = false;
+    // Why Save() must not replace the file: a save of what was read would lose what was not.
+    std::string refusal;
     Encoding encoding = Encoding::kUtf8;
     std::string newline = "\n";  // line end of lines we add
     std::string rest;            // an odd last byte of a UTF-16 file
@@ -361,12 +367,30 @@ IniFile IniFile::Parse(std::string_view bytes) {
     return file;
 }
 
+namespace {
+
+// True when something is at path (a dangling link is nothing: a save creates its target)
+// or when asking fails for another reason than its absence.
+bool SomethingAt(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    return std::filesystem::exists(status) ||
+           (error && error != std::errc::no_such_file_or_directory);
+}
+
+}  // namespace
+
 IniFile IniFile::Open(const std::filesystem::path& path) {
     std::optional<std::string> bytes = ReadFileBytes(path, kMaxFileBytes + 1);
     IniFile file = bytes && bytes->size() <= kMaxFileBytes ? Parse(*bytes) : IniFile();
-    file.doc_->path = path;
-    file.doc_->existed = bytes.has_value();
-    file.doc_->tooLarge = bytes && bytes->size() > kMaxFileBytes;
+    Document& doc = *file.doc_;
+    doc.path = path;
+    doc.existed = bytes.has_value();
+    if (bytes && bytes->size() > kMaxFileBytes) {
+        doc.refusal = "file too large to edit";
+    } else if (!bytes && SomethingAt(path)) {
+        doc.refusal = "it exists but cannot be read";
+    }
     return file;
 }
 
@@ -429,7 +453,7 @@ void IniFile::Set(std::string_view sectionName, std::string_view keyName,
     Section* found = doc.Find(section);
     if (found == nullptr) {
         doc.EndLine(doc.LastLine());
-        doc.AddSection({"[" + section + "]", doc.newline}, section);
+        doc.AddSection({Enclosed("[", section, "]"), doc.newline}, section);
         found = &doc.sections.back();
     }
     auto existing = found->keys.find(Lower(key));
@@ -441,7 +465,7 @@ void IniFile::Set(std::string_view sectionName, std::string_view keyName,
     // After the last key line: the lines that follow it are not keys, so no index moves.
     const std::size_t at = found->keyEnd;
     doc.EndLine(at == 0 ? &found->header : &found->lines[at - 1]);
-    Line line{key + "=" + value, doc.newline};
+    Line line{Enclosed(key, "=", value), doc.newline};
     found->lines.insert(found->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
     found->AddKey(key, at);
 }
@@ -479,9 +503,9 @@ std::string IniFile::Serialize() const {
 
 bool IniFile::Save() const {
     const std::string name = doc_->path.string();
-    if (doc_->path.empty() || doc_->tooLarge) {
+    if (doc_->path.empty() || !doc_->refusal.empty()) {
         Diagnostic("Cannot write %s: %s\n", name.c_str(),
-                   doc_->tooLarge ? "file too large to edit" : "no file path");
+                   doc_->path.empty() ? "no file path" : doc_->refusal.c_str());
         return false;
     }
     std::error_code error;

@@ -17,6 +17,12 @@ class IniFile {
 public:
     // Longest value a read returns; longer values are cut.
     static constexpr std::size_t kMaxValueLength = 1023;
+    // Files above this size are not loaded: such a document reads as empty and Save()
+    // refuses to write it, so a large file is never cut down to a part of it. The largest
+    // file the program writes is the macro store: twelve macros of 62 recorded events are
+    // about 20 KB, so 4 MiB leaves a margin of two hundred times while a read stays far
+    // below a second and a few times the file's size in memory.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{4} << 20;
 
     // An empty document, not bound to a file.
     IniFile();
@@ -26,8 +32,9 @@ public:
     IniFile(const IniFile&);
     IniFile& operator=(const IniFile&);
 
-    // Reads the file; a missing, unreadable or non-regular file gives an empty document
-    // that Save() creates.
+    // Reads the file; a missing file gives an empty document that Save() creates. One that
+    // exists but cannot be read (no permission, not a regular file) or is too large gives
+    // an empty document that Save() refuses to write, so its content is never lost.
     static IniFile Open(const std::filesystem::path& path);
     // Parses file bytes (UTF-8 with or without BOM, UTF-16LE with BOM; CRLF, LF or mixed).
     static IniFile Parse(std::string_view bytes);
@@ -57,7 +64,8 @@ public:
 
     // The bytes Save() would write: the encoding and line ends found, UTF-8 + LF when new.
     std::string Serialize() const;
-    // Replaces the file atomically. False (with a diagnostic line) when it cannot be written.
+    // Replaces the file atomically. False (with a diagnostic line) when it cannot be written
+    // or when Open could not read the file that is there.
     bool Save() const;
 
 private:

@@ -43,6 +43,13 @@ check "the window holds the mouse" 1 "is using the mouse" \
     flock "$XDG_RUNTIME_DIR/Vorlak_Mutex" "$ctl" --simulate --data-dir "$data" status
 check "show needs no lock" 0 "Profile 1" \
     flock "$XDG_RUNTIME_DIR/Vorlak_Mutex" "$ctl" --data-dir "$data" show
+# A settings file that is there but cannot be read is never replaced: Apply says so.
+cp "$data/str0.ini" "$data/str0.kept"
+rm "$data/str0.ini"; mkfifo "$data/str0.ini"
+check "unreadable settings file" 3 "profile files .* could not be written" \
+    "$ctl" --simulate --data-dir "$data" apply
+check "unreadable settings file kept" 0 "^p$" sh -c "[ -p '$data/str0.ini' ] && echo p"
+rm "$data/str0.ini"; mv "$data/str0.kept" "$data/str0.ini"
 rm "$data/str.ini"
 check "no profile list" 3 "no current profile could be read" "$ctl" --data-dir "$data" show
 

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "common/durable_sync.h"
 #include "test_folder.h"
 
 namespace vorlak {
@@ -25,6 +26,15 @@ TEST(AtomicFileTest, ReplacesAndReadsBackWithinTheBound) {
     EXPECT_EQ(ReadFileBytes(path, 100), std::string("se\0cond", 7));
     EXPECT_EQ(ReadFileBytes(path, 3), std::string("se\0", 3));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("a.bin.vorlak-new")));
+}
+
+TEST(AtomicFileTest, SyncsFilesAndFoldersToTheDisk) {
+    TestFolder folder;
+    std::error_code error;
+    EXPECT_TRUE(SyncToDisk(folder.Write("a.bin", "x"), error));
+    EXPECT_TRUE(SyncToDisk(folder.Root(), error));
+    EXPECT_FALSE(SyncToDisk(folder.Path("missing"), error));
+    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
 }
 
 TEST(AtomicFileTest, StaleTemporaryFromAKilledWriterIsHarmless) {

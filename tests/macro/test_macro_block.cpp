@@ -185,6 +185,30 @@ TEST_F(MacroRowsTest, RebuildWritesOnlyTheBlocksOfStoredMacros) {
     EXPECT_EQ(record.macroSlot[2], Filled(0xEE)[2]);
 }
 
+// A damaged store encodes entry by entry: a missing name is an empty macro, and a stated
+// event count without events still gives the loop count.
+TEST_F(MacroRowsTest, RebuildEncodesADamagedStoreEntryByEntry) {
+    MouseConfig record{};
+    record.macroSlot = Filled(0xEE);
+    folder_.Write("record.ini",
+                  "[MacroName]\nMacroCount=4\n0=a\n3=d\n"
+                  "[a]\nMacroLoopTimes=3\nItemCount=2\n"
+                  "[d]\nMacroLoopTimes=1\nItemCount=1\nItem0=A   Dn\n");
+    RebuildMacroSlots(MacroStore(folder_.Path("record.ini")), record);
+    std::array<Byte, kMacroBlockSize> loopsOnly{};
+    loopsOnly[1] = 0x03;
+    EXPECT_TRUE(std::equal(loopsOnly.begin(), loopsOnly.end(), record.macroSlot[0].begin()));
+    for (int slot : {1, 2}) {
+        EXPECT_TRUE(std::all_of(record.macroSlot[slot].begin(),
+                                record.macroSlot[slot].begin() + kMacroBlockSize,
+                                [](Byte b) { return b == 0; }))
+            << "slot " << slot;
+    }
+    EXPECT_EQ(record.macroSlot[3][1], 0x01);
+    EXPECT_EQ(record.macroSlot[3][3], 0x04);
+    EXPECT_EQ(record.macroSlot[4], Filled(0xEE)[4]);
+}
+
 TEST_F(MacroRowsTest, RebuildFillsTwelveSlotsAndIgnoresTheThirteenth) {
     MouseConfig record{};
     const std::vector<std::vector<std::string>> macros(13, {"A   Dn"});

@@ -122,27 +122,19 @@ TEST_F(MacroStoreTest, ListedMacroWithoutSectionReadsEmpty) {
     EXPECT_EQ(macros[1].macro.delayFlag, "");
 }
 
-TEST_F(MacroStoreTest, StatedCountsAreBoundedByTheEntriesPresent) {
+TEST_F(MacroStoreTest, StatedCountsReadEveryEntryAndGapsAsEmpty) {
     struct Case {
         std::string text;
         std::vector<std::string> names;
         std::vector<std::string> events;  // of macro "M"
     };
     const std::vector<Case> cases = {
-        {"[MacroName]\nMacroCount=2000000000\n0=a\n1=b\n2=M\n"
-         "[M]\nItemCount=2000000000\nItem0=A   Dn\nItem1=A   Up\n",
-         {"a", "b", "M"},
-         {"A   Dn", "A   Up"}},
-        // Gaps below the last entry read as empty texts.
-        {"[MacroName]\nMacroCount=5\n0=M\n2=c\n"
-         "[M]\nDelayTimeSelStatus=0\nMacroLoopTimes=1\nItemCount=9\nItem2=A   Up\n",
-         {"M", "", "c"},
-         {"", "", "A   Up"}},
-        // A far-off entry costs no more entries than the section has keys.
-        {"[MacroName]\nMacroCount=2000000000\n0=M\n1999999999=far\n"
-         "[M]\nItemCount=2000000000\nItem1999999998=A   Dn\n",
-         {"M", "", ""},
-         {"", ""}},
+        // A gap keeps the places of the entries after it.
+        {"[MacroName]\nMacroCount=4\n0=M\n3=d\n"
+         "[M]\nItemCount=4\nItem0=A   Dn\nItem3=A   Up\n",
+         {"M", "", "", "d"},
+         {"A   Dn", "", "", "A   Up"}},
+        {"[MacroName]\nMacroCount=3\n1=M\n[M]\nItemCount=2\n", {"", "M", ""}, {"", ""}},
         // Entries at or past the stated count are not read.
         {"[MacroName]\nMacroCount=1\n0=M\n1=b\n[M]\nItemCount=1\nItem0=X   Dn\nItem1=Y   Dn\n",
          {"M"},
@@ -150,11 +142,11 @@ TEST_F(MacroStoreTest, StatedCountsAreBoundedByTheEntriesPresent) {
         // Negative, missing and unparsable counts read nothing.
         {"[MacroName]\nMacroCount=-2000000000\n0=a\n[M]\nItemCount=abc\nItem0=A   Dn\n", {}, {}},
         {"[MacroName]\n0=a\n[M]\nItem0=A   Dn\n", {}, {}},
-        // Keys that the reader would not ask for do not raise the bound.
-        {"[MacroName]\nMacroCount=9\n0=M\n08=x\n+2=y\n99999999999999999999999=z\n"
-         "[M]\nItemCount=9\nitem0=A   Dn\nItem05=B   Dn\nItemX=C   Dn\n",
-         {"M"},
-         {"A   Dn"}},
+        // Keys the reader does not ask for are not entries.
+        {"[MacroName]\nMacroCount=2\n0=M\n01=x\n+1=y\n"
+         "[M]\nItemCount=2\nitem0=A   Dn\nItem01=B   Dn\nItemX=C   Dn\n",
+         {"M", ""},
+         {"A   Dn", ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -163,6 +155,20 @@ TEST_F(MacroStoreTest, StatedCountsAreBoundedByTheEntriesPresent) {
         EXPECT_EQ(store.ReadNames(), c.names);
         EXPECT_EQ(store.ReadMacro("M").events, c.events);
     }
+}
+
+TEST_F(MacroStoreTest, AHugeStatedCountReadsAtMostTheEntryLimit) {
+    Write(
+        "[MacroName]\nMacroCount=2000000000\n0=M\n4095=last\n4096=past\n"
+        "[M]\nItemCount=2000000000\nItem1=A   Dn\n");
+    MacroStore store = Store();
+    const std::vector<std::string> names = store.ReadNames();
+    ASSERT_EQ(names.size(), kMaxStoreEntries);
+    EXPECT_EQ(names.front(), "M");
+    EXPECT_EQ(names.back(), "last");
+    const std::vector<std::string> events = store.ReadMacro("M").events;
+    ASSERT_EQ(events.size(), kMaxStoreEntries);
+    EXPECT_EQ(events[1], "A   Dn");
 }
 
 TEST_F(MacroStoreTest, ReadMacrosStopsAtTheLimit) {

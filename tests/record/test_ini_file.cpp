@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "common/diagnostics.h"
 #include "test_folder.h"
 
@@ -330,7 +332,7 @@ TEST_F(IniFileOnDiskTest, StaleTemporaryFileDoesNotBreakTheSave) {
 
 TEST_F(IniFileOnDiskTest, HugeFileReadsEmptyAndIsNeverOverwritten) {
     auto path = folder_.Write("huge.ini", "[s]\nk=1\n");
-    const auto size = (std::uintmax_t{64} << 20) + 1;
+    const auto size = std::uintmax_t{IniFile::kMaxFileBytes} + 1;
     std::filesystem::resize_file(path, size);
     IniFile file = IniFile::Open(path);
     EXPECT_TRUE(file.FileExisted());
@@ -338,6 +340,29 @@ TEST_F(IniFileOnDiskTest, HugeFileReadsEmptyAndIsNeverOverwritten) {
     file.Set("s", "k", "2");
     EXPECT_FALSE(file.Save());
     EXPECT_EQ(std::filesystem::file_size(path), size);
+}
+
+// A save of what could be read would replace everything that could not.
+TEST_F(IniFileOnDiskTest, FileThatCannotBeReadIsNeverWritten) {
+    namespace fs = std::filesystem;
+    const auto fifo = folder_.Path("fifo.ini");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto locked = folder_.Write("locked.ini", "[s]\nk=old\n");
+    fs::permissions(locked, fs::perms::none);
+    const bool enforced = !std::ifstream(locked).is_open();
+    for (const fs::path& path : {fifo, locked, folder_.Root()}) {
+        if (path == locked && !enforced)
+            continue;
+        SCOPED_TRACE(path.string());
+        IniFile file = IniFile::Open(path);
+        file.Set("s", "k", "new");
+        EXPECT_FALSE(file.Save());
+        EXPECT_FALSE(WriteIniString(path, "s", "k", "new"));
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_EQ(folder_.Read("locked.ini"), "[s]\nk=old\n");
+    EXPECT_TRUE(diagnostics_.Lines().back().ends_with("it exists but cannot be read\n"));
 }
 
 TEST_F(IniFileOnDiskTest, DirectoryReadsAsMissing) {
