@@ -42,6 +42,10 @@ std::optional<AppOptions> ParseAppOptions(int argc, char** argv, std::string& pr
     return options;
 }
 
+void EndEventLoop() {
+    QCoreApplication::exit(0);
+}
+
 CKestalApp::CKestalApp(QApplication& application, AppOptions options)
     : application_(application),
       options_(std::move(options)),
@@ -90,7 +94,7 @@ bool CKestalApp::StartApplication() {
     connect(tray_.get(), &QtTrayIcon::DoubleClicked, this, [this] { controller_->ShowFromTray(); });
     connect(tray_.get(), &QtTrayIcon::MenuAboutToShow, window_.get(), &QWidget::raise);
     // A running write ends first, so that its snapshot and pointer settings are not lost.
-    auto exit = [this] { controller_->WhenIdle([this] { application_.quit(); }); };
+    auto exit = [this] { controller_->WhenIdle(EndEventLoop); };
     connect(tray_.get(), &QtTrayIcon::ExitChosen, this, exit);
     connect(window_.get(), &CKestalDlg::ExitRequested, this, exit);
     window_->SetTrayPresent(QSystemTrayIcon::isSystemTrayAvailable());

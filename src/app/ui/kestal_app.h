@@ -34,6 +34,11 @@ struct AppOptions {
 // Reads --simulate and --data-dir; none for anything else (the message says why).
 std::optional<AppOptions> ParseAppOptions(int argc, char** argv, std::string& problem);
 
+// Ends the program's event loop without asking its windows: QApplication::quit() first
+// asks every window to close, and the main window's close only hides it, which cancels
+// the quit.
+void EndEventLoop();
+
 class CKestalApp : public QObject {
     Q_OBJECT
 public:

@@ -311,6 +311,8 @@ void CKestalDlg::ShowFromTray() {
     assignmentCollapsed_ = true;
     axisCollapsed_ = true;
     ApplyLayout();
+    // A minimised window stays minimised through show(): restore it first.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -503,24 +505,37 @@ void CKestalDlg::PaintProgress(QPainter& painter) const {
     painter.drawText(bar, Qt::AlignCenter | Qt::TextSingleLine, progressText_);
 }
 
-// A press on the background clears the highlight and moves the window, as its caption would.
+// A press on the background clears the highlight; dragging it moves the window, as its
+// caption would. The move starts only once the pointer moves with the button held: a move
+// begun by the press of a quick tap would start after its release and keep the window on
+// the pointer until the next click.
 void CKestalDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     HighlightEntry(-1);
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove())
-        return;
-    dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    pressed_ = true;
+    pressPos_ = event->globalPosition().toPoint();
 }
 
 void CKestalDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) {
+        pressed_ = dragging_ = false;
+        return;
+    }
+    const QPoint at = event->globalPosition().toPoint();
+    if (pressed_ && (at - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+        pressed_ = false;
+        if (windowHandle() != nullptr && windowHandle()->startSystemMove())
+            return;
+        dragging_ = true;
+        dragOffset_ = pressPos_ - frameGeometry().topLeft();
+    }
     if (dragging_)
-        move(event->globalPosition().toPoint() - dragOffset_);
+        move(at - dragOffset_);
 }
 
 void CKestalDlg::mouseReleaseEvent(QMouseEvent*) {
-    dragging_ = false;
+    pressed_ = dragging_ = false;
 }
 
 }  // namespace vorlak

@@ -114,6 +114,8 @@ private:
     QString progressText_;
     int progressStep_ = 0;
     int progressSteps_ = 0;
+    QPoint pressPos_;       // where the left button went down on the background
+    bool pressed_ = false;  // held there, no move begun yet
     QPoint dragOffset_;
     bool dragging_ = false;
 

@@ -73,14 +73,20 @@ void QtTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-// org.freedesktop.Notifications, sent without waiting for the answer.
+// org.freedesktop.Notifications, without waiting for the answer. Each notice replaces the
+// last one still shown (its id comes back in the answer), as a balloon replaces the one on
+// the icon, so that a burst of mouse events does not pile up notifications.
 bool QtTrayIcon::DesktopNotify(const QString& title, const QString& text, int displayMs) {
     QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
                                                        "/org/freedesktop/Notifications",
                                                        "org.freedesktop.Notifications", "Notify");
-    call << QString("Vorlak") << 0u << QString("dialog-information") << title << text
+    call << QString("Vorlak") << notificationId_ << QString("dialog-information") << title << text
          << QStringList() << QVariantMap() << displayMs;
-    return QDBusConnection::sessionBus().send(call);
+    return QDBusConnection::sessionBus().callWithCallback(call, this, SLOT(OnNotificationId(uint)));
+}
+
+void QtTrayIcon::OnNotificationId(uint id) {
+    notificationId_ = id;
 }
 
 }  // namespace vorlak

@@ -35,6 +35,9 @@ signals:
     // Before the menu opens: the window comes to the front.
     void MenuAboutToShow();
 
+private slots:
+    void OnNotificationId(uint id);
+
 private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
     bool DesktopNotify(const QString& title, const QString& text, int displayMs);
@@ -43,7 +46,8 @@ private:
     QSystemTrayIcon icon_;
     QAction* exitAction_;
     QTimer removal_;
-    qint64 noticeEnd_ = 0;  // when the last balloon leaves the screen (ms since the epoch)
+    qint64 noticeEnd_ = 0;     // when the last balloon leaves the screen (ms since the epoch)
+    uint notificationId_ = 0;  // the desktop notification a new one replaces
     bool shown_ = false;
     bool clickCountsAsDoubleClick_ = false;
 };

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "app/controller_fakes.h"
+#include "app/ui/kestal_app.h"
 #include "app/ui/qt_ui_dispatcher.h"
 #include "config/default_data_files.h"
 #include "controls/bitmap_btn.h"
@@ -147,6 +149,33 @@ TEST_F(KestalDlgTest, ApplyBlocksInputUntilItEndsAndLeavesTheRecordOnTheMouse) {
     EXPECT_FALSE(window.Busy());
     EXPECT_TRUE(window.ApplyButton()->isEnabled());
     EXPECT_EQ(mouse.Memory().sensitivityY, 100);  // 5 * 20
+}
+
+TEST_F(KestalDlgTest, ShowingFromTheTrayRestoresAMinimisedWindow) {
+    window.showMinimized();
+    ASSERT_TRUE(window.isMinimized());
+    controller->ShowFromTray();
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+}
+
+// The window's close only hides it; the program's exit must end the loop all the same.
+TEST_F(KestalDlgTest, EndingTheEventLoopDoesNotAskTheWindow) {
+    QTimer::singleShot(0, [] { EndEventLoop(); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(window.isVisible());
+}
+
+// A tap on the background (press and release, no move) never starts a move: the pointer
+// moving afterwards leaves the window where it is.
+TEST_F(KestalDlgTest, ATapOnTheBackgroundDoesNotMoveTheWindow) {
+    const QPoint background(500, 20);
+    const QPoint before = window.pos();
+    QTest::mousePress(&window, Qt::LeftButton, {}, background);
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, background);
+    QTest::mouseMove(&window, background + QPoint(80, 60));
+    EXPECT_EQ(window.pos(), before);
 }
 
 }  // namespace
