@@ -4,6 +4,7 @@
 
 #include "assign/key_matrix.h"
 #include "common/diagnostics.h"
+#include "text/ui_text.h"
 
 namespace vorlak {
 namespace {
@@ -173,55 +174,54 @@ bool DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSec
                                   const std::array<std::string, kEntryCount>& labels,
                                   const ApplyProgress& progress) {
     int step = 0;
-    auto report = [&](std::string text) {
+    auto report = [&](ApplyStepKind kind, int number) {
         if (progress)
-            progress({++step, kApplySteps, std::move(text)});
+            progress(
+                {++step, kApplySteps, kind, number, ApplyStepText(kLanguageEnglish, kind, number)});
     };
     MouseConfig& record = store_.currentConfig;
     DeviceImage& image = store_.deviceImage;
     image.reserved20.fill(0);
 
-    report("polling rate");
+    report(ApplyStepKind::PollingRate, 0);
     SendPollingRate();
     image.pollingDivisorSent = record.pollingDivisor;
     record.profileSlot = 0;
     image.profileSlot = 0;
     transport_.Pause(kStepPause);
 
-    report("sensitivity");
+    report(ApplyStepKind::Sensitivity, 0);
     SendSensitivity();
     transport_.Pause(kStepPause);
 
-    report("DPI levels");
+    report(ApplyStepKind::DpiLevels, 0);
     SendDpiLevels();
     transport_.Pause(kStepPause);
 
-    report("DPI colours");
+    report(ApplyStepKind::DpiColours, 0);
     SendDpiColors();
     transport_.Pause(kStepPause);
 
     image.keyMatrixBase.fill(0);
     image.keyMatrixShift.fill(0);
     KeyMatrices matrices = BuildKeyMatrices(record);
-    report("key matrix 0");
+    report(ApplyStepKind::KeyMatrix, 0);
     image.keyMatrixBase = matrices.base;
     SendKeyMatrix(kBaseMatrixObject);
     transport_.Pause(kStepPause);
     transport_.Pause(kStepPause);
 
-    report("key matrix 3");
+    report(ApplyStepKind::KeyMatrix, 3);
     image.keyMatrixShift = matrices.shift;
     SendKeyMatrix(kShiftMatrixObject);
     transport_.Pause(kStepPause);
 
-    SendMacros([&](int n) {
-        report("macro " + std::to_string(n) + " of " + std::to_string(kMacroSlots));
-    });
+    SendMacros([&](int n) { report(ApplyStepKind::Macro, n); });
 
-    report("lighting");
+    report(ApplyStepKind::Lighting, 0);
     SendLighting();
 
-    report("profile files");
+    report(ApplyStepKind::ProfileFiles, 0);
     const bool recordSaved = files.SaveCurrentProfile();
     const bool labelsSaved = files.SaveProfileSettings(labelSection, labels);
     return recordSaved && labelsSaved;

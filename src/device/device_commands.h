@@ -12,6 +12,7 @@
 #include "device/feature_frame.h"
 #include "device/hid_transport.h"
 #include "record/mouse_config.h"
+#include "text/apply_step_text.h"
 
 namespace vorlak {
 
@@ -25,7 +26,9 @@ inline constexpr int kDpiColorBytes = 24;
 struct ApplyProgressStep {
     int step = 0;
     int stepCount = 0;
-    std::string text;
+    ApplyStepKind kind = ApplyStepKind::PollingRate;
+    int number = 0;    // the key matrix or macro number
+    std::string text;  // in English, for logs and vorlakctl
 };
 using ApplyProgress = std::function<void(const ApplyProgressStep&)>;
 

@@ -1,5 +1,6 @@
 #include "app/ui/kestal_dlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -17,6 +18,7 @@
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
 #include "panels/dlg_advance.h"
+#include "text/dialog_texts.h"
 
 namespace vorlak {
 namespace {
@@ -42,6 +44,18 @@ QString Q(const std::string& text) {
 bool IsFilteredKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
            key == Qt::Key_Escape || key == Qt::Key_F1;
+}
+
+// Runs a message box with the language's OK and Cancel texts on its buttons.
+int ShowInLanguage(QMessageBox& box, std::string_view code) {
+    const KeyCaptureTexts words = KeyCaptureTextsFor(code);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QString::fromUtf8(words.ok.data(), static_cast<qsizetype>(words.ok.size())));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) {
+        cancel->setText(
+            QString::fromUtf8(words.cancel.data(), static_cast<qsizetype>(words.cancel.size())));
+    }
+    return box.exec();
 }
 
 }  // namespace
@@ -334,7 +348,7 @@ void CKestalDlg::SetBusy(bool busy) {
 void CKestalDlg::ShowApplyProgress(const ApplyProgressStep& step) {
     progressStep_ = step.step;
     progressSteps_ = step.stepCount;
-    progressText_ = Q(step.text);
+    progressText_ = Q(ApplyStepText(controller_->LanguageCode(), step.kind, step.number));
     update(ToQRect(kProgressRect));
 }
 
@@ -345,8 +359,9 @@ void CKestalDlg::CloseProfileManager() {
 void CKestalDlg::Reset() {
     HighlightEntry(-1);
     const UiTextTable& text = controller_->Text();
-    if (QMessageBox::question(this, Q(text.TxtAttention), Q(text.TxtResetConfirm),
-                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+    QMessageBox ask(QMessageBox::Question, Q(text.TxtAttention), Q(text.TxtResetConfirm),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    if (ShowInLanguage(ask, controller_->LanguageCode()) != QMessageBox::Ok) {
         return;
     }
     controller_->DefaultsReset([this] {
@@ -369,10 +384,12 @@ void CKestalDlg::ReportUnsavedWrite() {
     if (controller_->LastWriteSaved())
         return;
     const QString folder = QString::fromStdString(controller_->Files().Folder().Folder().string());
-    QMessageBox::warning(this, "Vorlak",
-                         "The settings reached the mouse, but the profile files could not be "
-                         "saved in " +
-                             folder + ".");
+    QMessageBox warning(QMessageBox::Warning, "Vorlak",
+                        "The settings reached the mouse, but the profile files could not be "
+                        "saved in " +
+                            folder + ".",
+                        QMessageBox::Ok, this);
+    ShowInLanguage(warning, controller_->LanguageCode());
 }
 
 void CKestalDlg::ShowHelpMenu() {
