@@ -33,9 +33,11 @@ wait_for 10 test -s "$W/displayfd" || { echo "FAIL: no X server"; exit 1; }
 export DISPLAY=:$(head -1 "$W/displayfd")
 openbox --sm-disable >"$W/openbox.log" 2>&1 & PIDS+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 32 \
-    --SetDockType true --tint 0x333333 >"$W/trayer.log" 2>&1 & TRAYER=$!; PIDS+=($TRAYER)
-wait_for 10 xdotool search --classname '^panel$'
+if [ -z "${E2E_NO_TRAY:-}" ]; then  # E2E_NO_TRAY=1: a desktop without a tray
+  trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 32 \
+      --SetDockType true --tint 0x333333 >"$W/trayer.log" 2>&1 & TRAYER=$!; PIDS+=($TRAYER)
+  wait_for 10 xdotool search --classname '^panel$'
+fi
 dunst >"$W/dunst.log" 2>&1 & PIDS+=($!)
 wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q "boolean true"'
