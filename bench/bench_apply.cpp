@@ -42,7 +42,7 @@ int main() {
     files.LoadProfileSettings("Setting-EN");
 
     const auto start = Clock::now();
-    commands.ApplyToMouse(files, "Setting-EN", files.Settings().entryLabel);
+    commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", files.Settings().entryLabel);
     const std::chrono::duration<double> wall = Clock::now() - start;
     const double binding = std::chrono::duration<double>(pauses).count();
     std::printf("apply: wall %.3f s, binding pauses %.3f s, ratio %.4f (goal <= 1.01)\n",

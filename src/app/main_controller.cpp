@@ -1,7 +1,9 @@
 #include "app/main_controller.h"
 
+#include "app/data_problem.h"
 #include "common/diagnostics.h"
 #include "macro/macro_event.h"
+#include "text/dialog_texts.h"
 
 namespace vorlak {
 
@@ -13,7 +15,8 @@ MainController::MainController(ControllerParts parts)
       view_(parts.view),
       transport_(parts.backend, parts.store, std::move(parts.sleeper)),
       commands_(transport_, parts.store),
-      files_(std::move(parts.folder), parts.store) {}
+      files_(std::move(parts.folder), parts.store),
+      editor_(parts.store.currentConfig) {}
 
 MainController::~MainController() {
     *alive_ = false;
@@ -25,6 +28,21 @@ MainController::~MainController() {
 bool MainController::FindMouse() {
     return transport_.FindDevice(kPrimaryVendorId, kPrimaryProductId) ||
            transport_.FindDevice(kSecondaryVendorId, kSecondaryProductId);
+}
+
+MouseReport MainController::ReadMouseReport() {
+    ClearDeviceImage(store_);
+    MouseReport report;
+    report.version = commands_.ReadFirmwareVersion();
+    commands_.ReadFunctionOptions();
+    const DeviceImage& image = store_.deviceImage;
+    report.functionOptions = {image.functionOption1, image.functionOption2, image.functionOption3,
+                              image.functionOption4};
+    return report;
+}
+
+void MainController::SetTrace(TransferTrace trace) {
+    transport_.SetTrace(std::move(trace));
 }
 
 bool MainController::Start() {
@@ -42,16 +60,32 @@ bool MainController::Start() {
                 OnDeviceEvent(code, value);
         });
     });
-    profileLoaded_ = files_.LoadCurrentProfile();
+    LoadData();
+    return found;
+}
+
+void MainController::LoadData() {
+    LoadCurrentProfile();
     TakeSnapshot(store_);
     languageCode_ = LoadLanguage(files_.ProfileSettingsPath());
     text_ = FillTextTable(languageCode_);
     LoadProfileSettings();
     dpiNames_ = DpiFunctionNames(text_);
-    return found;
+    if (std::optional<DataProblem> problem = FindDataProblem(files_))
+        dataProblem_ = DataProblemText(*problem, languageCode_);
+}
+
+// The profile files read the record into the store, over what it held: the defaults until
+// the first read, so a short file leaves default bytes.
+bool MainController::LoadCurrentProfile() {
+    profileLoaded_ = files_.LoadCurrentProfile();
+    recordKnown_ = recordKnown_ || profileLoaded_;
+    return profileLoaded_;
 }
 
 void MainController::ShowPresence() {
+    if (!dataProblem_.empty())
+        view_.ShowDataProblem(dataProblem_);
     AddTrayIcon();
     if (DeviceConnected()) {
         view_.ShowRecord();
@@ -64,46 +98,54 @@ void MainController::ShowPresence() {
 void MainController::LoadProfileSettings() {
     files_.LoadProfileSettings(text_.LabelSection);
     const ProfileSettings& settings = files_.Settings();
-    labels_ = settings.entryLabel;
     const std::string* parts[] = {&settings.rColor, &settings.gColor, &settings.bColor};
     for (std::size_t i = 0; i < labelColor_.size(); ++i)
         labelColor_[i] = static_cast<Byte>(ParseLeadingInt(*parts[i]) & 0xFF);
+    editor_.Loaded(settings.entryLabel);
 }
 
-bool MainController::ApplyFlow(std::function<void()> done) {
+WriteStart MainController::ApplyFlow(std::function<void()> done) {
     if (busy_)
-        return false;
+        return WriteStart::Busy;
     if (!DeviceConnected()) {
         if (done)
             done();
-        return true;
+        return WriteStart::Started;
+    }
+    if (!recordKnown_) {
+        view_.ShowDataProblem(std::string(DataProblemTextsFor(languageCode_).notSent));
+        return WriteStart::NotLoaded;
     }
     RunWrite([done = std::move(done)] {
         if (done)
             done();
     });
-    return true;
+    return WriteStart::Started;
 }
 
 // The write sequence takes seconds: it runs on a worker while the UI thread stays free and
-// the window waits. Progress and the end come back through the UI queue.
+// the window waits. Progress and the end come back through the UI queue. The worker sends a
+// copy taken now; edits are refused until the write ends.
 void MainController::RunWrite(std::function<void()> finish) {
     busy_ = true;
     afterWrite_ = std::move(finish);
+    sending_ = editor_.Record();
+    editor_.SetWriting(true);
     view_.SetBusy(true);
-    writer_ = std::thread([this, alive = alive_, labels = labels_, section = text_.LabelSection] {
-        lastWriteSaved_ = commands_.ApplyToMouse(files_, section, labels,
-                                                 [this, alive](const ApplyProgressStep& s) {
-                                                     ui_.Post([this, alive, s] {
-                                                         if (*alive)
-                                                             view_.ShowApplyProgress(s);
+    writer_ = std::thread(
+        [this, alive = alive_, labels = editor_.Labels(), section = text_.LabelSection] {
+            lastWriteSaved_ = commands_.ApplyToMouse(sending_, files_, section, labels,
+                                                     [this, alive](const ApplyProgressStep& s) {
+                                                         ui_.Post([this, alive, s] {
+                                                             if (*alive)
+                                                                 view_.ShowApplyProgress(s);
+                                                         });
                                                      });
-                                                 });
-        ui_.Post([this, alive] {
-            if (*alive)
-                FinishWrite();
+            ui_.Post([this, alive] {
+                if (*alive)
+                    FinishWrite();
+            });
         });
-    });
 }
 
 // What the mouse now holds becomes the snapshot, and the desktop gets its pointer settings.
@@ -111,8 +153,10 @@ void MainController::RunWrite(std::function<void()> finish) {
 // another write.
 void MainController::FinishWrite() {
     writer_.join();
+    editor_.SetWriting(false);
+    editor_.Replace(sending_, editor_.Labels());
     TakeSnapshot(store_);
-    ApplyPointerSettings(store_.currentConfig, pointerSettings_);
+    ApplyPointerSettings(editor_.Record(), pointerSettings_);
     busy_ = false;
     view_.SetBusy(false);
     std::function<void()> finish = std::move(afterWrite_);
@@ -136,7 +180,7 @@ void MainController::WhenIdle(std::function<void()> task) {
 void MainController::Cancel() {
     if (busy_)
         return;
-    RevertToSnapshot(store_);
+    editor_.RevertTo(store_.savedConfig);
     view_.HideToTray();
 }
 
@@ -145,18 +189,15 @@ void MainController::Close() {
         view_.HideToTray();
 }
 
-bool MainController::DefaultsReset(std::function<void()> done) {
+WriteStart MainController::DefaultsReset(std::function<void()> done) {
     if (busy_)
-        return false;
-    MouseConfig& record = store_.currentConfig;
-    const Byte slot = record.profileSlot;
-    const auto macros = record.macroSlot;
+        return WriteStart::Busy;
+    const MouseConfig kept = editor_.Record();
     store_.useDefaultFiles = 1;
-    files_.LoadCurrentProfile();
-    ResetToDefaults(record);
+    files_.LoadCurrentProfile();  // the default files: their reserved bytes and label paths
     LoadProfileSettings();
-    record.profileSlot = slot;
-    record.macroSlot = macros;
+    editor_.ResetToDefaults(kept, editor_.Labels());
+    recordKnown_ = true;
     auto finish = [this, done = std::move(done)] {
         store_.useDefaultFiles = 0;
         if (done)
@@ -164,14 +205,14 @@ bool MainController::DefaultsReset(std::function<void()> done) {
     };
     if (!DeviceConnected()) {
         finish();
-        return true;
+        return WriteStart::Started;
     }
     RunWrite(std::move(finish));
-    return true;
+    return WriteStart::Started;
 }
 
 void MainController::FinishReset() {
-    files_.SaveProfileSettings(text_.LabelSection, labels_);
+    files_.SaveProfileSettings(text_.LabelSection, editor_.Labels());
 }
 
 bool MainController::OpenProfileManager(int trackedIndex) {
@@ -187,8 +228,9 @@ ImportResult MainController::ImportChosenProfile(const std::filesystem::path& ch
         return ImportResult::Missing;
     importPending_ = true;
     const ImportResult result = files_.ImportProfile(chosen, text_.LabelSection);
+    recordKnown_ = recordKnown_ || result == ImportResult::Imported;
     if (result == ImportResult::Imported || result == ImportResult::WrongSize)
-        labels_ = files_.Settings().entryLabel;
+        editor_.Loaded(files_.Settings().entryLabel);
     view_.ShowRecord();
     return result;
 }
@@ -196,8 +238,10 @@ ImportResult MainController::ImportChosenProfile(const std::filesystem::path& ch
 bool MainController::ExportChosenProfile(const std::filesystem::path& chosen) {
     if (busy_)
         return false;
-    const bool written = files_.ExportProfile(chosen, text_.LabelSection, labels_);
-    profileLoaded_ = files_.LoadCurrentProfile();
+    const bool written =
+        files_.ExportProfile(chosen, editor_.Record(), text_.LabelSection, editor_.Labels());
+    LoadCurrentProfile();
+    editor_.Loaded(editor_.Labels());
     return written;
 }
 
@@ -208,8 +252,9 @@ void MainController::ProfileManagerClosed(int trackedIndex) {
         importPending_ = false;  // the imported record stays
     } else if (trackedIndex != store_.selectedProfile) {
         store_.selectedProfile = trackedIndex;
+        // The slot read below brings its own byte 0; this one stays when it cannot be read.
         store_.currentConfig.profileSlot = static_cast<Byte>(trackedIndex);
-        files_.LoadProfileSlot(trackedIndex);
+        recordKnown_ = files_.LoadProfileSlot(trackedIndex) || recordKnown_;
         LoadProfileSettings();
         view_.ShowRecord();
     }
@@ -243,7 +288,7 @@ void MainController::Arrival(const std::string& name) {
     });
     store_.deviceConnected = 1;
     commands_.ArrivalExchange();
-    profileLoaded_ = files_.LoadCurrentProfile();
+    LoadCurrentProfile();
     LoadProfileSettings();
     AddTrayIcon();
 }
@@ -292,7 +337,7 @@ void MainController::ShowFromTray() {
     WhenIdle([this] {
         if (!DeviceConnected())
             return;
-        profileLoaded_ = files_.LoadCurrentProfile();
+        LoadCurrentProfile();
         LoadProfileSettings();
         view_.ShowFromTray();
     });

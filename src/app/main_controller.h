@@ -16,6 +16,7 @@
 #include "app/device_notices.h"
 #include "app/main_view.h"
 #include "app/pointer_settings.h"
+#include "app/record_editor.h"
 #include "app/tray_icon.h"
 #include "app/ui_dispatcher.h"
 #include "assign/entry_assignment.h"
@@ -42,6 +43,19 @@ struct ControllerParts {
 // wParam of the profile manager's requests.
 enum class ProfileCommand { Load = 0, Save = 1, Closed = 2 };
 
+// How an Apply or a defaults reset began.
+enum class WriteStart {
+    Started,    // running, or done at once without the mouse
+    Busy,       // a write runs already; nothing happened
+    NotLoaded,  // no record was ever read: nothing is sent, and the view was told why
+};
+
+// What vorlakctl status reads from the mouse.
+struct MouseReport {
+    FirmwareVersion version{};
+    std::array<Byte, 4> functionOptions{};
+};
+
 class MainController {
 public:
     explicit MainController(ControllerParts parts);
@@ -57,14 +71,21 @@ public:
     // The steps after the window is built: the tray icon, then the record shown with the
     // mouse present, or the window hidden and the icon removed without it.
     void ShowPresence();
+    // The file steps of start-up alone, without the mouse: the current profile, its language
+    // and labels. A profile that cannot be read leaves the defaults and is named to the view.
+    void LoadData();
     // True when the current profile's record was read (at start-up or the last reload).
     bool ProfileLoaded() const { return profileLoaded_; }
+    // Which data file or folder LoadData could not read and why, in the user's language;
+    // empty when the record was read whole.
+    const std::string& DataProblemNotice() const { return dataProblem_; }
 
     // Apply: writes the record to the mouse on a worker thread, then takes the snapshot and
     // hands over the pointer settings; done runs on the UI thread when it has all ended.
     // Notices that arrive meanwhile are handled after it. With the mouse absent nothing is
-    // sent or saved. False (and nothing happens) while a write is running.
-    bool ApplyFlow(std::function<void()> done = {});
+    // sent or saved. Nothing happens while a write is running, nor when no record was ever
+    // read or reset (the view is told; done does not run).
+    WriteStart ApplyFlow(std::function<void()> done = {});
     // Cancel: back to the snapshot, then hidden to the tray. Cancel, Close and the profile
     // manager's requests do nothing while a write runs; ShowFromTray waits for its end.
     void Cancel();
@@ -73,12 +94,16 @@ public:
     // The defaults, with the profile slot and the macros kept; with the mouse present they
     // are written to it as Apply does. done runs on the UI thread when it has ended (the
     // labels are then saved by FinishReset, after the view has shown them).
-    bool DefaultsReset(std::function<void()> done = {});
+    WriteStart DefaultsReset(std::function<void()> done = {});
     // The last step of the reset flow, after the window has shown the record.
     void FinishReset();
     bool Busy() const { return busy_; }
     // The start-up search, primary identity first, without the start-up exchange.
     bool FindMouse();
+    // The firmware version and function options, read from a mouse that was found.
+    MouseReport ReadMouseReport();
+    // Every transfer to and from the mouse, as it happens.
+    void SetTrace(TransferTrace trace);
     // False when the last write to the mouse could not save the profile files.
     bool LastWriteSaved() const { return lastWriteSaved_; }
     // Runs task now, or after the running write when one runs.
@@ -99,18 +124,20 @@ public:
     // A double click on the tray icon.
     void ShowFromTray();
 
-    ConfigStore& Store() { return store_; }
-    HidTransport& Transport() { return transport_; }
-    DeviceCommands& Commands() { return commands_; }
-    ProfileFiles& Files() { return files_; }
+    // Every edit of the working record and its labels goes through the editor.
+    RecordEditor& Editor() { return editor_; }
+    const RecordEditor& Editor() const { return editor_; }
+    const ConfigStore& Store() const { return store_; }
+    const ProfileFiles& Files() const { return files_; }
+    const HidTransport& Transport() const { return transport_; }
     const UiTextTable& Text() const { return text_; }
     const std::string& LanguageCode() const { return languageCode_; }
-    EntryLabels& Labels() { return labels_; }
     std::array<Byte, 3> LabelColor() const { return labelColor_; }
     const std::array<std::string, 3>& DpiNames() const { return dpiNames_; }
     bool DeviceConnected() const { return store_.deviceConnected == 1; }
 
 private:
+    bool LoadCurrentProfile();
     void LoadProfileSettings();
     void RunWrite(std::function<void()> finish);
     void FinishWrite();
@@ -128,13 +155,19 @@ private:
     HidTransport transport_;
     DeviceCommands commands_;
     ProfileFiles files_;
+    RecordEditor editor_;
+    // The copy a write sends, taken when it starts; the worker's own until it is joined.
+    MouseConfig sending_{};
 
     UiTextTable text_;
     std::string languageCode_;
-    EntryLabels labels_;
     std::array<Byte, 3> labelColor_{};
     std::array<std::string, 3> dpiNames_;
+    // What could not be read at start-up, in the user's language; ShowPresence tells it.
+    std::string dataProblem_;
     bool profileLoaded_ = false;
+    // A record was read or reset at least once: only such a record is ever sent.
+    bool recordKnown_ = false;
     bool importPending_ = false;
     bool profileManagerOpen_ = false;
     bool iconAdded_ = false;

@@ -1,6 +1,8 @@
 // The main window as the controller drives it.
 #pragma once
 
+#include <string>
+
 #include "device/device_commands.h"
 
 namespace vorlak {
@@ -20,6 +22,9 @@ public:
     virtual void ShowApplyProgress(const ApplyProgressStep& step) = 0;
     // Destroys the profile manager window and shows the controls it covered.
     virtual void CloseProfileManager() = 0;
+    // Tells the user that a data file or folder could not be read (which and why), or that
+    // Apply sent nothing for that reason.
+    virtual void ShowDataProblem(const std::string& text) = 0;
 };
 
 }  // namespace vorlak

@@ -28,6 +28,9 @@ public:
         std::cerr << "[" << step.step << "/" << step.stepCount << "] " << step.text << "\n";
     }
     void CloseProfileManager() override {}
+    void ShowDataProblem(const std::string& text) override {
+        std::cerr << "vorlakctl: " << text << "\n";
+    }
 };
 
 }  // namespace vorlak

@@ -7,8 +7,7 @@ Session::Session(const Options& options, DataFolder folder)
       controller_(ControllerParts{store_, *devices_.backend, pointerSettings_, queue_, tray_, view_,
                                   std::move(folder)}) {
     if (options.trace) {
-        controller_.Transport().SetTrace(
-            [](const Transfer& t) { std::cout << FormatTransfer(t) << "\n"; });
+        controller_.SetTrace([](const Transfer& t) { std::cout << FormatTransfer(t) << "\n"; });
     }
 }
 

@@ -43,7 +43,6 @@ public:
     MouseDevices& Hardware() { return devices_; }
     MainController& Controller() { return controller_; }
     TaskQueue& Queue() { return queue_; }
-    ConfigStore& Store() { return store_; }
 
 private:
     ConfigStore store_;

@@ -76,7 +76,8 @@ int Status(Session& session) {
         }
         return NoMouse();
     }
-    HidTransport& transport = session.Controller().Transport();
+    MainController& controller = session.Controller();
+    const HidTransport& transport = controller.Transport();
     const auto interfaces =
         session.Hardware().backend->Enumerate().value_or(std::vector<HidInterfaceInfo>{});
     for (const HidInterfaceInfo& info : interfaces) {
@@ -90,22 +91,26 @@ int Status(Session& session) {
                   << "/" << Hex4(info.caps.usage) << "\n";
     }
     std::cout << "event collection: " << (transport.EventOpen() ? "open" : "not open") << "\n";
-    ClearDeviceImage(session.Store());
-    DeviceCommands& commands = session.Controller().Commands();
-    const FirmwareVersion version = commands.ReadFirmwareVersion();
-    commands.ReadFunctionOptions();
-    const DeviceImage& image = session.Store().deviceImage;
+    const MouseReport report = controller.ReadMouseReport();
+    const auto& options = report.functionOptions;
     char line[96];
     std::snprintf(line, sizeof line, "firmware %02X-%02X, function options %02X %02X %02X %02X\n",
-                  version[0], version[1], image.functionOption1, image.functionOption2,
-                  image.functionOption3, image.functionOption4);
+                  report.version[0], report.version[1], options[0], options[1], options[2],
+                  options[3]);
     std::cout << line;
     return 0;
 }
 
-int NoProfile(const ProfileFiles& files) {
+// Names the file or folder that could not be read, and why.
+void TellDataProblem(const MainController& controller) {
+    if (!controller.DataProblemNotice().empty())
+        std::cerr << "vorlakctl: " << controller.DataProblemNotice() << "\n";
+}
+
+int NoProfile(const MainController& controller) {
     std::cerr << "vorlakctl: no current profile could be read from "
-              << files.Folder().Folder().string() << "\n";
+              << controller.Files().Folder().Folder().string() << "\n";
+    TellDataProblem(controller);
     return kExitDataFile;
 }
 
@@ -115,7 +120,7 @@ int Apply(Session& session) {
     if (!controller.Start())
         return NoMouse();
     if (!controller.ProfileLoaded())
-        return NoProfile(controller.Files());
+        return NoProfile(controller);
     controller.ShowPresence();
     bool done = false;
     controller.ApplyFlow([&] { done = true; });
@@ -151,10 +156,10 @@ std::optional<MouseConfig> ReadRecord(const std::filesystem::path& path) {
 }
 
 int Show(Session& session, const std::vector<std::string>& args) {
-    ProfileFiles& files = session.Controller().Files();
-    ConfigStore& store = session.Store();
-    const bool loaded = files.LoadCurrentProfile();
-    const std::string code = LoadLanguage(files.ProfileSettingsPath());
+    MainController& controller = session.Controller();
+    controller.LoadData();
+    const ProfileFiles& files = controller.Files();
+    const std::string& code = controller.LanguageCode();
     if (args.size() == 2) {
         std::filesystem::path file = args[1];
         if (file.is_relative() && !std::filesystem::exists(file)) {
@@ -166,17 +171,18 @@ int Show(Session& session, const std::vector<std::string>& args) {
                       << kRecordFileSize << " bytes)\n";
             return kExitDataFile;
         }
-        store.currentConfig = *record;
+        controller.Editor().Replace(*record, controller.Editor().Labels());
         std::cout << "Record: " << file.string() << "\n";
-    } else if (!loaded) {
-        return NoProfile(files);
+    } else if (!controller.ProfileLoaded()) {
+        return NoProfile(controller);
     } else {
-        std::cout << "Profile " << int(store.currentProfileIndex) + 1 << ": "
+        TellDataProblem(controller);
+        std::cout << "Profile " << int(controller.Store().currentProfileIndex) + 1 << ": "
                   << files.ConfigFilePath().string() << "\n";
     }
-    const UiTextTable text = FillTextTable(code);
     MacroStore macros(files.MacroStorePath());
-    std::cout << DescribeRecord(store.currentConfig, {text, code, macros.ReadNames()});
+    std::cout << DescribeRecord(controller.Editor().Record(),
+                                {controller.Text(), code, macros.ReadNames()});
     return 0;
 }
 

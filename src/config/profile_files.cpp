@@ -116,14 +116,14 @@ bool ProfileFiles::ReadRecordFile(const std::filesystem::path& path, std::string
     return true;
 }
 
-bool ProfileFiles::SaveCurrentProfile() {
+bool ProfileFiles::SaveCurrentProfile(const MouseConfig& record) {
     SetProfilePaths(store_.currentProfileIndex);
     std::error_code ec;
     if (!std::filesystem::exists(configFilePath_, ec)) {
         Diagnostic(kMissingRecord.data());
         return false;
     }
-    return WriteRecordFile(configFilePath_);
+    return WriteRecordFile(configFilePath_, record);
 }
 
 std::string RecordFileBytes(const MouseConfig& record) {
@@ -132,9 +132,9 @@ std::string RecordFileBytes(const MouseConfig& record) {
     return bytes;
 }
 
-bool ProfileFiles::WriteRecordFile(const std::filesystem::path& path) {
+bool ProfileFiles::WriteRecordFile(const std::filesystem::path& path, const MouseConfig& record) {
     std::error_code error;
-    if (!ReplaceFileAtomically(path, RecordFileBytes(store_.currentConfig), error)) {
+    if (!ReplaceFileAtomically(path, RecordFileBytes(record), error)) {
         Diagnostic(kWriteError.data(), error.value());
         return false;
     }
@@ -181,7 +181,8 @@ ImportResult ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
     return read ? ImportResult::Imported : ImportResult::WrongSize;
 }
 
-bool ProfileFiles::ExportProfile(std::filesystem::path chosen, std::string_view labelSection,
+bool ProfileFiles::ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
+                                 std::string_view labelSection,
                                  const std::array<std::string, kEntryCount>& labels) {
     if (chosen.filename().string().find(".bin") == std::string::npos)
         chosen += ".bin";
@@ -189,9 +190,8 @@ bool ProfileFiles::ExportProfile(std::filesystem::path chosen, std::string_view 
     profileSettingsPath_ = folder_.ResolveDataPath(CompanionSettingsPath(name).string());
     WriteLabels(CompanionSettingsPath(chosen), labelSection, labels);
     configFilePath_ = folder_.ResolveDataPath(name);
-    profileSettingsPath_ =
-        folder_.ResolveDataPath(SettingsFileName(store_.currentConfig.profileSlot));
-    return WriteRecordFile(chosen);
+    profileSettingsPath_ = folder_.ResolveDataPath(SettingsFileName(record.profileSlot));
+    return WriteRecordFile(chosen, record);
 }
 
 }  // namespace vorlak

@@ -43,9 +43,9 @@ public:
     // Finds the current profile in the list, reads its record and rebuilds the macro
     // slots from the macro store. False when no record was read.
     bool LoadCurrentProfile();
-    // Writes currentConfig into the current profile's record file, only if that file
-    // exists. False when nothing was written.
-    bool SaveCurrentProfile();
+    // Writes record into the current profile's record file, only if that file exists. False
+    // when nothing was written.
+    bool SaveCurrentProfile(const MouseConfig& record);
     // Reads the record of profile n as stored (macro slots included).
     bool LoadProfileSlot(int n);
     // Reads the labels of labelSection and the label colour texts of the settings file.
@@ -57,7 +57,8 @@ public:
     // The file half of the profile manager's Load: chosen is the full path picked.
     ImportResult ImportProfile(const std::filesystem::path& chosen, std::string_view labelSection);
     // The file half of the profile manager's Save. False when the record was not written.
-    bool ExportProfile(std::filesystem::path chosen, std::string_view labelSection,
+    bool ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
+                       std::string_view labelSection,
                        const std::array<std::string, kEntryCount>& labels);
 
     const DataFolder& Folder() const { return folder_; }
@@ -72,7 +73,7 @@ private:
     void SetProfilePaths(int profile);
     bool ReadRecordFile(const std::filesystem::path& path, std::string_view missingText);
     void ReadSettings(const std::filesystem::path& path, std::string_view labelSection);
-    bool WriteRecordFile(const std::filesystem::path& path);
+    bool WriteRecordFile(const std::filesystem::path& path, const MouseConfig& record);
 
     DataFolder folder_;
     ConfigStore& store_;

@@ -1,6 +1,5 @@
 #include "controls/marker_slider.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,8 +9,7 @@
 
 namespace vorlak {
 
-CDMarker::CDMarker(QWidget* notifyWindow, const QRect& rect, int id)
-    : QWidget(notifyWindow), notifyWindow_(notifyWindow), id_(id) {
+CDMarker::CDMarker(QWidget* owner, const QRect& rect) : QWidget(owner) {
     setGeometry(rect);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -100,9 +98,7 @@ void CDMarker::mouseReleaseEvent(QMouseEvent* event) {
         return;
     dragging_ = false;
     position_ = ValueAt(event->position().toPoint());
-    if (notifyWindow_)
-        QCoreApplication::postEvent(notifyWindow_, new MarkerPosEvent(position_, id_));
-    emit MarkerPos(position_, id_);
+    emit MarkerPos(position_);
     update();
 }
 

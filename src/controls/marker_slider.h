@@ -2,37 +2,19 @@
 // CDMarker runs horizontally and fills from the left, CDMarkerV vertically from the bottom.
 #pragma once
 
-#include <QEvent>
 #include <QImage>
 #include <QPoint>
-#include <QPointer>
 #include <QWidget>
 
 namespace vorlak {
-
-// The notice a slider posts to its notify window when the button is released.
-inline constexpr int WM_MARKER_POS = 11029;
-
-class MarkerPosEvent : public QEvent {
-public:
-    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(WM_MARKER_POS);
-
-    MarkerPosEvent(int position, int id) : QEvent(kType), position_(position), id_(id) {}
-    int Position() const { return position_; }
-    int Id() const { return id_; }
-
-private:
-    int position_;
-    int id_;
-};
 
 class CDMarker : public QWidget {
     Q_OBJECT
 
 public:
-    // A visible child of `notifyWindow` at `rect` (its client coordinates) with range 0...10,
-    // position 0 and dragging allowed.
-    CDMarker(QWidget* notifyWindow, const QRect& rect, int id);
+    // A visible child of `owner` at `rect` (its client coordinates) with range 0...10,
+    // position 0 and dragging allowed. The owner hears of the chosen position through MarkerPos.
+    CDMarker(QWidget* owner, const QRect& rect);
 
     // Cuts `region` out of both images into the track and fill bitmaps; a null image leaves its
     // bitmap empty.
@@ -45,7 +27,6 @@ public:
     // The slider's own switch for starting drags, independent of QWidget::setEnabled.
     void SetDragEnabled(bool enabled) { dragEnabled_ = enabled; }
 
-    int Id() const { return id_; }
     int Minimum() const { return minimum_; }
     int Maximum() const { return maximum_; }
     int Pos() const { return position_; }
@@ -54,8 +35,8 @@ public:
     QPoint PressPoint() const { return pressPoint_; }
 
 signals:
-    // Emitted together with the MarkerPosEvent posted to the notify window.
-    void MarkerPos(int position, int id);
+    // The position chosen when the button is released.
+    void MarkerPos(int position);
 
 protected:
     // The value under a point of the slider (its own coordinates), within the range.
@@ -75,8 +56,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPointer<QWidget> notifyWindow_;
-    int id_;
     QImage track_;
     QImage fill_;
     bool dragging_ = false;

@@ -127,21 +127,21 @@ void DeviceCommands::ArrivalExchange() {
     ReadFunctionOptions();
 }
 
-void DeviceCommands::SendPollingRate() {
-    transport_.SendFeatureFrame(PollingRateCommand(store_.currentConfig));
+void DeviceCommands::SendPollingRate(const MouseConfig& record) {
+    transport_.SendFeatureFrame(PollingRateCommand(record));
 }
 
-void DeviceCommands::SendSensitivity() {
-    transport_.SendFeatureFrame(SensitivityCommand(store_.currentConfig));
+void DeviceCommands::SendSensitivity(const MouseConfig& record) {
+    transport_.SendFeatureFrame(SensitivityCommand(record));
 }
 
-void DeviceCommands::SendDpiLevels() {
-    auto data = DpiLevelData(store_.currentConfig);
+void DeviceCommands::SendDpiLevels(const MouseConfig& record) {
+    auto data = DpiLevelData(record);
     transport_.SendBlock(BlockHeader(kCmdDpiLevels, kDpiLevelsObject, data.size()), data);
 }
 
-void DeviceCommands::SendDpiColors() {
-    auto data = DpiColorData(store_.currentConfig);
+void DeviceCommands::SendDpiColors(const MouseConfig& record) {
+    auto data = DpiColorData(record);
     transport_.SendBlock(BlockHeader(kCmdDpiColors, kDpiColorsObject, data.size()), data);
 }
 
@@ -153,9 +153,10 @@ void DeviceCommands::SendKeyMatrix(int matrixNumber) {
                          matrix);
 }
 
-void DeviceCommands::SendMacros(const std::function<void(int macro)>& beforeEach) {
+void DeviceCommands::SendMacros(const MouseConfig& record,
+                                const std::function<void(int macro)>& beforeEach) {
     DeviceImage& image = store_.deviceImage;
-    image.macroStaging = store_.currentConfig.macroSlot;
+    image.macroStaging = record.macroSlot;
     for (int n = 1; n <= kMacroSlots; ++n) {
         if (beforeEach)
             beforeEach(n);
@@ -166,11 +167,12 @@ void DeviceCommands::SendMacros(const std::function<void(int macro)>& beforeEach
     }
 }
 
-void DeviceCommands::SendLighting() {
-    transport_.SendFeatureFrame(LightingCommand(store_.currentConfig));
+void DeviceCommands::SendLighting(const MouseConfig& record) {
+    transport_.SendFeatureFrame(LightingCommand(record));
 }
 
-bool DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
+bool DeviceCommands::ApplyToMouse(MouseConfig& record, ProfileFiles& files,
+                                  std::string_view labelSection,
                                   const std::array<std::string, kEntryCount>& labels,
                                   const ApplyProgress& progress) {
     int step = 0;
@@ -179,27 +181,26 @@ bool DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSec
             progress(
                 {++step, kApplySteps, kind, number, ApplyStepText(kLanguageEnglish, kind, number)});
     };
-    MouseConfig& record = store_.currentConfig;
     DeviceImage& image = store_.deviceImage;
     image.reserved20.fill(0);
 
     report(ApplyStepKind::PollingRate, 0);
-    SendPollingRate();
+    SendPollingRate(record);
     image.pollingDivisorSent = record.pollingDivisor;
     record.profileSlot = 0;
     image.profileSlot = 0;
     transport_.Pause(kStepPause);
 
     report(ApplyStepKind::Sensitivity, 0);
-    SendSensitivity();
+    SendSensitivity(record);
     transport_.Pause(kStepPause);
 
     report(ApplyStepKind::DpiLevels, 0);
-    SendDpiLevels();
+    SendDpiLevels(record);
     transport_.Pause(kStepPause);
 
     report(ApplyStepKind::DpiColours, 0);
-    SendDpiColors();
+    SendDpiColors(record);
     transport_.Pause(kStepPause);
 
     image.keyMatrixBase.fill(0);
@@ -216,13 +217,13 @@ bool DeviceCommands::ApplyToMouse(ProfileFiles& files, std::string_view labelSec
     SendKeyMatrix(kShiftMatrixObject);
     transport_.Pause(kStepPause);
 
-    SendMacros([&](int n) { report(ApplyStepKind::Macro, n); });
+    SendMacros(record, [&](int n) { report(ApplyStepKind::Macro, n); });
 
     report(ApplyStepKind::Lighting, 0);
-    SendLighting();
+    SendLighting(record);
 
     report(ApplyStepKind::ProfileFiles, 0);
-    const bool recordSaved = files.SaveCurrentProfile();
+    const bool recordSaved = files.SaveCurrentProfile(record);
     const bool labelsSaved = files.SaveProfileSettings(labelSection, labels);
     return recordSaved && labelsSaved;
 }

@@ -59,19 +59,22 @@ public:
     // When the mouse arrives: clear and read the options.
     void ArrivalExchange();
 
-    void SendPollingRate();
-    void SendSensitivity();
-    void SendDpiLevels();
-    void SendDpiColors();
+    void SendPollingRate(const MouseConfig& record);
+    void SendSensitivity(const MouseConfig& record);
+    void SendDpiLevels(const MouseConfig& record);
+    void SendDpiColors(const MouseConfig& record);
     // Matrix number 0 sends the base buffer, 3 the Shift buffer of the device image.
     void SendKeyMatrix(int matrixNumber);
     // Stages the macro area and sends all twelve blocks, 50 ms after each.
-    void SendMacros(const std::function<void(int macro)>& beforeEach = {});
-    void SendLighting();
+    void SendMacros(const MouseConfig& record,
+                    const std::function<void(int macro)>& beforeEach = {});
+    void SendLighting(const MouseConfig& record);
 
-    // Writes the whole of currentConfig to the mouse, then saves the current profile's
-    // record and the labels under labelSection. False when a profile file was not written.
-    bool ApplyToMouse(ProfileFiles& files, std::string_view labelSection,
+    // Writes the whole of record to the mouse, then saves it as the current profile's record
+    // and the labels under labelSection. The record is the copy taken when the write started
+    // (the working record stays with the UI thread); its profile slot becomes 0 as it is sent.
+    // False when a profile file was not written.
+    bool ApplyToMouse(MouseConfig& record, ProfileFiles& files, std::string_view labelSection,
                       const std::array<std::string, kEntryCount>& labels,
                       const ApplyProgress& progress = {});
 

@@ -49,6 +49,26 @@ constexpr TextRow<MacroManagerTexts, std::string_view> kMacroManagerRows[] = {
     {&MacroManagerTexts::namePrefix, {"Macro", "Makro", "宏", "巨集"}},
 };
 
+constexpr TextRow<DataProblemTexts, std::string_view> kDataProblemRows[] = {
+    {&DataProblemTexts::missing, {"does not exist", "existiert nicht", "不存在", "不存在"}},
+    {&DataProblemTexts::noAccess,
+     {"cannot be opened (no permission)", "kann nicht geöffnet werden (keine Berechtigung)",
+      "无法打开（没有权限）", "無法開啟（沒有權限）"}},
+    {&DataProblemTexts::shortRecord,
+     {"is shorter than a profile record", "ist kürzer als ein Profil", "比配置文件记录短",
+      "比設定檔記錄短"}},
+    {&DataProblemTexts::noProfile,
+     {"lists no profile", "enthält kein Profil", "未列出任何配置文件", "未列出任何設定檔"}},
+    {&DataProblemTexts::defaultsShown,
+     {"Vorlak shows the default settings.", "Vorlak zeigt die Standardeinstellungen.",
+      "Vorlak 显示默认设置。", "Vorlak 顯示預設設定。"}},
+    {&DataProblemTexts::notSent,
+     {"No profile could be read, so nothing was sent to the mouse.",
+      "Es konnte kein Profil gelesen werden, daher wurde nichts an die Maus gesendet.",
+      "无法读取配置文件，因此没有向鼠标发送任何内容。",
+      "無法讀取設定檔，因此未傳送任何內容至滑鼠。"}},
+};
+
 constexpr TextRow<MacroPickerTexts, std::string_view> kMacroPickerRows[] = {
     {&MacroPickerTexts::ok, {"OK", "OK", "确定", "確定"}},
     {&MacroPickerTexts::cancel, {"Cancel", "Abbrechen", "取消", "取消"}},
@@ -116,6 +136,10 @@ MacroPickerTexts MacroPickerTextsFor(std::string_view code) {
 
 ProfileManagerTexts ProfileManagerTextsFor(std::string_view code) {
     return TextsFor(code, kProfileManagerRows);
+}
+
+DataProblemTexts DataProblemTextsFor(std::string_view code) {
+    return TextsFor(code, kDataProblemRows);
 }
 
 DialogFont KeyCaptureFont(std::string_view code, bool systemVersion62) {

@@ -63,6 +63,18 @@ struct ProfileManagerTexts {
 };
 ProfileManagerTexts ProfileManagerTextsFor(std::string_view code);
 
+// The data folder's problems: which file could not be read and why, what the program does
+// instead, and why Apply sent nothing.
+struct DataProblemTexts {
+    std::string_view missing;        // the file or folder does not exist
+    std::string_view noAccess;       // it exists but may not be opened
+    std::string_view shortRecord;    // a record file shorter than a record
+    std::string_view noProfile;      // the profile list names no profile
+    std::string_view defaultsShown;  // the line after the reason
+    std::string_view notSent;        // Apply refused a record that was never read
+};
+DataProblemTexts DataProblemTextsFor(std::string_view code);
+
 // A font face with its cell height in pixels.
 struct DialogFont {
     std::string_view face;

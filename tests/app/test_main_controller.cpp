@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -28,6 +29,9 @@ struct FakeView : MainView {
     void SetBusy(bool busy) override { log.calls.push_back(busy ? "busy" : "idle"); }
     void ShowApplyProgress(const ApplyProgressStep& step) override { steps.push_back(step.text); }
     void CloseProfileManager() override { log.calls.push_back("close manager"); }
+    void ShowDataProblem(const std::string& text) override {
+        log.calls.push_back("problem " + text);
+    }
     CallLog& log;
     std::vector<std::string> steps;
 };
@@ -133,7 +137,7 @@ TEST_F(MainControllerTest, StartWithoutTheMouseHidesTheWindowAndRemovesTheIcon) 
 
 TEST_F(MainControllerTest, ApplyWritesTheRecordOffTheUiThreadAndTakesTheSnapshot) {
     MainController& c = Started();
-    store.currentConfig.sensitivityX = 7;
+    c.Editor().SetSensitivityX(7);
     ASSERT_TRUE(Apply());
     EXPECT_EQ(mouse.Memory().sensitivityX, 140);
     EXPECT_EQ(store.savedConfig.sensitivityX, 7);
@@ -145,10 +149,106 @@ TEST_F(MainControllerTest, ApplyWritesTheRecordOffTheUiThreadAndTakesTheSnapshot
     EXPECT_NE(std::find(view.steps.begin(), view.steps.end(), "macro 5 of 12"), view.steps.end());
 }
 
+// The worker sends the copy taken when the write began: an edit is refused while it runs,
+// and bytes put into the store's record meanwhile (as a read of the profile files would)
+// reach neither the mouse nor the profile file.
+TEST_F(MainControllerTest, ApplySendsTheCopyTakenWhenItStarted) {
+    MainController& c = Started();
+    c.Editor().SetSensitivityX(7);
+    c.Editor().SetSensitivityY(6);
+    gate.Hold();
+    bool done = false;
+    c.ApplyFlow([&] { done = true; });
+    gate.WaitUntilReached();  // the polling rate went out, the sensitivity not yet
+    EXPECT_EQ(c.Editor().SetSensitivityX(2), EditResult::Refused);
+    store.currentConfig.sensitivityY = 3;
+    gate.Release();
+    ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
+    EXPECT_EQ(mouse.Memory().sensitivityX, 7 * 20);
+    EXPECT_EQ(mouse.Memory().sensitivityY, 6 * 20);
+    EXPECT_EQ(
+        static_cast<Byte>(folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityY)]), 6);
+    // What the mouse holds is the record and the snapshot again; edits are taken.
+    EXPECT_EQ(store.currentConfig.sensitivityY, 6);
+    EXPECT_EQ(store.savedConfig.sensitivityY, 6);
+    EXPECT_EQ(c.Editor().SetSensitivityX(2), EditResult::Changed);
+}
+
+// An empty record file leaves the defaults, not zeros, and is named to the user.
+TEST_F(MainControllerTest, AShortRecordFileLeavesTheDefaultsAndIsNamed) {
+    folder.Write("config0.bin", "");
+    MainController& c = Make();
+    c.Start();
+    c.ShowPresence();
+    MouseConfig defaults{};
+    ResetToDefaults(defaults);
+    EXPECT_EQ(store.currentConfig.KeyFunction, defaults.KeyFunction);
+    EXPECT_EQ(store.currentConfig.pollingDivisor, 2);
+    EXPECT_EQ(store.currentConfig.dpiLevel, defaults.dpiLevel);
+    EXPECT_TRUE(log.Has("problem " + folder.Path("config0.bin").string() +
+                        " is shorter than a profile record.\nVorlak shows the default settings."));
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(mouse.Memory().pollingDivisor, 2);
+}
+
+struct MissingDataCase {
+    const char* name;
+    std::function<void(const TestFolder&)> damage;
+    std::string named;  // the file or folder named, relative to the data folder
+    const char* reason;
+};
+
+// A data folder without a readable profile: the defaults are shown, the user is told which
+// file and why, and Apply sends nothing until a record was read or reset.
+TEST_F(MainControllerTest, ARecordNeverReadIsNeverSent) {
+    const MissingDataCase cases[] = {
+        {"no folder", [](const TestFolder& f) { std::filesystem::remove_all(f.Root()); }, "",
+         "does not exist"},
+        {"no profile list", [](const TestFolder& f) { std::filesystem::remove(f.Path("str.ini")); },
+         "str.ini", "does not exist"},
+        {"an empty profile list", [](const TestFolder& f) { f.Write("str.ini", ""); }, "str.ini",
+         "lists no profile"},
+        {"no record", [](const TestFolder& f) { std::filesystem::remove(f.Path("config0.bin")); },
+         "config0.bin", "does not exist"},
+    };
+    for (const MissingDataCase& c : cases) {
+        TestFolder data;
+        WriteDefaultDataFiles(data.Root());
+        c.damage(data);
+        ConfigStore freshStore;
+        SimulatedMouse freshMouse;
+        CallLog calls;
+        FakeTray freshTray{calls};
+        FakeView freshView{calls};
+        MainController own(ControllerParts{freshStore, freshMouse, pointer, ui, freshTray,
+                                           freshView, DataFolder(data.Root()), gate.MakeSleeper()});
+        ASSERT_TRUE(own.Start()) << c.name;
+        own.ShowPresence();
+        EXPECT_FALSE(own.ProfileLoaded()) << c.name;
+        const std::string named =
+            c.named.empty() ? (data.Root() / "").string() : data.Path(c.named).string();
+        EXPECT_NE(own.DataProblemNotice().find(named + " " + c.reason), std::string::npos)
+            << c.name << ": " << own.DataProblemNotice();
+        EXPECT_TRUE(calls.Has("problem " + own.DataProblemNotice())) << c.name;
+        EXPECT_EQ(freshStore.currentConfig.pollingDivisor, 2) << c.name;
+
+        const SimulatedMouseMemory before = freshMouse.Memory();
+        bool done = false;
+        EXPECT_EQ(own.ApplyFlow([&] { done = true; }), WriteStart::NotLoaded) << c.name;
+        EXPECT_FALSE(done);
+        EXPECT_FALSE(own.Busy());
+        EXPECT_TRUE(
+            calls.Has("problem No profile could be read, so nothing was sent to the mouse."))
+            << c.name;
+        EXPECT_EQ(freshMouse.Memory().keyMatrixBase, before.keyMatrixBase) << c.name;
+        EXPECT_EQ(pointer.calls, 0) << c.name;
+    }
+}
+
 TEST_F(MainControllerTest, ApplyWithoutTheMouseSendsSavesAndSnapshotsNothing) {
     mouse.Unplug();
     MainController& c = Started();
-    store.currentConfig.sensitivityX = 7;
+    c.Editor().SetSensitivityX(7);
     const auto before = folder.Read("config0.bin");
     ASSERT_TRUE(Apply());
     EXPECT_EQ(store.savedConfig.sensitivityX, c.Store().savedConfig.sensitivityX);
@@ -163,7 +263,7 @@ TEST_F(MainControllerTest, NoticesDuringApplyWaitUntilItEnds) {
     bool done = false;
     c.ApplyFlow([&] { done = true; });
     gate.WaitUntilReached();
-    EXPECT_FALSE(c.ApplyFlow());  // one write at a time
+    EXPECT_EQ(c.ApplyFlow(), WriteStart::Busy);  // one write at a time
     c.OnDeviceEvent(9, 2);
     mouse.Unplug();
     DeliverNotices();
@@ -181,7 +281,7 @@ TEST_F(MainControllerTest, NoticesDuringApplyWaitUntilItEnds) {
 
 TEST_F(MainControllerTest, UnplugDuringApplyStillWritesTheProfileFiles) {
     MainController& c = Started();
-    store.currentConfig.sensitivityY = 9;
+    c.Editor().SetSensitivityY(9);
     gate.Hold();
     bool done = false;
     c.ApplyFlow([&] { done = true; });
@@ -221,7 +321,7 @@ TEST_F(MainControllerTest, WhatWaitsForTheWriteRunsAfterItsEnd) {
 TEST_F(MainControllerTest, CancelRevertsAndHidesWhileCloseKeepsTheEdit) {
     MainController& c = Started();
     const Byte saved = store.savedConfig.dpiLevel[0];
-    store.currentConfig.dpiLevel[0] = 30;
+    c.Editor().SetDpiCode(0, 30);
     c.Close();
     EXPECT_EQ(store.currentConfig.dpiLevel[0], 30);
     c.Cancel();
@@ -231,10 +331,12 @@ TEST_F(MainControllerTest, CancelRevertsAndHidesWhileCloseKeepsTheEdit) {
 
 TEST_F(MainControllerTest, ResetKeepsTheMacrosAndEndsWithTheDefaultsSavedAndSent) {
     MainController& c = Started();
-    store.currentConfig.profileSlot = 3;
-    store.currentConfig.macroSlot[4][0] = 0x42;
-    store.currentConfig.dpiLevel[0] = 30;
-    store.currentConfig.sensitivityX = 2;
+    MouseConfig edited = store.currentConfig;
+    edited.profileSlot = 3;
+    edited.macroSlot[4][0] = 0x42;
+    c.Editor().Replace(edited, c.Editor().Labels());
+    c.Editor().SetDpiCode(0, 30);
+    c.Editor().SetSensitivityX(2);
     bool done = false;
     c.DefaultsReset([&] { done = true; });
     ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
@@ -252,8 +354,10 @@ TEST_F(MainControllerTest, ResetKeepsTheMacrosAndEndsWithTheDefaultsSavedAndSent
 TEST_F(MainControllerTest, ResetWithoutTheMouseKeepsTheSlotAndSendsNothing) {
     mouse.Unplug();
     MainController& c = Started();
-    store.currentConfig.profileSlot = 3;
-    store.currentConfig.macroSlot[0][1] = 0x17;
+    MouseConfig edited = store.currentConfig;
+    edited.profileSlot = 3;
+    edited.macroSlot[0][1] = 0x17;
+    c.Editor().Replace(edited, c.Editor().Labels());
     bool done = false;
     c.DefaultsReset([&] { done = true; });
     EXPECT_TRUE(done);
@@ -264,7 +368,7 @@ TEST_F(MainControllerTest, ResetWithoutTheMouseKeepsTheSlotAndSendsNothing) {
 
 TEST_F(MainControllerTest, ProfileManagerClosingOnItsOwnEntryLoadsNothing) {
     MainController& c = Started();
-    store.currentConfig.sensitivityX = 5;
+    c.Editor().SetSensitivityX(5);
     ASSERT_TRUE(c.OpenProfileManager(0));
     EXPECT_FALSE(c.OpenProfileManager(0));
     c.ProfileManagerClosed(0);
@@ -322,7 +426,7 @@ TEST_F(MainControllerTest, UnplugShowsTheWarningBeforeTheIconGoesAndPlugBringsIt
     c.ShowFromTray();  // the icon is gone: nothing happens
     EXPECT_TRUE(log.calls.empty());
 
-    store.currentConfig.sensitivityX = 3;  // dropped by the reload on arrival
+    c.Editor().SetSensitivityX(3);  // dropped by the reload on arrival
     mouse.PlugIn();
     DeliverNotices();
     EXPECT_TRUE(c.DeviceConnected());
@@ -355,7 +459,7 @@ TEST_F(MainControllerTest, NoticesOfOtherDevicesAndLowerCaseRemovalsChangeNothin
 
 TEST_F(MainControllerTest, DoubleClickReloadsTheProfileAndShowsTheWindow) {
     MainController& c = Started();
-    store.currentConfig.sensitivityX = 3;
+    c.Editor().SetSensitivityX(3);
     c.ShowFromTray();
     EXPECT_NE(store.currentConfig.sensitivityX, 3);
     EXPECT_EQ(log.calls, std::vector<std::string>{"show"});

@@ -50,8 +50,13 @@ check "unreadable settings file" 3 "profile files .* could not be written" \
     "$ctl" --simulate --data-dir "$data" apply
 check "unreadable settings file kept" 0 "^p$" sh -c "[ -p '$data/str0.ini' ] && echo p"
 rm "$data/str0.ini"; mv "$data/str0.kept" "$data/str0.ini"
+: > "$data/config0.bin"
+check "an empty record is named and shows the defaults" 0 \
+    "config0.bin is shorter than a profile record.*base  button 1: Click" \
+    sh -c "'$ctl' --data-dir '$data' show 2>&1 | tr '\n' ' '"
 rm "$data/str.ini"
 check "no profile list" 3 "no current profile could be read" "$ctl" --data-dir "$data" show
+check "no profile list named" 3 "str.ini does not exist" "$ctl" --data-dir "$data" show
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -155,12 +155,12 @@ TEST_F(ProfileFilesTest, DefaultFilesDuringAReset) {
 TEST_F(ProfileFilesTest, SaveWritesOnlyAnExistingRecordFile) {
     store.currentProfileIndex = 2;
     std::memset(&store.currentConfig, 0x66, sizeof(MouseConfig));
-    EXPECT_FALSE(files.SaveCurrentProfile());
+    EXPECT_FALSE(files.SaveCurrentProfile(store.currentConfig));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("config2.bin")));
     EXPECT_TRUE(diagnostics.Contains("Config file is not exist.\n"));
 
     folder.Write("config2.bin", "old");
-    EXPECT_TRUE(files.SaveCurrentProfile());
+    EXPECT_TRUE(files.SaveCurrentProfile(store.currentConfig));
     EXPECT_EQ(folder.Read("config2.bin"), RecordBytes(1, 0x66));
     EXPECT_TRUE(diagnostics.Contains("Data num:1 BYTE -1888 BYTE\n Struct size:1888 BYTE"));
     EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str2.ini"));
@@ -168,7 +168,7 @@ TEST_F(ProfileFilesTest, SaveWritesOnlyAnExistingRecordFile) {
 
 TEST_F(ProfileFilesTest, SaveThatCannotWriteReportsAndKeepsTheFolderClean) {
     std::filesystem::create_directory(folder.Path("config0.bin"));
-    EXPECT_FALSE(files.SaveCurrentProfile());
+    EXPECT_FALSE(files.SaveCurrentProfile(store.currentConfig));
     ASSERT_EQ(diagnostics.Lines().size(), 1u);
     EXPECT_EQ(diagnostics.Lines()[0].rfind("Error Code is: ", 0), 0u);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("config0.bin.vorlak-new")));
@@ -204,7 +204,8 @@ TEST_F(ProfileFilesTest, SettingsLabelsPerLanguageSectionAndColours) {
 TEST_F(ProfileFilesTest, ExportWritesRecordAndCompanionSettings) {
     std::memset(&store.currentConfig, 0x09, sizeof(MouseConfig));
     store.currentConfig.profileSlot = 3;
-    EXPECT_TRUE(files.ExportProfile(folder.Path("MyMouse"), "Setting-EN", Labels("l")));
+    EXPECT_TRUE(files.ExportProfile(folder.Path("MyMouse"), store.currentConfig, "Setting-EN",
+                                    Labels("l")));
     std::string record = folder.Read("MyMouse.bin");
     ASSERT_EQ(record.size(), kRecordFileSize);
     EXPECT_EQ(record[0], 1);
@@ -220,7 +221,8 @@ TEST_F(ProfileFilesTest, ExportWritesRecordAndCompanionSettings) {
 TEST_F(ProfileFilesTest, ImportAndExportChangeTheFileNameOnlyNotItsFolders) {
     auto elsewhere = folder.Path("backup.bin.d");
     std::filesystem::create_directory(elsewhere);
-    EXPECT_TRUE(files.ExportProfile(elsewhere / "a.bin", "Setting-EN", Labels("x")));
+    EXPECT_TRUE(
+        files.ExportProfile(elsewhere / "a.bin", store.currentConfig, "Setting-EN", Labels("x")));
     EXPECT_TRUE(std::filesystem::exists(elsewhere / "a.bin"));
     EXPECT_TRUE(std::filesystem::exists(elsewhere / "a.ini"));
 

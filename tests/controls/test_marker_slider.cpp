@@ -17,26 +17,6 @@ namespace {
 
 const QColor kTrack(200, 0, 0), kFill(0, 200, 0), kFillTop(0, 0, 200);
 
-// A notify window that keeps the slider notices it receives.
-class NotifyWindow : public QWidget {
-public:
-    std::vector<std::pair<int, int>> notices;
-
-    std::vector<std::pair<int, int>> Delivered() {
-        QCoreApplication::sendPostedEvents(this, MarkerPosEvent::kType);
-        return notices;
-    }
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != MarkerPosEvent::kType)
-            return QWidget::event(event);
-        const auto* notice = static_cast<MarkerPosEvent*>(event);
-        notices.emplace_back(notice->Position(), notice->Id());
-        return true;
-    }
-};
-
 QImage Solid(const QColor& color, QSize size = {300, 300}) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(color);
@@ -48,15 +28,19 @@ QImage Solid(const QColor& color, QSize size = {300, 300}) {
 class MarkerSliderTest : public testing::Test {
 protected:
     MarkerSliderTest()
-        : horizontal_(&window_, EdgeRect(100, 20, 228, 28), 2037),
-          vertical_(&window_, EdgeRect(35, 3, 42, 172), 2027) {
+        : horizontal_(&window_, EdgeRect(100, 20, 228, 28)),
+          vertical_(&window_, EdgeRect(35, 3, 42, 172)) {
         horizontal_.SetRange(1, 6);
         vertical_.SetRange(1, 54);
         QImage fill = Solid(kFill);
         for (int x = 0; x < fill.width(); ++x)
             fill.setPixelColor(x, 0, kFillTop);
-        for (CDMarker* slider : std::initializer_list<CDMarker*>{&horizontal_, &vertical_})
+        for (CDMarker* slider : std::initializer_list<CDMarker*>{&horizontal_, &vertical_}) {
             slider->SetImages(QRect(0, 0, 300, 300), Solid(kTrack), fill);
+            QObject::connect(slider, &CDMarker::MarkerPos, [this, slider](int position) {
+                reported_.emplace_back(slider, position);
+            });
+        }
     }
 
     static void Click(CDMarker& slider, QPoint at) {
@@ -64,7 +48,9 @@ protected:
         Release(slider, at);
     }
 
-    NotifyWindow window_;
+    QWidget window_;
+    // What the sliders reported to their owner, in order.
+    std::vector<std::pair<CDMarker*, int>> reported_;
     CDMarker horizontal_;
     CDMarkerV vertical_;
 };
@@ -75,7 +61,7 @@ struct MappingCase {
     int posted;
 };
 
-TEST_F(MarkerSliderTest, ReleasePostsTheValueUnderThePointer) {
+TEST_F(MarkerSliderTest, ReleaseReportsTheValueUnderThePointer) {
     const MappingCase cases[] = {
         {false, {64, 4}, 3},                        // 1 + 64 * 5 / 128
         {false, {127, 4}, 5},                       // the maximum only at the far end
@@ -90,13 +76,12 @@ TEST_F(MarkerSliderTest, ReleasePostsTheValueUnderThePointer) {
         {true, {3, 300}, 1},                        // below
     };
     for (const MappingCase& c : cases) {
-        window_.notices.clear();
+        reported_.clear();
         CDMarker& slider = c.vertical ? static_cast<CDMarker&>(vertical_) : horizontal_;
         Click(slider, c.release);
-        const auto delivered = window_.Delivered();
-        ASSERT_EQ(delivered.size(), 1u);
-        EXPECT_EQ(delivered[0].first, c.posted) << c.release.x() << "," << c.release.y();
-        EXPECT_EQ(delivered[0].second, slider.Id());
+        ASSERT_EQ(reported_.size(), 1u);
+        EXPECT_EQ(reported_[0].second, c.posted) << c.release.x() << "," << c.release.y();
+        EXPECT_EQ(reported_[0].first, &slider);
         EXPECT_EQ(slider.Pos(), c.posted);
     }
 }

@@ -48,7 +48,7 @@ protected:
     }
 
     void Apply(const ApplyProgress& progress = {}) {
-        commands.ApplyToMouse(files, "Setting-EN", Labels(), progress);
+        commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", Labels(), progress);
     }
 
     SimulatedMouse mouse;

@@ -58,7 +58,7 @@ TEST_F(SimulatedMouseTest, ListsTheEventCollectionFirst) {
 TEST_F(SimulatedMouseTest, DpiButtonStepsThroughTheEnabledStages) {
     store.currentConfig.dpiLevel = {4, 9, 19, 29, 39, 54, 54};
     store.currentConfig.dpiEnabled = {1, 0, 1, 0, 1, 1, 1};
-    DeviceCommands(transport, store).SendDpiLevels();
+    DeviceCommands(transport, store).SendDpiLevels(store.currentConfig);
     for (int i = 0; i < 4; ++i)
         mouse.PressDpiButton();
     mouse.PressMacroKey(5);

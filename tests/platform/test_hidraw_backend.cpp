@@ -273,7 +273,7 @@ TEST_F(HidrawBackendTest, UnplugDuringAnApplyFailsTheRemainingTransfersSilently)
     ResetToDefaults(store.currentConfig);
     DeviceCommands commands{transport, store};
     std::size_t beforeUnplug = 0;
-    commands.ApplyToMouse(files, "Setting-EN", {}, [&](const ApplyProgressStep& step) {
+    commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", {}, [&](const ApplyProgressStep& step) {
         if (step.text == "macro 5 of 12") {
             beforeUnplug = mouse.Transfers().size();
             mouse.Unplug();

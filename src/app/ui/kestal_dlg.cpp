@@ -149,8 +149,10 @@ void CKestalDlg::MakeChildren() {
         });
         labelBoxes_[static_cast<std::size_t>(k)] = box;
     }
-    auto slider = [&](int id) {
-        auto* s = new CDMarker(this, QRect(), id);
+    auto slider = [&](EditResult (RecordEditor::*store)(int)) {
+        auto* s = new CDMarker(this, QRect());
+        connect(s, &CDMarker::MarkerPos, this,
+                [this, store](int position) { (controller_->Editor().*store)(position); });
         const QRect cut(0, 0, kSliderWidth, 14);
         s->SetImages(cut, SkinImage(programFolder_, "\\skins\\StageSlider\\1.png"),
                      SkinImage(programFolder_, "\\skins\\StageSlider\\10.png"));
@@ -158,8 +160,8 @@ void CKestalDlg::MakeChildren() {
         s->hide();
         return s;
     };
-    xSlider_ = slider(kXSliderId);
-    ySlider_ = slider(kYSliderId);
+    xSlider_ = slider(&RecordEditor::SetSensitivityX);
+    ySlider_ = slider(&RecordEditor::SetSensitivityY);
     settingsHost_ = new CDlgadvance(programFolder_, this);
     settingsHost_->setGeometry(ToQRect(kSettingsHostRect));
 }
@@ -171,6 +173,8 @@ void CKestalDlg::BuildWindow() {
         SkinImage(programFolder_, "/skins/ButtonAssignment/BK_ButtonAssignment.png").height();
     MakeChildren();
     SetTexts();
+    controller_->Editor().AddObserver(
+        [this](const RecordChange& change) { OnRecordChange(change); });
     connect(apply_, &CBitmapBtn::clicked, this, [this] {
         HighlightEntry(-1);
         controller_->ApplyFlow([this] {
@@ -271,12 +275,28 @@ void CKestalDlg::HighlightEntry(int entry) {
 }
 
 void CKestalDlg::RefreshLabel(int entry) {
-    controller_->Labels()[static_cast<std::size_t>(entry)] =
-        labelBoxes_[static_cast<std::size_t>(entry)]->text().toStdString();
+    LabelBox(entry)->SetText(Q(controller_->Editor().Labels()[static_cast<std::size_t>(entry)]));
+}
+
+void CKestalDlg::OnRecordChange(const RecordChange& change) {
+    switch (change.part) {
+        case RecordPart::Entry:
+            RefreshLabel(change.index);
+            break;
+        case RecordPart::Sensitivity:
+            PlaceSliders();
+            break;
+        case RecordPart::Whole:
+            PlaceSliders();
+            ShowLabels();
+            break;
+        default:
+            break;  // shown by the settings panels
+    }
 }
 
 void CKestalDlg::PlaceSliders() {
-    const MouseConfig& record = controller_->Store().currentConfig;
+    const MouseConfig& record = controller_->Editor().Record();
     auto place = [](CDMarker* slider, int value) {
         slider->SetPos(value >= kSliderMin && value <= kSliderMax ? value : kSliderMin);
     };
@@ -286,7 +306,7 @@ void CKestalDlg::PlaceSliders() {
 
 void CKestalDlg::ShowLabels() {
     for (int k = 0; k < kEntryCount; ++k)
-        LabelBox(k)->SetText(Q(controller_->Labels()[static_cast<std::size_t>(k)]));
+        RefreshLabel(k);
 }
 
 void CKestalDlg::ShowRecord() {
@@ -356,6 +376,14 @@ void CKestalDlg::CloseProfileManager() {
     ApplyLayout();
 }
 
+// Told without waiting: start-up and Apply go on while the box is open.
+void CKestalDlg::ShowDataProblem(const std::string& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, "Vorlak", Q(text), QMessageBox::Ok,
+                                isVisible() ? this : nullptr);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void CKestalDlg::Reset() {
     HighlightEntry(-1);
     const UiTextTable& text = controller_->Text();
@@ -370,8 +398,6 @@ void CKestalDlg::Reset() {
         axisCollapsed_ = true;
         ApplyLayout();
         ShowRecord();
-        for (int k = 0; k < kEntryCount; ++k)
-            RefreshLabel(k);
         controller_->FinishReset();
         emit ApplyEnded();
         ReportUnsavedWrite();
@@ -434,15 +460,6 @@ bool CKestalDlg::eventFilter(QObject* watched, QEvent* event) {
 bool CKestalDlg::event(QEvent* event) {
     if (event->type() == static_cast<QEvent::Type>(kClearHighlightMessage))
         HighlightEntry(-1);
-    if (event->type() == MarkerPosEvent::kType) {
-        const auto* marker = static_cast<MarkerPosEvent*>(event);
-        MouseConfig& record = controller_->Store().currentConfig;
-        if (marker->Id() == kXSliderId)
-            record.sensitivityX = static_cast<Byte>(marker->Position() & 0xFF);
-        if (marker->Id() == kYSliderId)
-            record.sensitivityY = static_cast<Byte>(marker->Position() & 0xFF);
-        return true;
-    }
     return QWidget::event(event);
 }
 

@@ -22,8 +22,6 @@ class CDlgadvance;
 
 // The message that clears the entry highlight before it is handled.
 inline constexpr int kClearHighlightMessage = 2036;
-inline constexpr int kXSliderId = 2025;
-inline constexpr int kYSliderId = 2026;
 
 class CKestalDlg : public QWidget, public MainView {
     Q_OBJECT
@@ -47,11 +45,13 @@ public:
     void SetBusy(bool busy) override;
     void ShowApplyProgress(const ApplyProgressStep& step) override;
     void CloseProfileManager() override;
+    void ShowDataProblem(const std::string& text) override;
 
     void SetView(MouseView view);
     void SetAssignmentSectionCollapsed(bool collapsed);
     void SetAxisSectionCollapsed(bool collapsed);
     void HighlightEntry(int entry);
+    // Shows the entry's label as the editor holds it.
     void RefreshLabel(int entry);
 
     MouseView View() const { return view_; }
@@ -91,6 +91,8 @@ private:
     void ApplyLayout();
     void PlaceSliders();
     void ShowLabels();
+    // Repaints what a change of the working record touches.
+    void OnRecordChange(const RecordChange& change);
     void ClearLabelChecks();
     void PaintMouse(QPainter& painter) const;
     void PaintLeftColumn(QPainter& painter) const;

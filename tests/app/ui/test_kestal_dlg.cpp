@@ -75,7 +75,7 @@ TEST_F(KestalDlgTest, SectionsMoveTheirHeadersLabelsAndSliders) {
     for (int k = 0; k < kEntryCount; ++k)
         EXPECT_FALSE(window.LabelBox(k)->isHidden()) << k;
     EXPECT_EQ(window.LabelBox(13)->geometry(), QRect(120, 393, 130, 16));
-    EXPECT_EQ(window.LabelBox(2)->text().toStdString(), controller->Labels()[2]);
+    EXPECT_EQ(window.LabelBox(2)->text().toStdString(), controller->Editor().Labels()[2]);
     window.SetAxisSectionCollapsed(true);
     EXPECT_TRUE(window.XSlider()->isHidden());
 }
@@ -117,7 +117,7 @@ TEST_F(KestalDlgTest, EnterSpaceEscapeAndF1DoNothing) {
 
 TEST_F(KestalDlgTest, CloseKeepsTheEditAndCancelRevertsIt) {
     const Byte saved = store.savedConfig.dpiLevel[1];
-    store.currentConfig.dpiLevel[1] = 40;
+    controller->Editor().SetDpiCode(1, 40);
     QTest::mouseClick(window.CloseButton(), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(store.currentConfig.dpiLevel[1], 40);
@@ -128,16 +128,16 @@ TEST_F(KestalDlgTest, CloseKeepsTheEditAndCancelRevertsIt) {
 }
 
 TEST_F(KestalDlgTest, TheXSliderSetsTheSensitivity) {
-    MarkerPosEvent seven(7, kXSliderId);
-    QApplication::sendEvent(&window, &seven);
+    emit window.XSlider()->MarkerPos(7);
     EXPECT_EQ(store.currentConfig.sensitivityX, 7);
-    MarkerPosEvent other(9, 3000);
-    QApplication::sendEvent(&window, &other);
     EXPECT_EQ(store.currentConfig.sensitivityY, store.savedConfig.sensitivityY);
+    // A change from elsewhere (a panel, the command line) moves the slider.
+    controller->Editor().SetSensitivityY(4);
+    EXPECT_EQ(window.YSlider()->Pos(), 4);
 }
 
 TEST_F(KestalDlgTest, ApplyBlocksInputUntilItEndsAndLeavesTheRecordOnTheMouse) {
-    store.currentConfig.sensitivityY = 5;
+    controller->Editor().SetSensitivityY(5);
     bool ended = false;
     QObject::connect(&window, &CKestalDlg::ApplyEnded, [&] { ended = true; });
     QTest::mouseClick(window.ApplyButton(), Qt::LeftButton);
