@@ -223,22 +223,23 @@ bool MainController::OpenProfileManager(int trackedIndex) {
     return true;
 }
 
-ImportResult MainController::ImportChosenProfile(const std::filesystem::path& chosen) {
+ImportOutcome MainController::ImportChosenProfile(const std::filesystem::path& chosen) {
     if (busy_)
-        return ImportResult::Missing;
+        return {ImportResult::Missing, chosen, {}};
     importPending_ = true;
-    const ImportResult result = files_.ImportProfile(chosen, text_.LabelSection);
+    const ImportOutcome outcome = files_.ImportProfile(chosen, text_.LabelSection);
+    const ImportResult result = outcome.result;
     recordKnown_ = recordKnown_ || result == ImportResult::Imported;
     if (result == ImportResult::Imported || result == ImportResult::WrongSize)
         editor_.Loaded(files_.Settings().entryLabel);
     view_.ShowRecord();
-    return result;
+    return outcome;
 }
 
-bool MainController::ExportChosenProfile(const std::filesystem::path& chosen) {
+ExportOutcome MainController::ExportChosenProfile(const std::filesystem::path& chosen) {
     if (busy_)
-        return false;
-    const bool written =
+        return {false, chosen, {}};
+    const ExportOutcome written =
         files_.ExportProfile(chosen, editor_.Record(), text_.LabelSection, editor_.Labels());
     LoadCurrentProfile();
     editor_.Loaded(editor_.Labels());

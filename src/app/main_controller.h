@@ -113,8 +113,9 @@ public:
     bool OpenProfileManager(int trackedIndex);
     bool ProfileManagerOpen() const { return profileManagerOpen_; }
     // Load and Save take the chosen file; Closed takes the manager's tracked index.
-    ImportResult ImportChosenProfile(const std::filesystem::path& chosen);
-    bool ExportChosenProfile(const std::filesystem::path& chosen);
+    // Busy while a write runs: nothing was read (Missing) or written.
+    ImportOutcome ImportChosenProfile(const std::filesystem::path& chosen);
+    ExportOutcome ExportChosenProfile(const std::filesystem::path& chosen);
     void ProfileManagerClosed(int trackedIndex);
 
     // A hot-plug notice, on the UI thread.

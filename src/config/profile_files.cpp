@@ -162,36 +162,31 @@ bool ProfileFiles::SaveProfileSettings(std::string_view labelSection,
     return WriteLabels(profileSettingsPath_, labelSection, labels);
 }
 
-ImportResult ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
-                                         std::string_view labelSection) {
-    std::string name = chosen.filename().string();
-    if (name.find(".bin") == std::string::npos)
-        return ImportResult::NotAProfile;
-    configFilePath_ = folder_.ResolveDataPath(name);
+ImportOutcome ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
+                                          std::string_view labelSection) {
+    if (chosen.filename().string().find(".bin") == std::string::npos)
+        return {ImportResult::NotAProfile, chosen, {}};
     std::error_code ec;
     if (!std::filesystem::exists(chosen, ec)) {
         Diagnostic(kMissingRecord.data());
-        return ImportResult::Missing;
+        return {ImportResult::Missing, chosen, {}};
     }
     bool rightSize = std::filesystem::is_regular_file(chosen, ec) &&
                      std::filesystem::file_size(chosen, ec) == kRecordFileSize;
     bool read = rightSize && ReadRecordFile(chosen, kMissingRecord);
-    profileSettingsPath_ = folder_.ResolveDataPath(CompanionSettingsPath(name).string());
-    ReadSettings(CompanionSettingsPath(chosen), labelSection);
-    return read ? ImportResult::Imported : ImportResult::WrongSize;
+    const std::filesystem::path settings = CompanionSettingsPath(chosen);
+    ReadSettings(settings, labelSection);
+    return {read ? ImportResult::Imported : ImportResult::WrongSize, chosen, settings};
 }
 
-bool ProfileFiles::ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
-                                 std::string_view labelSection,
-                                 const std::array<std::string, kEntryCount>& labels) {
+ExportOutcome ProfileFiles::ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
+                                          std::string_view labelSection,
+                                          const std::array<std::string, kEntryCount>& labels) {
     if (chosen.filename().string().find(".bin") == std::string::npos)
         chosen += ".bin";
-    std::string name = chosen.filename().string();
-    profileSettingsPath_ = folder_.ResolveDataPath(CompanionSettingsPath(name).string());
-    WriteLabels(CompanionSettingsPath(chosen), labelSection, labels);
-    configFilePath_ = folder_.ResolveDataPath(name);
-    profileSettingsPath_ = folder_.ResolveDataPath(SettingsFileName(record.profileSlot));
-    return WriteRecordFile(chosen, record);
+    const std::filesystem::path settings = CompanionSettingsPath(chosen);
+    WriteLabels(settings, labelSection, labels);
+    return {WriteRecordFile(chosen, record), chosen, settings};
 }
 
 }  // namespace vorlak

@@ -32,8 +32,22 @@ struct ProfileSettings {
 enum class ImportResult {
     Imported,     // record and companion settings read
     NotAProfile,  // the file name has no ".bin"
-    WrongSize,    // the record was not read; the paths switched and the settings were read
+    WrongSize,    // the record was not read; the companion settings were
     Missing,      // the file does not exist; nothing changed
+};
+
+// What an import read, and from where.
+struct ImportOutcome {
+    ImportResult result;
+    std::filesystem::path record;    // the record file chosen
+    std::filesystem::path settings;  // its companion settings file; empty when none was read
+};
+
+// What an export wrote, and where.
+struct ExportOutcome {
+    bool written;                    // the record file was written
+    std::filesystem::path record;    // the chosen name with ".bin" added when it had none
+    std::filesystem::path settings;  // its companion settings file with the labels
 };
 
 class ProfileFiles {
@@ -54,14 +68,20 @@ public:
     bool SaveProfileSettings(std::string_view labelSection,
                              const std::array<std::string, kEntryCount>& labels);
 
-    // The file half of the profile manager's Load: chosen is the full path picked.
-    ImportResult ImportProfile(const std::filesystem::path& chosen, std::string_view labelSection);
-    // The file half of the profile manager's Save. False when the record was not written.
-    bool ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
-                       std::string_view labelSection,
-                       const std::array<std::string, kEntryCount>& labels);
+    // The file half of the profile manager's Load: chosen is the full path picked. Reads the
+    // record into the store and the companion settings into Settings(); the current
+    // profile's paths stay.
+    ImportOutcome ImportProfile(const std::filesystem::path& chosen, std::string_view labelSection);
+    // The file half of the profile manager's Save: the record and the labels beside it. The
+    // current profile's paths stay.
+    ExportOutcome ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
+                                std::string_view labelSection,
+                                const std::array<std::string, kEntryCount>& labels);
 
     const DataFolder& Folder() const { return folder_; }
+    // The current profile's files, as the last load or save of it set them: config%d.bin and
+    // str%d.ini of currentProfileIndex (or of the slot LoadProfileSlot read), or config.bin
+    // and str.ini while the defaults are read.
     const std::filesystem::path& ConfigFilePath() const { return configFilePath_; }
     const std::filesystem::path& ProfileSettingsPath() const { return profileSettingsPath_; }
     const std::filesystem::path& MacroStorePath() const { return macroStorePath_; }

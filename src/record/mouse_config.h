@@ -22,6 +22,9 @@ inline constexpr int kMacroBlockSize = 128;  // the part of a slot that goes to 
 // Every field is a single byte or an array of bytes, so the layout has no padding
 // and the record is stored and exchanged byte for byte.
 struct MouseConfig {
+    // The profile slot 0..5 last chosen in the profile manager, kept in the record file; every
+    // apply and every clearing of the device image set it to 0, a record read sets it from
+    // the file. An export names the current settings file after it.
     Byte profileSlot;                                                     // 0
     std::array<Byte, 4> reserved1;                                        // 1
     Byte pollingDivisor;                                                  // 5
@@ -98,7 +101,12 @@ struct ConfigStore {
     DeviceImage deviceImage{};
     Byte firstRunFlag = 0;
     Byte useDefaultFiles = 0;
+    // The 0-based position N of the current profile in the profile list (str.ini): it picks
+    // the files configN.bin and strN.ini. Set by the load from the list's CurProfileName and
+    // by the profile manager before its Load and Save.
     Byte currentProfileIndex = 0;
+    // The profile manager's tracked index as the main window last took it over (when the
+    // manager opens, and when it closes on another entry); closing on it loads nothing.
     int selectedProfile = 0;
     std::atomic<int> deviceConnected = 0;  // also read by the listener thread
 };

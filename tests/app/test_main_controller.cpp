@@ -397,7 +397,7 @@ TEST_F(MainControllerTest, ImportThenClosingOnAnotherEntryKeepsTheImportedRecord
     imported.sensitivityY = 8;
     const auto chosen = folder.Write("mine.bin", RecordFileBytes(imported));
     ASSERT_TRUE(c.OpenProfileManager(0));
-    EXPECT_EQ(c.ImportChosenProfile(chosen), ImportResult::Imported);
+    EXPECT_EQ(c.ImportChosenProfile(chosen).result, ImportResult::Imported);
     c.ProfileManagerClosed(3);
     EXPECT_EQ(store.currentConfig.sensitivityY, 8);
     EXPECT_EQ(store.selectedProfile, 0);

@@ -204,8 +204,11 @@ TEST_F(ProfileFilesTest, SettingsLabelsPerLanguageSectionAndColours) {
 TEST_F(ProfileFilesTest, ExportWritesRecordAndCompanionSettings) {
     std::memset(&store.currentConfig, 0x09, sizeof(MouseConfig));
     store.currentConfig.profileSlot = 3;
-    EXPECT_TRUE(files.ExportProfile(folder.Path("MyMouse"), store.currentConfig, "Setting-EN",
-                                    Labels("l")));
+    const ExportOutcome exported =
+        files.ExportProfile(folder.Path("MyMouse"), store.currentConfig, "Setting-EN", Labels("l"));
+    EXPECT_TRUE(exported.written);
+    EXPECT_EQ(exported.record, folder.Path("MyMouse.bin"));
+    EXPECT_EQ(exported.settings, folder.Path("MyMouse.ini"));
     std::string record = folder.Read("MyMouse.bin");
     ASSERT_EQ(record.size(), kRecordFileSize);
     EXPECT_EQ(record[0], 1);
@@ -214,23 +217,26 @@ TEST_F(ProfileFilesTest, ExportWritesRecordAndCompanionSettings) {
             ReadIniString(folder.Path("MyMouse.ini"), "Setting-EN", "Item" + std::to_string(i + 1)),
             "l" + std::to_string(i));
     }
-    EXPECT_EQ(files.ConfigFilePath(), folder.Path("MyMouse.bin"));
-    EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str3.ini"));
+    // The current profile's files stay what they were.
+    EXPECT_EQ(files.ConfigFilePath(), std::filesystem::path());
+    EXPECT_EQ(files.ProfileSettingsPath(), std::filesystem::path());
 }
 
 TEST_F(ProfileFilesTest, ImportAndExportChangeTheFileNameOnlyNotItsFolders) {
     auto elsewhere = folder.Path("backup.bin.d");
     std::filesystem::create_directory(elsewhere);
     EXPECT_TRUE(
-        files.ExportProfile(elsewhere / "a.bin", store.currentConfig, "Setting-EN", Labels("x")));
+        files.ExportProfile(elsewhere / "a.bin", store.currentConfig, "Setting-EN", Labels("x"))
+            .written);
     EXPECT_TRUE(std::filesystem::exists(elsewhere / "a.bin"));
     EXPECT_TRUE(std::filesystem::exists(elsewhere / "a.ini"));
 
     std::memset(&store.currentConfig, 0, sizeof(MouseConfig));
-    EXPECT_EQ(files.ImportProfile(elsewhere / "a.bin", "Setting-EN"), ImportResult::Imported);
+    const ImportOutcome imported = files.ImportProfile(elsewhere / "a.bin", "Setting-EN");
+    EXPECT_EQ(imported.result, ImportResult::Imported);
     EXPECT_EQ(files.Settings().entryLabel[13], "x13");
-    EXPECT_EQ(files.ConfigFilePath(), folder.Path("a.bin"));
-    EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("a.ini"));
+    EXPECT_EQ(imported.record, elsewhere / "a.bin");
+    EXPECT_EQ(imported.settings, elsewhere / "a.ini");
 }
 
 TEST_F(ProfileFilesTest, ImportOutcomes) {
@@ -239,14 +245,16 @@ TEST_F(ProfileFilesTest, ImportOutcomes) {
     folder.Write("good.bin", RecordBytes(5, 0x31));
     folder.Write("notes.txt", RecordBytes(1, 0x41));
 
-    EXPECT_EQ(files.ImportProfile(folder.Path("notes.txt"), "Setting-EN"),
+    EXPECT_EQ(files.ImportProfile(folder.Path("notes.txt"), "Setting-EN").result,
               ImportResult::NotAProfile);
-    EXPECT_EQ(files.ImportProfile(folder.Path("none.bin"), "Setting-EN"), ImportResult::Missing);
-    EXPECT_TRUE(files.ConfigFilePath() == folder.Path("none.bin"));
-    EXPECT_EQ(files.ImportProfile(folder.Path("short.bin"), "Setting-EN"), ImportResult::WrongSize);
+    EXPECT_EQ(files.ImportProfile(folder.Path("none.bin"), "Setting-EN").result,
+              ImportResult::Missing);
+    EXPECT_EQ(files.ImportProfile(folder.Path("short.bin"), "Setting-EN").result,
+              ImportResult::WrongSize);
     EXPECT_TRUE(CurrentIsAll(0));
     EXPECT_EQ(files.Settings().entryLabel[0], "imported");
-    EXPECT_EQ(files.ImportProfile(folder.Path("good.bin"), "Setting-EN"), ImportResult::Imported);
+    EXPECT_EQ(files.ImportProfile(folder.Path("good.bin"), "Setting-EN").result,
+              ImportResult::Imported);
     EXPECT_TRUE(CurrentIsAll(0x31));
     EXPECT_EQ(store.firstRunFlag, 5);
 }
