@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 #include "macro/macro_event.h"
 #include "text/dialog_texts.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "assign/entry_assignment.h"
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 
