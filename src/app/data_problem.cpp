@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "record/ini_file.h"
 #include "macro/macro_event.h"
+#include "record/ini_file.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {

@@ -273,12 +273,13 @@ TEST_F(HidrawBackendTest, UnplugDuringAnApplyFailsTheRemainingTransfersSilently)
     ResetToDefaults(store.currentConfig);
     DeviceCommands commands{transport, store};
     std::size_t beforeUnplug = 0;
-    commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", {}, [&](const ApplyProgressStep& step) {
-        if (step.text == "macro 5 of 12") {
-            beforeUnplug = mouse.Transfers().size();
-            mouse.Unplug();
-        }
-    });
+    commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", {},
+                          [&](const ApplyProgressStep& step) {
+                              if (step.text == "macro 5 of 12") {
+                                  beforeUnplug = mouse.Transfers().size();
+                                  mouse.Unplug();
+                              }
+                          });
     EXPECT_GT(beforeUnplug, 10U);
     EXPECT_EQ(mouse.Transfers().size(), beforeUnplug);
     EXPECT_EQ(mouse.CallsWhileUnplugged(), 1);  // the first transfer finds the node gone
