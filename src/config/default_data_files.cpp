@@ -18,12 +18,6 @@ namespace {
 constexpr std::string_view kLanguages[] = {kLanguageEnglish, kLanguageGerman, kLanguageSimplified,
                                            kLanguageTraditional};
 
-MouseConfig DefaultRecord() {
-    MouseConfig record{};
-    ResetToDefaults(record);
-    return record;
-}
-
 // Skins settings and the fourteen default labels in every language's section.
 void AddSettings(IniFile& file) {
     file.Set("Skins", "Lan", kLanguageEnglish);
@@ -65,6 +59,12 @@ bool WriteIfMissing(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 }  // namespace
+
+MouseConfig DefaultRecord() {
+    MouseConfig record{};
+    ResetToDefaults(record);
+    return record;
+}
 
 bool WriteDefaultDataFiles(const std::filesystem::path& folder) {
     std::error_code error;

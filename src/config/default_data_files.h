@@ -5,10 +5,15 @@
 
 #include <filesystem>
 
+#include "config/mouse_config.h"
+
 namespace vorlak {
 
 // Writes every default data file that does not exist yet into folder (created if needed);
 // existing files are never touched. False when a file could not be written.
 bool WriteDefaultDataFiles(const std::filesystem::path& folder);
+
+// The record of "config.bin" as a fresh installation writes it.
+MouseConfig DefaultRecord();
 
 }  // namespace vorlak

@@ -1,0 +1,229 @@
+#include "config/profile_renumbering.h"
+
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "common/atomic_file.h"
+#include "common/diagnostics.h"
+#include "config/default_data_files.h"
+#include "config/ini_file.h"
+#include "config/profile_files.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlak {
+namespace {
+
+constexpr std::string_view kStagedSuffix = ".renumber";
+constexpr std::size_t kMaxJournalBytes = 4096;
+
+fs::path Staged(const fs::path& target) {
+    fs::path staged = target;
+    staged += kStagedSuffix;
+    return staged;
+}
+
+// The only names a journal may make us rename over: the list and the numbered files.
+bool IsProfileFileName(std::string_view name) {
+    if (name == kProfileListFile)
+        return true;
+    for (int slot = 0; slot < kProfileSlots; ++slot) {
+        if (name == RecordFileName(slot) || name == SettingsFileName(slot))
+            return true;
+    }
+    return false;
+}
+
+// One file of the new state: a copy of a source file, or given bytes.
+struct StagedFile {
+    std::string target;
+    std::optional<fs::path> source;
+    std::string bytes;
+};
+
+bool IsRegular(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+class Commit {
+public:
+    Commit(const fs::path& folder, IniFile listFile) : folder_(folder) {
+        // A new profile's settings: those of "str.ini" without the list.
+        listFile.RemoveSection(kProfileSection);
+        defaultSettings_ = listFile.Serialize();
+        const fs::path defaults = folder / kDefaultRecordFile;
+        if (IsRegular(defaults)) {
+            defaultRecord_ = defaults;
+        } else {
+            defaultRecordBytes_ = RecordFileBytes(DefaultRecord());
+        }
+    }
+
+    // Slot takes the files of stored profile `from`, or the defaults where that profile has
+    // no regular file.
+    void TakeProfile(int slot, int from) {
+        const auto source = [&](const std::string& name) -> std::optional<fs::path> {
+            if (from == ProfileSource::kDefaults || !IsRegular(folder_ / name))
+                return std::nullopt;
+            return folder_ / name;
+        };
+        const std::string record = RecordFileName(slot);
+        const std::string settings = SettingsFileName(slot);
+        if (auto stored = source(RecordFileName(from))) {
+            files_.push_back({record, stored, {}});
+        } else {
+            files_.push_back({record, defaultRecord_, defaultRecordBytes_});
+        }
+        files_.push_back({settings, source(SettingsFileName(from)), defaultSettings_});
+    }
+
+    void TakeBytes(std::string target, std::string bytes) {
+        files_.push_back({std::move(target), std::nullopt, std::move(bytes)});
+    }
+
+    // Writes every file beside its target; on failure removes them again.
+    bool Stage(std::string& error) {
+        for (const StagedFile& file : files_) {
+            const fs::path target = folder_ / file.target;
+            std::error_code ec;
+            if (fs::exists(target, ec) && !IsRegular(target)) {
+                error = target.string() + ": not a regular file";
+                return Unstage();
+            }
+            if (file.source) {
+                fs::copy_file(*file.source, Staged(target), fs::copy_options::overwrite_existing,
+                              ec);
+            } else {
+                ReplaceFileAtomically(Staged(target), file.bytes, ec);
+            }
+            if (ec) {
+                error = target.string() + ": " + ec.message();
+                return Unstage();
+            }
+        }
+        return true;
+    }
+
+    // The commit point: the journal names every staged file.
+    bool WriteJournal(std::string& error) {
+        std::string journal;
+        for (const StagedFile& file : files_)
+            journal += file.target + "\n";
+        std::error_code ec;
+        if (!ReplaceFileAtomically(folder_ / kProfileJournalFile, journal, ec)) {
+            error = (folder_ / kProfileJournalFile).string() + ": " + ec.message();
+            return Unstage();
+        }
+        return true;
+    }
+
+    std::vector<std::string> Targets() const {
+        std::vector<std::string> names;
+        for (const StagedFile& file : files_)
+            names.push_back(file.target);
+        return names;
+    }
+
+private:
+    bool Unstage() {
+        std::error_code ec;
+        for (const StagedFile& file : files_)
+            fs::remove(Staged(folder_ / file.target), ec);
+        return false;
+    }
+
+    fs::path folder_;
+    std::string defaultSettings_;
+    std::optional<fs::path> defaultRecord_;
+    std::string defaultRecordBytes_;
+    std::vector<StagedFile> files_;
+};
+
+// Renames each staged file over its target (one already renamed is done), then removes the
+// journal. False, with the journal kept for the next start, when a rename fails.
+bool FinishCommit(const fs::path& folder, const std::vector<std::string>& targets,
+                  std::string& error) {
+    for (const std::string& name : targets) {
+        const fs::path target = folder / name;
+        std::error_code ec;
+        if (!fs::exists(Staged(target), ec))
+            continue;
+        fs::rename(Staged(target), target, ec);
+        if (ec) {
+            error = target.string() + ": " + ec.message();
+            Diagnostic("Profile commit stopped at %s\n", error.c_str());
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::remove(folder / kProfileJournalFile, ec);
+    return true;
+}
+
+}  // namespace
+
+RenumberingPlan PlanRenumbering(const ProfileList& list) {
+    RenumberingPlan plan{};
+    std::array<bool, kProfileSlots> listed{};
+    const int count = list.Count();
+    for (int i = 0; i < count; ++i) {
+        const ProfileSource& source = list.Entries()[static_cast<std::size_t>(i)].source;
+        plan[static_cast<std::size_t>(i)] = source.slot;
+        if (!source.copy && source.slot >= 0 && source.slot < kProfileSlots)
+            listed[static_cast<std::size_t>(source.slot)] = true;
+    }
+    // The numbers past the list take the files no entry holds, lowest number first: those of
+    // deleted entries (they lay inside the list) before those that already lay past it.
+    std::vector<int> unlisted;
+    for (int k = 0; k < kProfileSlots; ++k) {
+        if (!listed[static_cast<std::size_t>(k)])
+            unlisted.push_back(k);
+    }
+    for (int j = count; j < kProfileSlots; ++j) {
+        const auto rank = static_cast<std::size_t>(j - count);
+        plan[static_cast<std::size_t>(j)] =
+            rank < unlisted.size() ? unlisted[rank] : ProfileSource::kDefaults;
+    }
+    return plan;
+}
+
+CommitResult CommitProfileList(const fs::path& folder, const ProfileList& list, int current) {
+    const fs::path listPath = folder / kProfileListFile;
+    std::error_code ec;
+    if (!fs::exists(listPath, ec))
+        return {true, {}};
+    IniFile listFile = IniFile::Open(listPath);
+    Commit commit(folder, listFile);
+    const RenumberingPlan plan = PlanRenumbering(list);
+    for (int slot = 0; slot < kProfileSlots; ++slot) {
+        if (plan[static_cast<std::size_t>(slot)] != slot)
+            commit.TakeProfile(slot, plan[static_cast<std::size_t>(slot)]);
+    }
+    list.WriteTo(listFile, current);
+    commit.TakeBytes(std::string(kProfileListFile), listFile.Serialize());
+    CommitResult result;
+    if (commit.Stage(result.error) && commit.WriteJournal(result.error))
+        result.ok = FinishCommit(folder, commit.Targets(), result.error);
+    if (!result.ok)
+        Diagnostic("Profile list not committed: %s\n", result.error.c_str());
+    return result;
+}
+
+void RecoverProfileCommit(const fs::path& folder) {
+    const std::optional<std::string> journal =
+        ReadFileBytes(folder / kProfileJournalFile, kMaxJournalBytes);
+    if (!journal)
+        return;
+    std::vector<std::string> targets;
+    std::istringstream lines(*journal);
+    for (std::string name; std::getline(lines, name);) {
+        if (IsProfileFileName(name))
+            targets.push_back(name);
+    }
+    std::string error;
+    FinishCommit(folder, targets, error);
+}
+
+}  // namespace vorlak
