@@ -114,7 +114,7 @@ TEST(ProfileListTest, OddNamesReadBackAsWritten) {
     for (int i = 0; i < 6; ++i)
         ASSERT_TRUE(list.Rename(i, odd[static_cast<std::size_t>(i)])) << i;
     IniFile file;
-    list.WriteTo(file, 2);
+    list.WriteTo(file, 1);
     const IniFile reread = IniFile::Parse(file.Serialize());
     EXPECT_EQ(Names(ProfileList::Read(reread)), odd);
     EXPECT_EQ(reread.Get("Profile", "CurProfileName"), "[x]");
