@@ -1,0 +1,59 @@
+// The in-place list editor: a one-line edit laid over one entry of a list, whose text
+// replaces the entry when the edit ends (list_entry_edit.h gives the rules of each mode).
+// Enter, Tab, a left click outside it and the loss of the keyboard focus commit; Escape
+// cancels. However it ends, LbEditEndEvent is posted to the list afterwards, so that the
+// owning dialog can store the change.
+#pragma once
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QString>
+
+#include "macro/list_entry_edit.h"
+
+class QListWidget;
+
+namespace vorlak {
+
+// WM_LEBEDIT_END: an edit of entry Index() of the list it is posted to has ended.
+class LbEditEndEvent : public QEvent {
+public:
+    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(1124);
+    static constexpr int kEditorId = 1;
+    explicit LbEditEndEvent(int index) : QEvent(kType), index_(index) {}
+    int Index() const { return index_; }
+
+private:
+    int index_;
+};
+
+class CLBEditorWnd : public QLineEdit {
+    Q_OBJECT
+public:
+    // Lays an editor over entry `index` of `list` (one pixel larger on every side) with the
+    // entry's text selected, takes the pointer and the keyboard focus, and returns it. For an
+    // index that is not an entry nothing is created (nullptr). The delay mode takes digits
+    // only. The editor deletes itself when the edit ends.
+    static CLBEditorWnd* BeginEdit(QListWidget& list, int index, ListEditMode mode);
+
+    int Index() const { return index_; }
+    const QString& TextBefore() const { return before_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    CLBEditorWnd(QListWidget& list, int index, ListEditMode mode);
+    // Ends the edit once: commits or cancels, posts the end notice, goes.
+    void EndEdit(bool commit);
+
+    QListWidget& list_;
+    int index_;
+    ListEditMode mode_;
+    QString before_;
+    bool ending_ = false;
+};
+
+}  // namespace vorlak
