@@ -60,6 +60,15 @@ struct ProfileManagerTexts {
     std::string_view menuSave;
     std::string_view limitCaption;  // caption of the profile limit message box
     std::string_view limitMessage;  // text of the profile limit message box
+    // Why an import changed nothing: the first line names the file (%1), the second says why.
+    std::string_view importRefused;
+    std::string_view importNoBinName;
+    std::string_view importMissing;
+    std::string_view importNotAFile;
+    std::string_view importUnreadable;
+    std::string_view importWrongSize;  // %2: the file's size in bytes
+    std::string_view exportFailed;     // %1: the file
+    std::string_view commitFailed;     // %1: which file and why
 };
 ProfileManagerTexts ProfileManagerTextsFor(std::string_view code);
 

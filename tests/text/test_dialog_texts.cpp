@@ -47,13 +47,25 @@ const Members<MacroPickerTexts> kMacroPickerMembers = {
     &MacroPickerTexts::ok, &MacroPickerTexts::cancel, &MacroPickerTexts::prompt};
 static_assert(sizeof(MacroPickerTexts) == 6 * sizeof(std::string_view));  // with the 3 modes
 
-const Members<ProfileManagerTexts> kProfileManagerMembers = {
-    &ProfileManagerTexts::title,        &ProfileManagerTexts::baseName,
-    &ProfileManagerTexts::newButton,    &ProfileManagerTexts::deleteButton,
-    &ProfileManagerTexts::menuEdit,     &ProfileManagerTexts::menuCopy,
-    &ProfileManagerTexts::menuLoad,     &ProfileManagerTexts::menuSave,
-    &ProfileManagerTexts::limitCaption, &ProfileManagerTexts::limitMessage};
-static_assert(sizeof(ProfileManagerTexts) == 10 * sizeof(std::string_view));
+const Members<ProfileManagerTexts> kProfileManagerMembers = {&ProfileManagerTexts::title,
+                                                             &ProfileManagerTexts::baseName,
+                                                             &ProfileManagerTexts::newButton,
+                                                             &ProfileManagerTexts::deleteButton,
+                                                             &ProfileManagerTexts::menuEdit,
+                                                             &ProfileManagerTexts::menuCopy,
+                                                             &ProfileManagerTexts::menuLoad,
+                                                             &ProfileManagerTexts::menuSave,
+                                                             &ProfileManagerTexts::limitCaption,
+                                                             &ProfileManagerTexts::limitMessage,
+                                                             &ProfileManagerTexts::importRefused,
+                                                             &ProfileManagerTexts::importNoBinName,
+                                                             &ProfileManagerTexts::importMissing,
+                                                             &ProfileManagerTexts::importNotAFile,
+                                                             &ProfileManagerTexts::importUnreadable,
+                                                             &ProfileManagerTexts::importWrongSize,
+                                                             &ProfileManagerTexts::exportFailed,
+                                                             &ProfileManagerTexts::commitFailed};
+static_assert(sizeof(ProfileManagerTexts) == 18 * sizeof(std::string_view));
 
 // Every text is filled in each language, and any other code gives the English texts.
 template <class Texts>

@@ -1,0 +1,249 @@
+#include "panels/config_dialog.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+
+#include "config/ini_file.h"
+#include "controls/ex_menu.h"
+#include "controls/skin_image.h"
+#include "controls/window_keys.h"
+#include "macro/ui/lb_editor_wnd.h"
+
+namespace vorlak {
+namespace {
+
+constexpr QSize kDialogSize{263, 600};
+constexpr QRect kTitleRect{10, 0, 70, 31};
+constexpr QRect kNewTextRect{30, 575, 50, 23};
+constexpr QRect kDeleteTextRect{140, 575, 50, 23};
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+constexpr int kMenuWidth = 120;
+constexpr int kRowHeight = 18;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CConfigDialog::CConfigDialog(const std::filesystem::path& programFolder,
+                             const std::filesystem::path& listFile, std::string_view languageCode,
+                             const QFont& font, int current, QWidget* parent)
+    : QWidget(parent),
+      programFolder_(programFolder),
+      texts_(ProfileManagerTextsFor(languageCode)),
+      font_(font),
+      background_(SkinImage(programFolder, "Skins\\/Config/Config.png")),
+      tracked_(current) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    qApp->installEventFilter(this);
+    setFixedSize(background_.isNull() ? kDialogSize : background_.size());
+    if (background_.isNull()) {
+        QMessageBox::warning(parent, "Config Dialog Load background image failed!!!", "error");
+        return;
+    }
+    MakeList();
+    const IniFile file = IniFile::Open(listFile);
+    if (file.FileExisted()) {
+        profiles_ = ProfileList::Read(file);
+        listRead_ = true;
+    }
+    for (const ProfileEntry& entry : profiles_.Entries())
+        AddEntry(entry.name);
+    if (profiles_.Contains(current))
+        list_->setCurrentRow(current);
+}
+
+CConfigDialog::~CConfigDialog() {
+    qApp->removeEventFilter(this);
+}
+
+void CConfigDialog::MakeList() {
+    list_ = new QListWidget(this);
+    list_->setObjectName("profileList");
+    list_->setGeometry(kListRect);
+    list_->setFrameShape(QFrame::NoFrame);
+    list_->setFont(font_);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QPalette colours = list_->palette();
+    colours.setColor(QPalette::Base, QColor(40, 40, 40));
+    colours.setColor(QPalette::Text, QColor(250, 250, 250));
+    colours.setColor(QPalette::Highlight, QColor(143, 32, 32));
+    colours.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
+    list_->setPalette(colours);
+    list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
+    connect(list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { OnEntryClicked(list_->row(item)); });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { OnEntryClicked(list_->row(item)); });
+}
+
+void CConfigDialog::AddEntry(const std::string& name) {
+    auto* item = new QListWidgetItem(QString::fromStdString(name));
+    item->setSizeHint(QSize(0, kRowHeight));
+    list_->addItem(item);
+}
+
+int CConfigDialog::Selected() const {
+    if (list_ == nullptr || list_->selectedItems().isEmpty())
+        return -1;
+    return list_->row(list_->selectedItems().front());
+}
+
+void CConfigDialog::New() {
+    if (list_ == nullptr)
+        return;
+    const int index = profiles_.AddNew(texts_.baseName);
+    if (index < 0) {
+        QMessageBox::warning(this, Q(texts_.limitCaption), Q(texts_.limitMessage));
+        return;
+    }
+    AddEntry(profiles_.Name(index));
+    list_->setCurrentRow(index);
+}
+
+void CConfigDialog::Delete() {
+    const int selected = Selected();
+    if (!profiles_.Delete(selected))
+        return;
+    delete list_->takeItem(selected);
+    list_->clearSelection();
+    list_->setCurrentRow(-1);
+}
+
+void CConfigDialog::Copy() {
+    if (profiles_.Copy(Selected(), texts_.menuCopy))
+        AddEntry(profiles_.Entries().back().name);
+}
+
+void CConfigDialog::Edit() {
+    OnEntryClicked(Selected());
+}
+
+// The first click on an entry tracks it; a click on the tracked entry renames it.
+void CConfigDialog::OnEntryClicked(int row) {
+    if (row < 0)
+        return;
+    if (row == tracked_) {
+        CLBEditorWnd::BeginEdit(*list_, row, ListEditMode::ProfileName);
+    } else {
+        tracked_ = row;
+    }
+}
+
+// The editor has put the new text into the entry; the list takes it, or the old name goes
+// back when the list file could not hold it.
+void CConfigDialog::OnEditEnded(int index) {
+    QListWidgetItem* item = list_->item(index);
+    if (item != nullptr && !profiles_.Rename(index, item->text().toStdString()))
+        item->setText(QString::fromStdString(profiles_.Name(index)));
+}
+
+void CConfigDialog::Load() {
+    if (profiles_.Contains(Selected()))
+        Post(ProfileCommand::Load, Selected());
+}
+
+void CConfigDialog::Save() {
+    if (profiles_.Contains(Selected()))
+        Post(ProfileCommand::Save, Selected());
+}
+
+void CConfigDialog::Close() {
+    if (closed_)
+        return;
+    closed_ = true;
+    const int selected = Selected();
+    const int current = profiles_.Contains(selected) ? selected : (profiles_.Count() > 0 ? 0 : -1);
+    Post(ProfileCommand::Closed, current,
+         listRead_ ? std::optional<ProfileList>(profiles_) : std::nullopt);
+    hide();
+}
+
+void CConfigDialog::Post(ProfileCommand command, int index, std::optional<ProfileList> list) {
+    QCoreApplication::postEvent(parentWidget(),
+                                new ProfileCommandEvent(command, index, std::move(list)));
+}
+
+void CConfigDialog::ShowMenu(const QPoint& screenPoint) {
+    CExMenu menu(font_, this);
+    menu.SetWidth(kMenuWidth);
+    menu.AppendItem(kDeleteCommand, Q(texts_.deleteButton));
+    menu.AppendItem(kEditCommand, Q(texts_.menuEdit));
+    menu.AppendItem(kCopyCommand, Q(texts_.menuCopy));
+    menu.AppendItem(kLoadCommand, Q(texts_.menuLoad));
+    menu.AppendItem(kSaveCommand, Q(texts_.menuSave));
+    switch (menu.Show(screenPoint)) {
+        case kDeleteCommand:
+            return Delete();
+        case kEditCommand:
+            return Edit();
+        case kCopyCommand:
+            return Copy();
+        case kLoadCommand:
+            return Load();
+        case kSaveCommand:
+            return Save();
+        default:
+            return;
+    }
+}
+
+bool CConfigDialog::IsOwnInput(const QObject* watched) const {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget != nullptr && (widget == this || isAncestorOf(widget));
+}
+
+bool CConfigDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (list_ != nullptr && watched == list_ && event->type() == LbEditEndEvent::kType) {
+        OnEditEnded(static_cast<LbEditEndEvent*>(event)->Index());
+        return true;
+    }
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (list_ != nullptr && watched == list_->viewport() && press &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        ShowMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+                     event->type() == QEvent::ShortcutOverride;
+    if (key && IsOwnInput(watched) && IsSwallowedKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void CConfigDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    if (kCloseHit.contains(at)) {
+        Close();
+    } else if (kNewHit.contains(at)) {
+        New();
+    } else if (kDeleteHit.contains(at)) {
+        Delete();
+    }
+}
+
+void CConfigDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, background_);
+    DrawSkinImage(painter, programFolder_, "Skins\\/button-close-normal.png", kCloseHit.x(),
+                  kCloseHit.y());
+    painter.setFont(font_);
+    painter.setPen(Qt::white);
+    painter.drawText(kTitleRect, kTextFlags, Q(texts_.title));
+    DrawSkinImage(painter, programFolder_, "Skins\\/Config/New-Config.png", 14, 582);
+    painter.drawText(kNewTextRect, kTextFlags, Q(texts_.newButton));
+    DrawSkinImage(painter, programFolder_, "Skins\\/Config/Del-Config.png", 124, 582);
+    painter.drawText(kDeleteTextRect, kTextFlags, Q(texts_.deleteButton));
+}
+
+}  // namespace vorlak

@@ -1,0 +1,108 @@
+// The profile manager: a skinned child window over the left part of the main window that
+// lists the profiles by name (at most six) and edits that list: New, Delete, Copy, and
+// renaming in place (a second click on an entry, a double click, or Edit). It asks the main
+// window to import a profile into the record (Load) or export the record (Save), and on
+// Close hands over the edited list and the entry that becomes current; the main window
+// commits it with the files renumbered to it. Requests arrive as ProfileCommandEvent.
+#pragma once
+
+#include <QEvent>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "app/main_controller.h"
+#include "config/profile_list.h"
+#include "text/dialog_texts.h"
+
+class QListWidget;
+
+namespace vorlak {
+
+// WM_PROFILE_COMMAND, posted to the main window after the dialog's own bookkeeping: Load and
+// Save of entry Index(), or Closed with the entry that becomes current (-1 for an empty list)
+// and the edited list (none when the dialog could not read one).
+class ProfileCommandEvent : public QEvent {
+public:
+    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(2819);
+    ProfileCommandEvent(ProfileCommand command, int index, std::optional<ProfileList> list = {})
+        : QEvent(kType), command_(command), index_(index), list_(std::move(list)) {}
+    ProfileCommand Command() const { return command_; }
+    int Index() const { return index_; }
+    const std::optional<ProfileList>& List() const { return list_; }
+
+private:
+    ProfileCommand command_;
+    int index_;
+    std::optional<ProfileList> list_;
+};
+
+class CConfigDialog : public QWidget {
+    Q_OBJECT
+public:
+    // Menu commands.
+    static constexpr int kDeleteCommand = 32781;
+    static constexpr int kEditCommand = 32782;
+    static constexpr int kCopyCommand = 32783;
+    static constexpr int kLoadCommand = 32784;
+    static constexpr int kSaveCommand = 32785;
+    // Hit rectangles of the painted buttons, and the list.
+    static constexpr QRect kCloseHit{240, 8, 15, 15};
+    static constexpr QRect kNewHit{0, 575, 100, 23};
+    static constexpr QRect kDeleteHit{110, 575, 120, 23};
+    static constexpr QRect kListRect{0, 31, 263, 544};
+
+    // Reads the list of listFile ("str.ini") and selects entry `current`, the profile the main
+    // window holds, which is also the tracked entry. Without its background image the dialog
+    // says so and stays without a list.
+    CConfigDialog(const std::filesystem::path& programFolder, const std::filesystem::path& listFile,
+                  std::string_view languageCode, const QFont& font, int current, QWidget* parent);
+    ~CConfigDialog() override;
+
+    void New();
+    void Delete();
+    void Copy();
+    // Renames the selected entry when it is the tracked one; otherwise tracks it.
+    void Edit();
+    void Load();
+    void Save();
+    void Close();
+    // Shows the menu (Delete, Edit, Copy, Load, Save) at a screen point and runs the command
+    // chosen.
+    void ShowMenu(const QPoint& screenPoint);
+
+    QListWidget* List() const { return list_; }
+    const ProfileList& Profiles() const { return profiles_; }
+    int TrackedIndex() const { return tracked_; }
+    const ProfileManagerTexts& Texts() const { return texts_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void MakeList();
+    void AddEntry(const std::string& name);
+    void OnEntryClicked(int row);
+    void OnEditEnded(int index);
+    void Post(ProfileCommand command, int index, std::optional<ProfileList> list = {});
+    int Selected() const;
+    bool IsOwnInput(const QObject* watched) const;
+
+    std::filesystem::path programFolder_;
+    ProfileManagerTexts texts_;
+    QFont font_;
+    QImage background_;
+    QListWidget* list_ = nullptr;
+    ProfileList profiles_;
+    bool listRead_ = false;
+    bool closed_ = false;
+    int tracked_;
+};
+
+}  // namespace vorlak
