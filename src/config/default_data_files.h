@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "config/mouse_config.h"
+#include "record/mouse_config.h"
 
 namespace vorlak {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config/ini_file.h"
 #include "macro/macro_event.h"
+#include "record/ini_file.h"
 
 namespace vorlak {
 namespace {

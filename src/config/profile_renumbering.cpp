@@ -7,8 +7,8 @@
 #include "common/atomic_file.h"
 #include "common/diagnostics.h"
 #include "config/default_data_files.h"
-#include "config/ini_file.h"
 #include "config/profile_files.h"
+#include "record/ini_file.h"
 
 namespace fs = std::filesystem;
 

@@ -7,11 +7,11 @@
 #include <QMessageBox>
 #include <QPainter>
 
-#include "config/ini_file.h"
 #include "controls/ex_menu.h"
 #include "controls/skin_image.h"
 #include "controls/window_keys.h"
 #include "macro/ui/lb_editor_wnd.h"
+#include "record/ini_file.h"
 
 namespace vorlak {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ini_file.h"
+#include "record/ini_file.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {

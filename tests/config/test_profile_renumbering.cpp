@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "common/diagnostics.h"
-#include "config/ini_file.h"
 #include "config/profile_files.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {

@@ -11,10 +11,10 @@
 
 #include <vector>
 
-#include "config/ini_file.h"
 #include "controls/widget_input.h"
 #include "macro/ui/lb_editor_wnd.h"
 #include "panels/config_dialog.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {
