@@ -6,6 +6,7 @@
 
 #include "common/atomic_file.h"
 #include "common/diagnostics.h"
+#include "common/durable_sync.h"
 #include "config/default_data_files.h"
 #include "config/profile_files.h"
 #include "record/ini_file.h"
@@ -93,8 +94,9 @@ public:
                 return Unstage();
             }
             if (file.source) {
-                fs::copy_file(*file.source, Staged(target), fs::copy_options::overwrite_existing,
-                              ec);
+                if (fs::copy_file(*file.source, Staged(target),
+                                  fs::copy_options::overwrite_existing, ec))
+                    SyncToDisk(Staged(target), ec);
             } else {
                 ReplaceFileAtomically(Staged(target), file.bytes, ec);
             }
@@ -157,7 +159,9 @@ bool FinishCommit(const fs::path& folder, const std::vector<std::string>& target
             return false;
         }
     }
+    // The renames reach the disk before the journal goes.
     std::error_code ec;
+    SyncToDisk(folder, ec);
     fs::remove(folder / kProfileJournalFile, ec);
     return true;
 }

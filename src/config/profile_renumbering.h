@@ -7,15 +7,15 @@
 // the list. When new entries and copies need more numbers than are free, the files that come
 // last are dropped. All six numbers keep a file.
 //
-// A kill at any moment leaves every file whole, and after RecoverProfileCommit (which the
-// programs run at start, before the profile is loaded) either the old list with the old files or
-// the new list with the new files. A journal guarantees it, not the order of the renames: every
-// changed file is first written whole beside its target ("<name>.renumber", sources untouched),
-// then the journal naming them is written atomically (the commit point), then each is renamed over
-// its target and the journal removed. Recovery finishes the renames a journal names; without a
-// journal the staged files are leftovers of a commit that never happened and are ignored (the next
-// commit overwrites them). One writer at a time: the programs hold the instance lock while they
-// commit or recover.
+// A kill (or a power loss) at any moment leaves every file whole, and after RecoverProfileCommit
+// (which the programs run at start, before the profile is loaded) either the old list with the old
+// files or the new list with the new files. A journal guarantees it, not the order of the renames:
+// every changed file is first written whole beside its target ("<name>.renumber", sources
+// untouched) and flushed to the disk, then the journal naming them is written atomically (the
+// commit point), then each is renamed over its target and the journal removed. Recovery finishes
+// the renames a journal names; without a journal the staged files are leftovers of a commit that
+// never happened and are ignored (the next commit overwrites them). One writer at a time: the
+// programs hold the instance lock while they commit or recover.
 #pragma once
 
 #include <array>
