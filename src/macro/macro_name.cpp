@@ -1,7 +1,9 @@
 #include "macro/macro_name.h"
 
 #include <algorithm>
+#include <cstdint>
 
+#include "macro/macro_event.h"
 #include "record/ini_file.h"
 
 namespace vorlak {
@@ -40,6 +42,23 @@ bool IsValidMacroName(std::string_view name, std::span<const std::string> otherN
     return IsStorableMacroName(name) &&
            std::ranges::none_of(
                otherNames, [name](const std::string& other) { return SameMacroName(name, other); });
+}
+
+std::string NewMacroName(std::span<const std::string> names, std::string_view prefix) {
+    std::int64_t number = static_cast<std::int64_t>(names.size()) + 1;
+    if (!names.empty()) {
+        const std::string& last = names.back();
+        if (const std::size_t mark = last.find('_'); mark != std::string::npos)
+            number = std::int64_t{ParseLeadingInt(std::string_view(last).substr(mark + 1))} + 1;
+    }
+    const auto nameOf = [prefix](std::int64_t n) {
+        return std::string(prefix).append("_").append(std::to_string(n));
+    };
+    while (std::ranges::any_of(
+        names, [&](const std::string& name) { return SameMacroName(name, nameOf(number)); })) {
+        ++number;
+    }
+    return nameOf(number);
 }
 
 }  // namespace vorlak

@@ -22,4 +22,10 @@ bool SameMacroName(std::string_view a, std::string_view b);
 // A storable name that matches none of otherNames (the list without the macro being named).
 bool IsValidMacroName(std::string_view name, std::span<const std::string> otherNames);
 
+// The name New gives a macro: prefix + "_" + number. The number is one more than the leading
+// number after the first "_" of the last name, or the count of names plus one when the list
+// is empty or its last name has no "_". A number whose name is taken already (a list whose
+// order was changed by renames) is passed over, so two macros never share a section.
+std::string NewMacroName(std::span<const std::string> names, std::string_view prefix);
+
 }  // namespace vorlak

@@ -37,6 +37,36 @@ bool IsListableName(std::string_view name) {
     return name.empty() || IsStorableMacroName(name);
 }
 
+void SetNames(IniFile& store, const std::vector<std::string>& names) {
+    store.RemoveSection(kMacroNameSection);
+    if (names.empty()) {
+        store.Set(kMacroNameSection, kCountKey, "0");
+        store.Set(kMacroNameSection, "0", "");
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        store.Set(kMacroNameSection, kCountKey, std::to_string(names.size()));
+        store.Set(kMacroNameSection, std::to_string(i), names[i]);
+    }
+}
+
+void SetMacro(IniFile& store, std::string_view name, std::string_view delayFlag,
+              std::string_view loopText, const std::vector<std::string>& events) {
+    store.RemoveSection(name);
+    if (events.empty())
+        return;
+    store.Set(name, kDelayFlagKey, delayFlag);
+    store.Set(name, kLoopKey, loopText);
+    store.Set(name, kItemCountKey, std::to_string(events.size()));
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        store.Set(name, ItemKey(i), events[i]);
+    }
+}
+
+bool IsWritableMacro(const StoredMacro& macro) {
+    return !HasLineBreak(macro.delayFlag) && !HasLineBreak(macro.loopText) &&
+           std::ranges::none_of(macro.events, HasLineBreak);
+}
+
 }  // namespace
 
 std::vector<std::string> ReadMacroNames(const IniFile& store) {
@@ -99,15 +129,7 @@ bool MacroStore::WriteNames(const std::vector<std::string>& names) {
     if (!std::ranges::all_of(names, IsListableName))
         return false;
     IniFile store = IniFile::Open(path_);
-    store.RemoveSection(kMacroNameSection);
-    if (names.empty()) {
-        store.Set(kMacroNameSection, kCountKey, "0");
-        store.Set(kMacroNameSection, "0", "");
-    }
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        store.Set(kMacroNameSection, kCountKey, std::to_string(names.size()));
-        store.Set(kMacroNameSection, std::to_string(i), names[i]);
-    }
+    SetNames(store, names);
     return store.Save();
 }
 
@@ -120,13 +142,7 @@ bool MacroStore::WriteMacro(std::string_view name, int delayFlag, std::string_vi
         return false;
     }
     IniFile store = IniFile::Open(path_);
-    store.RemoveSection(name);
-    store.Set(name, kDelayFlagKey, std::to_string(delayFlag));
-    store.Set(name, kLoopKey, loopText);
-    store.Set(name, kItemCountKey, std::to_string(events.size()));
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        store.Set(name, ItemKey(i), events[i]);
-    }
+    SetMacro(store, name, std::to_string(delayFlag), loopText, events);
     const bool saved = store.Save();
     sleeper_(kWritePause);
     return saved;
@@ -138,6 +154,26 @@ bool MacroStore::WriteLoopCount(std::string_view name, int loopCount) {
     IniFile store = IniFile::Open(path_);
     store.Set(name, kLoopKey, std::to_string(loopCount));
     return store.Save();
+}
+
+bool MacroStore::Write(const MacroStoreEdit& edit) {
+    if (std::ranges::any_of(edit.names, HasLineBreak) ||
+        (edit.macro && !IsWritableMacro(edit.macro->macro))) {
+        return false;
+    }
+    IniFile store = IniFile::Open(path_);
+    SetNames(store, edit.names);
+    if (IsStorableMacroName(edit.removed))
+        store.RemoveSection(edit.removed);
+    const bool writesEvents = edit.macro && IsStorableMacroName(edit.macro->name);
+    if (writesEvents) {
+        const StoredMacro& macro = edit.macro->macro;
+        SetMacro(store, edit.macro->name, macro.delayFlag, macro.loopText, macro.events);
+    }
+    const bool saved = store.Save();
+    if (writesEvents && !edit.macro->macro.events.empty())
+        sleeper_(kWritePause);
+    return saved;
 }
 
 bool MacroStore::DeleteMacro(std::string_view name) {

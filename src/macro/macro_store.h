@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,15 @@ struct StoredMacro {
 struct NamedMacro {
     std::string name;
     StoredMacro macro;
+};
+
+// The macro manager's write: the name list, a section it no longer needs (the former name of
+// a renamed macro, a deleted macro) and the edited macro's section, in one replacement of the
+// file, so the store is never seen with a part of the change.
+struct MacroStoreEdit {
+    std::vector<std::string> names;
+    std::string removed;              // a section to delete; "" for none
+    std::optional<NamedMacro> macro;  // rewritten whole after the removal; no events remove it
 };
 
 // The most entries a stated count reads. The manager holds at most twelve macros and a
@@ -62,6 +72,10 @@ public:
     bool WriteMacro(std::string_view name, int delayFlag, std::string_view loopText,
                     const std::vector<std::string>& events);
     bool WriteLoopCount(std::string_view name, int loopCount);
+    // The names go in as values, so any name without a line break is listed; a section is
+    // removed or written only under a name that IsStorableMacroName takes (the others never
+    // had a section of their own). Pauses like WriteMacro when it writes a macro's events.
+    bool Write(const MacroStoreEdit& edit);
     bool DeleteMacro(std::string_view name);
 
 private:

@@ -48,5 +48,26 @@ TEST(MacroName, RefusesDuplicatesIgnoringCase) {
     EXPECT_TRUE(IsValidMacroName("Fire", std::vector<std::string>{}));
 }
 
+TEST(MacroName, NewNamesCountOnFromTheLastName) {
+    using Names = std::vector<std::string>;
+    struct Case {
+        Names names;
+        const char* prefix;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{}, "Macro", "Macro_1"},
+        {{"Macro_9"}, "Macro", "Macro_10"},
+        {{"Fire", "Jump"}, "Makro", "Makro_3"},        // no "_": the count
+        {{"Macro_1", "x_7y"}, "宏", "宏_8"},           // the leading number after the first "_"
+        {{"Macro_2", "Macro_1"}, "Macro", "Macro_3"},  // Macro_2 is taken: passed over
+        {{"a_2147483647"}, "Macro", "Macro_2147483648"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(NewMacroName(c.names, c.prefix), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace vorlak
