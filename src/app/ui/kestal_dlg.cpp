@@ -14,6 +14,7 @@
 
 #include "app/ui/ui_font.h"
 #include "controls/bitmap_btn.h"
+#include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
@@ -39,11 +40,6 @@ QRect ToQRect(const PixelRect& r) {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-bool IsFilteredKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
-           key == Qt::Key_Escape || key == Qt::Key_F1;
 }
 
 // Runs a message box with the language's OK and Cancel texts on its buttons.
@@ -441,7 +437,7 @@ bool CKestalDlg::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
             if (IsOwnInput(watched) &&
-                (busy_ || IsFilteredKey(static_cast<QKeyEvent*>(event)->key())))
+                (busy_ || IsSwallowedDialogKey(static_cast<QKeyEvent*>(event)->key())))
                 return true;
             break;
         case QEvent::MouseButtonPress:

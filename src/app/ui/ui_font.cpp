@@ -8,16 +8,19 @@
 namespace vorlak {
 namespace {
 
-QString UiFontFace(std::string_view languageCode) {
-    QStringList faces{QString::fromUtf8(FontFace(languageCode).data(),
-                                        static_cast<qsizetype>(FontFace(languageCode).size()))};
-    faces << (IsChineseLanguage(languageCode)
-                  ? QStringList{"SimHei", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}
-                  : QStringList{"Liberation Sans", "DejaVu Sans"});
+// The faces of the Chinese texts; the desktop has one of their substitutes at most.
+bool IsChineseFace(std::string_view face) {
+    return face == "黑体" || face == "宋体";
+}
+
+QString InstalledFace(std::string_view face) {
+    QStringList faces{QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
+    faces << (IsChineseFace(face) ? QStringList{"SimHei", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}
+                                  : QStringList{"Liberation Sans", "DejaVu Sans"});
     const QStringList installed = QFontDatabase::families();
-    for (const QString& face : faces) {
-        if (installed.contains(face, Qt::CaseInsensitive))
-            return face;
+    for (const QString& candidate : faces) {
+        if (installed.contains(candidate, Qt::CaseInsensitive))
+            return candidate;
     }
     return faces.front();
 }
@@ -25,7 +28,11 @@ QString UiFontFace(std::string_view languageCode) {
 }  // namespace
 
 QFont UiFont(std::string_view languageCode, int pixelHeight) {
-    QFont font(UiFontFace(languageCode));
+    return FaceFont(FontFace(languageCode), pixelHeight);
+}
+
+QFont FaceFont(std::string_view face, int pixelHeight) {
+    QFont font(InstalledFace(face));
     font.setPixelSize(pixelHeight);
     font.setWeight(QFont::Normal);
     return font;

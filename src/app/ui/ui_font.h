@@ -7,9 +7,16 @@
 
 #include <string_view>
 
+#include "text/dialog_texts.h"
+
 namespace vorlak {
 
 // The face at a cell height in pixels, normal weight.
 QFont UiFont(std::string_view languageCode, int pixelHeight);
+// A named face ("Arial", "黑体", "宋体") at a cell height in pixels, normal weight.
+QFont FaceFont(std::string_view face, int pixelHeight);
+inline QFont FaceFont(const DialogFont& font) {
+    return FaceFont(font.face, font.height);
+}
 
 }  // namespace vorlak

@@ -1,0 +1,51 @@
+#include "assign/assignment_menu.h"
+
+#include <span>
+
+#include "assign/function_catalogue.h"
+
+namespace vorlak {
+namespace {
+
+constexpr int kTopWidth = 120;
+constexpr int kDpiWidth = 50;
+constexpr int kMultimediaWidth = 100;
+constexpr int kOfficeWidth = 100;
+constexpr int kWindowsWidth = 120;
+
+template <typename Names>
+AssignmentMenuItem Submenu(const std::string& caption, int width, int firstId, const Names& names) {
+    AssignmentMenuItem item{caption, 0, width, {}};
+    int id = firstId;
+    for (const auto& name : names)
+        item.submenu.push_back({std::string(name), id++, 0, {}});
+    return item;
+}
+
+}  // namespace
+
+AssignmentMenu BuildAssignmentMenu(int entry, const UiTextTable& text,
+                                   std::string_view languageCode) {
+    AssignmentMenu menu{kTopWidth, {}};
+    auto& items = menu.items;
+    int id = kCmdClick;
+    for (const std::string* caption : {&text.TxtFnClick, &text.TxtFnMenu, &text.TxtFnScroll,
+                                       &text.TxtFnForward, &text.TxtFnBack, &text.TxtFnDoubleClick})
+        items.push_back({*caption, id++, 0, {}});
+    // The Shift layer cannot hold the Shift function.
+    if (entry < kFirstShiftEntry)
+        items.push_back({std::string(kShiftLabel), kCmdShift, 0, {}});
+    items.push_back(Submenu(text.TxtMenuDpi, kDpiWidth, kCmdDpiFirst, DpiFunctionNames(text)));
+    items.push_back(Submenu(text.TxtMenuMultimedia, kMultimediaWidth, kCmdMultimediaFirst,
+                            MultimediaFunctionNames(languageCode)));
+    items.push_back(Submenu(text.TxtMenuOffice, kOfficeWidth, kCmdOfficeFirst,
+                            OfficeFunctionNames(languageCode)));
+    items.push_back(Submenu(text.TxtMenuWindows, kWindowsWidth, kCmdWindowsShortcutFirst,
+                            WindowsShortcutNames(languageCode)));
+    items.push_back({text.TxtFnKeyboardKey, kCmdKeyboardKey, 0, {}});
+    items.push_back({text.TxtFnMacro, kCmdMacro, 0, {}});
+    items.push_back({text.TxtFnDeactivated, kCmdDeactivated, 0, {}});
+    return menu;
+}
+
+}  // namespace vorlak

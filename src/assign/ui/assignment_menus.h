@@ -1,0 +1,65 @@
+// The assignment menus in the main window: a press on a label box shows the entry's menu
+// (or the last-click message) beside the box, and the chosen command runs through the
+// dispatcher, with the key capture dialog or the macro picker where it asks for them.
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "assign/assignment_dispatcher.h"
+#include "assign/assignment_menu.h"
+#include "assign/ui/single_dialog.h"
+#include "macro/macro_store.h"
+
+class QWidget;
+
+namespace vorlak {
+
+// Gives an entry a choice with the context of the rules (the record editor's assignment).
+using EntryAssign =
+    std::function<void(int entry, const EntryChoice& choice, const AssignmentContext& context)>;
+
+struct AssignmentMenuParts {
+    QWidget& window;  // owns the menus, the message and the dialogs
+    std::filesystem::path programFolder;
+    const UiTextTable& text;
+    std::string languageCode;
+    QFont font;  // the main window's caption font
+    std::filesystem::path macroStorePath;
+    KeyCaptureFactory makeCapture;
+};
+
+// Shows the menu at a screen point and waits until it closes: the chosen command id, 0 for
+// none. Every popup takes its fixed width and the font.
+int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoint& at,
+                       QWidget* owner);
+
+class CAssignmentMenus {
+public:
+    CAssignmentMenus(AssignmentMenuParts parts, const MouseConfig& record, EntryAssign assign);
+
+    // What a press on the label box `box` of entry asks for: nothing when nothing opens
+    // (a Shift-layer entry that carries Shift); 0 after the last-click message or a menu
+    // closed without a choice; else the chosen command id. Commands then work on the entry.
+    std::optional<int> Show(int entry, const QWidget& box);
+    // Runs a command id on the entry whose menu was shown last.
+    void Dispatch(int id) { dispatcher_.OnAssignmentCommand(id); }
+
+    const AssignmentDispatcher& Dispatcher() const { return dispatcher_; }
+
+private:
+    std::optional<std::string> AskKey(std::string_view preset);
+    std::optional<MacroChoice> AskMacro();
+
+    AssignmentMenuParts parts_;
+    MacroStore macros_;
+    EntryAssign assign_;
+    AssignmentDispatcher dispatcher_;
+};
+
+}  // namespace vorlak

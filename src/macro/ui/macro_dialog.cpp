@@ -1,0 +1,227 @@
+#include "macro/ui/macro_dialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/ui/ui_font.h"
+#include "controls/dialog_keys.h"
+#include "controls/edge_rect.h"
+#include "controls/skin_image.h"
+#include "macro/macro_store.h"
+#include "text/dialog_texts.h"
+
+namespace vorlak {
+namespace {
+
+constexpr QSize kFallbackSize{396, 292};
+const QColor kFieldBackground(40, 40, 40);
+const QRect kPromptRect = EdgeRect(12, 96, 181, 128);
+const QRect kNameFieldRect = EdgeRect(42, 128, 136, 144);
+const QRect kListRect = EdgeRect(42, 146, 151, 286);
+constexpr int kModeStep = 50;
+constexpr int kMarkSize = 16;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void UseFieldColours(QWidget& widget) {
+    QPalette palette = widget.palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+        palette.setColor(role, kFieldBackground);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, Qt::white);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+CMacroDialog::CMacroDialog(std::filesystem::path programFolder, std::string_view languageCode,
+                           const MacroStore& store, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      programFolder_(std::move(programFolder)),
+      store_(store),
+      background_(SkinImage(programFolder_, "Skins/macro-key.png")) {
+    setWindowTitle("Vorlak");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(background_.isNull() ? kFallbackSize : background_.size());
+    installEventFilter(this);
+    font_ = FaceFont(MacroPickerFont(languageCode));
+    const MacroPickerTexts texts = MacroPickerTextsFor(languageCode);
+    prompt_ = Q(texts.prompt);
+    for (int m = 0; m < kModeCount; ++m)
+        modeTexts_[static_cast<std::size_t>(m)] = Q(texts.modes[static_cast<std::size_t>(m)]);
+    const char* kButtonNormal = "Skins/MacroManagement/button-new-normal.png";
+    const char* kButtonOver = "Skins/MacroManagement/button-new-over.png";
+    buttons_ = {{{EdgeRect(352, 6, 370, 24),
+                  "Skins/button-close-normal.png",
+                  "Skins/button-close-over.png",
+                  {}},
+                 {EdgeRect(250, 250, 308, 275), kButtonNormal, kButtonOver, Q(texts.ok)},
+                 {EdgeRect(314, 250, 372, 275), kButtonNormal, kButtonOver, Q(texts.cancel)}}};
+    if (background_.isNull()) {
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::information(this, "Macro Key Dialog Load background image failed!!!",
+                                     "error");
+        });
+        return;
+    }
+    nameField_ = new QLabel(this);
+    nameField_->setGeometry(kNameFieldRect);
+    nameField_->setFont(font_);
+    UseFieldColours(*nameField_);
+}
+
+CMacroDialog::~CMacroDialog() = default;
+
+QRect CMacroDialog::DropDownArea() {
+    return EdgeRect(42, 128, 151, 144);
+}
+
+QRect CMacroDialog::ModeMarkArea(int mode) {
+    return QRect(220, 78 + kModeStep * mode, kMarkSize, kMarkSize);
+}
+
+QRect CMacroDialog::ModeTextRect(int mode) const {
+    const QRect box = EdgeRect(237, 70 + kModeStep * mode, 390, 102 + kModeStep * mode);
+    const int height = QFontMetrics(font_)
+                           .boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap,
+                                         modeTexts_[static_cast<std::size_t>(mode)])
+                           .height();
+    const int shrink = (box.height() - height) / 2;
+    return box.adjusted(0, shrink, 0, -shrink);
+}
+
+void CMacroDialog::OpenDropDown() {
+    playMode_ = 0;
+    list_ = new QListWidget(this);
+    list_->setGeometry(kListRect);
+    list_->setFont(font_);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    UseFieldColours(*list_);
+    list_->installEventFilter(this);
+    const std::vector<std::string> names =
+        store_.Exists() ? store_.ReadNames() : std::vector<std::string>{};
+    // A long name is shown shortened; the choice keeps it whole.
+    const QFontMetrics metrics(font_);
+    const int width = list_->viewport()->width() - 4;
+    for (const std::string& name : names) {
+        auto* item = new QListWidgetItem(metrics.elidedText(Q(name), Qt::ElideRight, width));
+        item->setData(Qt::UserRole, Q(name));
+        list_->addItem(item);
+    }
+    connect(list_, &QListWidget::itemSelectionChanged, this, &CMacroDialog::TakeListChoice);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &CMacroDialog::TakeListChoice);
+    list_->show();
+    update();
+}
+
+void CMacroDialog::CloseDropDown() {
+    if (list_ == nullptr)
+        return;
+    list_->hide();
+    list_->deleteLater();
+    list_ = nullptr;
+}
+
+void CMacroDialog::TakeListChoice() {
+    if (list_ == nullptr)
+        return;
+    if (const QListWidgetItem* item = list_->currentItem(); item != nullptr && item->isSelected()) {
+        chosenIndex_ = list_->row(item);
+        chosenName_ = item->data(Qt::UserRole).toString().toStdString();
+        if (nameField_ != nullptr)
+            nameField_->setText(QFontMetrics(font_).elidedText(Q(chosenName_), Qt::ElideRight,
+                                                               nameField_->width()));
+    }
+    CloseDropDown();
+    update();
+}
+
+void CMacroDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (background_.isNull())
+        painter.fillRect(rect(), kFieldBackground);
+    else
+        painter.drawImage(0, 0, background_);
+    for (int m = 0; m < kModeCount; ++m) {
+        const QRect mark = ModeMarkArea(m);
+        DrawSkinImage(painter, programFolder_,
+                      m == playMode_ ? "Skins/PaneMakingTick.png" : "Skins/Pane.png", mark.x(),
+                      mark.y());
+    }
+    painter.setFont(font_);
+    painter.setPen(Qt::white);
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
+    painter.drawText(kPromptRect, Qt::AlignCenter | Qt::TextWordWrap, prompt_);
+    for (int m = 0; m < kModeCount; ++m)
+        painter.drawText(ModeTextRect(m), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         modeTexts_[static_cast<std::size_t>(m)]);
+}
+
+void CMacroDialog::SetHovered(int button) {
+    if (button == hovered_)
+        return;
+    hovered_ = button;
+    repaint();
+}
+
+void CMacroDialog::mouseMoveEvent(QMouseEvent* event) {
+    SetHovered(ButtonAt(buttons_, event->position().toPoint()));
+}
+
+void CMacroDialog::leaveEvent(QEvent*) {
+    SetHovered(-1);
+}
+
+void CMacroDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    const bool inDropDown = DropDownArea().contains(at);
+    if (list_ != nullptr && !inDropDown && !list_->geometry().contains(at))
+        CloseDropDown();
+    switch (ButtonAt(buttons_, at)) {
+        case kOk:
+            accept();
+            return;
+        case kCancel:
+        case kClose:
+            reject();
+            return;
+        default:
+            break;
+    }
+    if (inDropDown) {
+        if (list_ != nullptr)
+            CloseDropDown();
+        else
+            OpenDropDown();
+        return;
+    }
+    for (int m = 0; m < kModeCount; ++m) {
+        if (ModeMarkArea(m).contains(at)) {
+            playMode_ = m;
+            repaint();
+        }
+    }
+}
+
+bool CMacroDialog::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+         type == QEvent::ShortcutOverride) &&
+        IsSwallowedDialogKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace vorlak

@@ -1,0 +1,164 @@
+// The macro picker offscreen: the list, the play modes and what OK hands back.
+#include "macro/ui/macro_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+
+#include "controls/widget_input.h"
+#include "macro/macro_store.h"
+#include "test_folder.h"
+
+namespace vorlak {
+namespace {
+
+class MacroDialogTest : public ::testing::Test {
+protected:
+    // A store listing the names.
+    void List(const std::vector<std::string>& names) {
+        std::string text = "[MacroName]\nMacroCount=" + std::to_string(names.size()) + "\n";
+        for (std::size_t i = 0; i < names.size(); ++i)
+            text += std::to_string(i) + "=" + names[i] + "\n";
+        folder_.Write("record.ini", text);
+    }
+    std::unique_ptr<CMacroDialog> Open(const std::string& language = "EN") {
+        auto dialog = std::make_unique<CMacroDialog>(VORLAK_BIN_DIR, language, store_);
+        dialog->open();
+        return dialog;
+    }
+    static void ClickDropDown(CMacroDialog& dialog) {
+        Press(dialog, CMacroDialog::DropDownArea().center());
+    }
+    static void ClickMode(CMacroDialog& dialog, int mode) {
+        Press(dialog, CMacroDialog::ModeMarkArea(mode).center());
+    }
+    static void Choose(CMacroDialog& dialog, int row) {
+        ASSERT_NE(dialog.DropDown(), nullptr);
+        dialog.DropDown()->setCurrentRow(row);
+    }
+    static void Ok(CMacroDialog& dialog) {
+        Press(dialog, dialog.ButtonOf(CMacroDialog::kOk).rect.center());
+    }
+
+    TestFolder folder_;
+    MacroStore store_{folder_.Path("record.ini")};
+};
+
+TEST_F(MacroDialogTest, OkWithoutAChoiceGivesNoMacroAndTheModeClicked) {
+    List({"Fire", "Reload"});
+    auto dialog = Open();
+    ClickMode(*dialog, 2);
+    Ok(*dialog);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->ChosenIndex(), -1);
+    EXPECT_EQ(dialog->PlayMode(), 2);
+}
+
+TEST_F(MacroDialogTest, OpeningTheListSetsTheModeBackToZero) {
+    List({"Fire", "Reload"});
+    auto dialog = Open();
+    ClickMode(*dialog, 2);
+    ClickDropDown(*dialog);
+    EXPECT_EQ(dialog->PlayMode(), 0);
+    Choose(*dialog, 1);
+    EXPECT_EQ(dialog->DropDown(), nullptr) << "a choice closes the list";
+    EXPECT_EQ(dialog->NameField()->text(), "Reload");
+    Ok(*dialog);
+    EXPECT_EQ(dialog->ChosenIndex(), 1);
+    EXPECT_EQ(dialog->ChosenName(), "Reload");
+    EXPECT_EQ(dialog->PlayMode(), 0);
+}
+
+TEST_F(MacroDialogTest, AModeAfterTheChoiceIsKept) {
+    List({"Fire", "Reload"});
+    auto dialog = Open();
+    ClickDropDown(*dialog);
+    Choose(*dialog, 0);
+    ClickMode(*dialog, 1);
+    Ok(*dialog);
+    EXPECT_EQ(dialog->ChosenIndex(), 0);
+    EXPECT_EQ(dialog->ChosenName(), "Fire");
+    EXPECT_EQ(dialog->PlayMode(), 1);
+}
+
+TEST_F(MacroDialogTest, AClickOutsideTheOpenListClosesItAndKeepsTheChoice) {
+    List({"Fire", "Reload"});
+    auto dialog = Open();
+    ClickDropDown(*dialog);
+    Choose(*dialog, 1);
+    ClickDropDown(*dialog);
+    ASSERT_NE(dialog->DropDown(), nullptr);
+    Press(*dialog, QPoint(200, 40));
+    EXPECT_EQ(dialog->DropDown(), nullptr);
+    EXPECT_EQ(dialog->ChosenIndex(), 1);
+    // The drop-down area toggles the list.
+    ClickDropDown(*dialog);
+    ClickDropDown(*dialog);
+    EXPECT_EQ(dialog->DropDown(), nullptr);
+    Press(*dialog, dialog->ButtonOf(CMacroDialog::kCancel).rect.center());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(MacroDialogTest, AMissingStoreOpensAnEmptyList) {
+    auto dialog = Open();
+    ClickDropDown(*dialog);
+    ASSERT_NE(dialog->DropDown(), nullptr);
+    EXPECT_EQ(dialog->DropDown()->count(), 0);
+    Ok(*dialog);
+    EXPECT_EQ(dialog->ChosenIndex(), -1);
+}
+
+TEST_F(MacroDialogTest, ManyEmptyAndLongNamesAreListedAndScroll) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 20; ++i)
+        names.push_back("Macro_" + std::to_string(i));
+    names[3] = "";
+    names[5] = std::string(1000, 'x');
+    List(names);
+    auto dialog = Open();
+    ClickDropDown(*dialog);
+    QListWidget* list = dialog->DropDown();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 20);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible() || list->verticalScrollBar()->maximum() > 0);
+    EXPECT_LT(list->item(5)->text().size(), 100) << "shown shortened";
+    Choose(*dialog, 5);
+    EXPECT_EQ(dialog->ChosenName(), std::string(1000, 'x')) << "chosen whole";
+    EXPECT_LE(dialog->NameField()->fontMetrics().horizontalAdvance(dialog->NameField()->text()),
+              dialog->NameField()->width());
+    ClickDropDown(*dialog);
+    Choose(*dialog, 15);
+    Ok(*dialog);
+    EXPECT_EQ(dialog->ChosenIndex(), 15) << "the assignment refuses a macro past the twelfth";
+}
+
+TEST_F(MacroDialogTest, ModeTextsAreCentredByTheirWrappedHeight) {
+    for (const std::string language : {"EN", "DE", "CHS", "CHT"}) {
+        auto dialog = Open(language);
+        for (int mode = 0; mode < 3; ++mode) {
+            const QRect text = dialog->ModeTextRect(mode);
+            const int middle = 86 + 50 * mode;  // the middle of (70 + 50 m)..(102 + 50 m)
+            EXPECT_NEAR(text.center().y(), middle, 1) << language << mode;
+            EXPECT_EQ(text.left(), 237);
+            EXPECT_EQ(text.right(), 389);
+            EXPECT_LE(text.height(), 60) << language << mode;
+        }
+    }
+}
+
+TEST_F(MacroDialogTest, EnterEscapeAndSpaceCloseNothing) {
+    List({"Fire"});
+    auto dialog = Open();
+    ClickDropDown(*dialog);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_F1}) {
+        QTest::keyClick(dialog.get(), key);
+        QTest::keyClick(dialog->DropDown(), key);
+        EXPECT_TRUE(dialog->isVisible()) << key;
+    }
+}
+
+}  // namespace
+}  // namespace vorlak
