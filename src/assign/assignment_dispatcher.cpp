@@ -1,7 +1,7 @@
 #include "assign/assignment_dispatcher.h"
 
 #include "assign/assignment_menu.h"
-#include "assign/key_table.h"
+#include "keys/key_table.h"
 
 namespace vorlak {
 namespace {

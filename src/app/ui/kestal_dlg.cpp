@@ -12,12 +12,12 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "app/ui/ui_font.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
+#include "controls/ui_font.h"
 #include "panels/dlg_advance.h"
 #include "text/dialog_texts.h"
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/ui/ui_font.h"
+#include "controls/ui_font.h"
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/skin_image.h"

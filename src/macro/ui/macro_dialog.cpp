@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "app/ui/ui_font.h"
+#include "controls/ui_font.h"
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/skin_image.h"

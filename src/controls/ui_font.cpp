@@ -1,4 +1,4 @@
-#include "app/ui/ui_font.h"
+#include "controls/ui_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>
