@@ -15,6 +15,8 @@
 #include "cli/record_description.h"
 #include "cli/session.h"
 #include "common/atomic_file.h"
+#include "common/version.h"
+#include "config/install_folders.h"
 #include "config/profile_files.h"
 #include "device/device_commands.h"
 #include "device/hid_transport.h"
@@ -33,6 +35,42 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vorlakctl [--simulate] [--data-dir DIR] [--trace] status | apply | show [FILE] | "
     "events";
+
+// The --help text: one line per command, then the options.
+constexpr std::string_view kHelp = R"(vorlakctl: the command-line twin of the Vorlak window.
+
+Commands:
+  status          find the mouse: its collections, firmware and function options
+  apply           the start-up exchange, then write the current profile to the mouse
+  show [FILE]     the current profile (or any record file) in words
+  events          print the mouse's event reports as notices
+
+Options:
+  --simulate      use the built-in simulated mouse (lines on standard input drive it)
+  --data-dir DIR  the data folder (also VORLAK_DATA_DIR)
+  --trace         print every transfer to and from the mouse
+  --help          this text
+  --version       the version
+
+Exit status: 0 success, 1 no mouse found, 2 usage error, 3 a data file could not be read
+or written. VORLAK_DEBUG=1 prints diagnostic lines, among them the folders chosen.
+)";
+
+// --help and --version answer before anything else is looked at; true when one did.
+bool AnsweredInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help") {
+            std::cout << kUsage << "\n\n" << kHelp;
+            return true;
+        }
+        if (arg == "--version") {
+            std::cout << "vorlakctl " << kVorlakVersion << "\n";
+            return true;
+        }
+    }
+    return false;
+}
 
 int Usage(std::string_view problem) {
     std::cerr << "vorlakctl: " << problem << "\n" << kUsage << "\n";
@@ -191,14 +229,21 @@ int Show(Session& session, const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     using namespace vorlak;
+    if (AnsweredInformation(argc, argv))
+        return 0;
     std::optional<Options> options = ParseOptions(argc, argv);
     if (!options)
         return Usage("--data-dir needs a folder");
     const auto& command = options->command;
     if (command.empty())
         return Usage("no command given");
-    Session session(*options, DataFolder::Select(options->dataDir, std::getenv("VORLAK_DATA_DIR"),
-                                                 CurrentExecutablePath()));
+    const RunFolders folders =
+        ChooseRunFolders(options->dataDir, ComputeProgramFolder(CurrentExecutablePath()));
+    if (std::optional<DataFolderProblem> problem =
+            PrepareDataFolder(folders.data.Folder(), folders.defaults)) {
+        std::cerr << "vorlakctl: " << problem->Describe() << "\n";
+    }
+    Session session(*options, folders.data);
     if (command[0] == "show" && command.size() <= 2)
         return Show(session, command);
     using Command = int (*)(Session&);

@@ -6,10 +6,9 @@
 #include <filesystem>
 #include <string_view>
 
-namespace vorlak {
+#include "config/install_folders.h"
 
-// The name of the skin folder beside the executable.
-inline constexpr std::string_view kSkinFolderName = "Skins";
+namespace vorlak {
 
 // The path of a skin image named like "Skins\\Mouse\\Front\\MouseFront.png",
 // "\\skins\\DPISetting\\DPIStage\\0.png" or "Skins/Mouse/Front/F-1-over.png": '\\' and '/'

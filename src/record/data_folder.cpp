@@ -17,13 +17,13 @@ DataFolder::DataFolder(std::filesystem::path folder) : folder_(std::move(folder)
 
 DataFolder DataFolder::Select(const std::optional<std::filesystem::path>& commandLineFolder,
                               const char* environmentValue,
-                              const std::filesystem::path& executablePath) {
+                              const std::filesystem::path& fallbackFolder) {
     if (commandLineFolder && !commandLineFolder->empty())
         return DataFolder(*commandLineFolder);
     if (environmentValue != nullptr && *environmentValue != '\0') {
         return DataFolder(environmentValue);
     }
-    return DataFolder(ComputeProgramFolder(executablePath));
+    return DataFolder(fallbackFolder);
 }
 
 std::filesystem::path DataFolder::ResolveDataPath(std::string_view fileName) const {

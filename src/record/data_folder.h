@@ -1,4 +1,5 @@
-// Where the data files live: beside the executable, unless a data folder is given.
+// Where the data files live: a folder given on the command line or in the environment, else
+// the caller's fallback (see install_folders.h for how it is chosen).
 #pragma once
 
 #include <filesystem>
@@ -16,10 +17,10 @@ public:
     explicit DataFolder(std::filesystem::path folder);
 
     // The folder chosen for a run: --data-dir when given, else VORLAK_DATA_DIR when set
-    // and not empty, else the program folder of the executable.
+    // and not empty, else the fallback folder.
     static DataFolder Select(const std::optional<std::filesystem::path>& commandLineFolder,
                              const char* environmentValue,
-                             const std::filesystem::path& executablePath);
+                             const std::filesystem::path& fallbackFolder);
 
     const std::filesystem::path& Folder() const { return folder_; }
     // The folder plus the file name; nothing else of the path is replaced.

@@ -18,7 +18,7 @@ TEST(DataFolderTest, DataFileIsTheFolderPlusTheName) {
     EXPECT_EQ(twice.ResolveDataPath("record.ini").string(), "/Vorlak.exe/record.ini");
 }
 
-TEST(DataFolderTest, CommandLineBeatsEnvironmentBeatsProgramFolder) {
+TEST(DataFolderTest, CommandLineBeatsEnvironmentBeatsFallback) {
     struct Case {
         std::optional<std::filesystem::path> commandLine;
         const char* environment;
@@ -32,7 +32,7 @@ TEST(DataFolderTest, CommandLineBeatsEnvironmentBeatsProgramFolder) {
         {std::filesystem::path(), "/data/env/", "/data/env/config0.bin"},
     };
     for (const auto& c : cases) {
-        auto folder = DataFolder::Select(c.commandLine, c.environment, "/usr/lib/vorlak/vorlak");
+        auto folder = DataFolder::Select(c.commandLine, c.environment, "/usr/lib/vorlak/");
         EXPECT_EQ(folder.ResolveDataPath("config0.bin").string(), c.expected);
     }
 }

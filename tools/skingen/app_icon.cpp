@@ -40,7 +40,7 @@ QImage Tray(int side) {
 }  // namespace
 
 void AddAppIcons(SkinSet& skins) {
-    for (const int side : {16, 32, 48, 64, 256}) {
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
         skins.Add("icon-" + QString::number(side) + ".png", Tile(side), QSize(side, side));
     }
     skins.Add("tray-icon.png", Tray(32), QSize(32, 32));

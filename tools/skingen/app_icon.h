@@ -5,7 +5,7 @@
 
 namespace skingen {
 
-// Adds "icon-16.png", "icon-32.png", "icon-48.png", "icon-64.png", "icon-256.png" and
+// Adds "icon-N.png" for N = 16, 24, 32, 48, 64, 128 and 256 (the desktop's icon sizes) and
 // "tray-icon.png" (32 x 32).
 void AddAppIcons(SkinSet& skins);
 

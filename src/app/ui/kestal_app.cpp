@@ -6,12 +6,18 @@
 #include <QIcon>
 #include <QSystemTrayIcon>
 
-#include <cstdlib>
+#include <QTimer>
 
+#include <cstdlib>
+#include <iostream>
+
+#include "app/autostart_entry.h"
 #include "app/main_controller.h"
 #include "app/ui/kestal_dlg.h"
 #include "app/ui/qt_tray_icon.h"
 #include "app/ui/qt_ui_dispatcher.h"
+#include "common/diagnostics.h"
+#include "config/install_folders.h"
 #include "controls/menu_frame_look.h"
 #include "controls/skin_path.h"
 #include "device/simulated_mouse_script.h"
@@ -23,6 +29,21 @@
 
 namespace vorlak {
 
+const char* const kAppHelp =
+    "usage: vorlak [--simulate] [--data-dir DIR]\n"
+    "\n"
+    "The Vorlak mouse's configuration window; it lives in the tray and shows itself while\n"
+    "the mouse is plugged in.\n"
+    "\n"
+    "  --simulate      use the built-in simulated mouse (lines on standard input drive it:\n"
+    "                  dpi, macro N, unplug, plug, describe)\n"
+    "  --data-dir DIR  the data folder (also VORLAK_DATA_DIR); otherwise the program's own\n"
+    "                  folder when it holds the data files, else ~/.config/vorlak\n"
+    "  --help          this text\n"
+    "  --version       the version\n"
+    "\n"
+    "VORLAK_DEBUG=1 prints diagnostic lines, among them the folders chosen.\n";
+
 std::optional<AppOptions> ParseAppOptions(int argc, char** argv, std::string& problem) {
     AppOptions options;
     options.programFolder = ComputeProgramFolder(CurrentExecutablePath());
@@ -30,6 +51,10 @@ std::optional<AppOptions> ParseAppOptions(int argc, char** argv, std::string& pr
         const std::string_view arg = argv[i];
         if (arg == "--simulate") {
             options.simulate = true;
+        } else if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--data-dir" && i + 1 < argc) {
             options.dataDir = argv[++i];
         } else if (arg.rfind("--data-dir=", 0) == 0) {
@@ -70,6 +95,7 @@ bool CKestalApp::StartApplication() {
         return false;
     application_.setQuitOnLastWindowClosed(false);
     InstallMenuFrameLook(application_);
+    ChooseFolders();
 
     CDlgSplash(programFolder_).exec();  // first, so that it is on screen at once
 
@@ -82,22 +108,22 @@ bool CKestalApp::StartApplication() {
     dispatcher_ = std::make_unique<QtUiDispatcher>(this);
     tray_ = std::make_unique<QtTrayIcon>(icon);
     window_ = std::make_unique<CKestalDlg>(programFolder_);
-    controller_ = std::make_unique<MainController>(ControllerParts{
-        *store_, *devices_->backend, *pointerSettings_, *dispatcher_, *tray_, *window_,
-        DataFolder::Select(options_.dataDir, std::getenv("VORLAK_DATA_DIR"),
-                           CurrentExecutablePath())});
+    controller_ = std::make_unique<MainController>(ControllerParts{*store_, *devices_->backend,
+                                                                   *pointerSettings_, *dispatcher_,
+                                                                   *tray_, *window_, dataFolder_});
     window_->SetController(*controller_);
 
     const bool present = controller_->Start();
     window_->BuildWindow();
     tray_->SetExitText(QString::fromStdString(controller_->Text().TxtExit));
+    OfferAutostart();
     connect(tray_.get(), &QtTrayIcon::DoubleClicked, this, [this] { controller_->ShowFromTray(); });
     connect(tray_.get(), &QtTrayIcon::MenuAboutToShow, window_.get(), &QWidget::raise);
     // A running write ends first, so that its snapshot and pointer settings are not lost.
     auto exit = [this] { controller_->WhenIdle(EndEventLoop); };
     connect(tray_.get(), &QtTrayIcon::ExitChosen, this, exit);
     connect(window_.get(), &CKestalDlg::ExitRequested, this, exit);
-    window_->SetTrayPresent(QSystemTrayIcon::isSystemTrayAvailable());
+    ChooseTrayMode();
     controller_->ShowPresence();
     if (present)
         window_->show();
@@ -113,6 +139,52 @@ void CKestalApp::ExitApplication() {
     tray_.reset();
     window_.reset();
     lock_.reset();
+}
+
+// The data folder is made ready before anything reads it; a folder that cannot be used is
+// named on standard error (the controller then reports the profile it could not read).
+void CKestalApp::ChooseFolders() {
+    const RunFolders folders = ChooseRunFolders(options_.dataDir, options_.programFolder);
+    programFolder_ = folders.skinRoot;
+    dataFolder_ = folders.data;
+    if (std::optional<DataFolderProblem> problem =
+            PrepareDataFolder(folders.data.Folder(), folders.defaults)) {
+        std::cerr << "vorlak: " << problem->Describe() << "\n";
+    }
+}
+
+void CKestalApp::OfferAutostart() {
+    const std::filesystem::path entry =
+        AutostartEntryPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    std::error_code error;
+    tray_->SetAutostartItem(QString::fromUtf8(AutostartItemText(controller_->LanguageCode())),
+                            std::filesystem::exists(entry, error));
+    connect(tray_.get(), &QtTrayIcon::AutostartToggled, this, [this, entry](bool on) {
+        std::error_code failure;
+        if (!SetAutostart(entry, on, CurrentExecutablePath(), failure)) {
+            Diagnostic("Cannot change %s: %s\n", entry.c_str(), failure.message().c_str());
+            tray_->SetAutostartItem(
+                QString::fromUtf8(AutostartItemText(controller_->LanguageCode())), !on);
+        }
+    });
+}
+
+// An autostarted program often starts before the panel that hosts the tray: without a tray
+// at start it looks again for ten seconds before it takes to the no-tray mode.
+void CKestalApp::ChooseTrayMode() {
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    constexpr int kLookEveryMs = 500;
+    constexpr int kLooks = 20;
+    auto* look = new QTimer(this);
+    connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+        const bool found = QSystemTrayIcon::isSystemTrayAvailable();
+        if (found || --left == 0) {
+            window_->SetTrayPresent(found);
+            look->deleteLater();
+        }
+    });
+    look->start(kLookEveryMs);
 }
 
 void CKestalApp::WatchHotplug() {

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "record/data_folder.h"
+
 class QApplication;
 
 namespace vorlak {
@@ -26,12 +28,18 @@ struct ConfigStore;
 
 struct AppOptions {
     bool simulate = false;  // the simulated mouse, driven by lines on standard input
+    bool help = false;      // --help: print the usage and end
+    bool version = false;   // --version: print the version and end
     std::optional<std::filesystem::path> dataDir;
-    // Where the Skins folder lies: beside the executable unless a caller says otherwise.
+    // The executable's folder: the Skins lie here or in the installed shared folder.
     std::filesystem::path programFolder;
 };
 
-// Reads --simulate and --data-dir; none for anything else (the message says why).
+// The --help text.
+extern const char* const kAppHelp;
+
+// Reads --simulate, --data-dir, --help and --version; none for anything else (the message
+// says why).
 std::optional<AppOptions> ParseAppOptions(int argc, char** argv, std::string& problem);
 
 // Ends the program's event loop without asking its windows: QApplication::quit() first
@@ -54,13 +62,17 @@ public:
     CKestalDlg* Window() const { return window_.get(); }
 
 private:
+    void ChooseFolders();
+    void OfferAutostart();
+    void ChooseTrayMode();
     void WatchHotplug();
     void DeliverNotices();
     void ReadSimulatedMouseLines();
 
     QApplication& application_;
     AppOptions options_;
-    std::filesystem::path programFolder_;
+    std::filesystem::path programFolder_;  // the folder that holds Skins/
+    DataFolder dataFolder_;
     std::unique_ptr<InstanceLock> lock_;
     std::unique_ptr<ConfigStore> store_;
     std::unique_ptr<MouseDevices> devices_;

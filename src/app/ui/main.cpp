@@ -1,19 +1,30 @@
-// vorlak [--simulate] [--data-dir DIR]: the Vorlak configuration utility.
+// vorlak [--simulate] [--data-dir DIR] [--help] [--version]: the Vorlak configuration utility.
 #include <QApplication>
 
 #include <iostream>
 
+#include "app/autostart_entry.h"
 #include "app/ui/kestal_app.h"
+#include "common/version.h"
 
 int main(int argc, char** argv) {
     std::string problem;
     std::optional<vorlak::AppOptions> options = vorlak::ParseAppOptions(argc, argv, problem);
     if (!options) {
-        std::cerr << "vorlak: " << problem << "\nusage: vorlak [--simulate] [--data-dir DIR]\n";
+        std::cerr << "vorlak: " << problem << "\n" << vorlak::kAppHelp;
         return 2;
+    }
+    if (options->help || options->version) {
+        if (options->help)
+            std::cout << vorlak::kAppHelp;
+        else
+            std::cout << "vorlak " << vorlak::kVorlakVersion << "\n";
+        return 0;
     }
     QApplication application(argc, argv);
     application.setApplicationName("Vorlak");
+    // Ties the windows to the installed desktop entry (its icon and name in the shell).
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(vorlak::kDesktopId));
     vorlak::CKestalApp app(application, *options);
     app.StartApplication();
     return 0;

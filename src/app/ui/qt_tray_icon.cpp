@@ -4,6 +4,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDateTime>
+#include <QSignalBlocker>
 
 namespace vorlak {
 namespace {
@@ -22,6 +23,9 @@ bool StatusNotifierTray() {
 
 QtTrayIcon::QtTrayIcon(const QIcon& icon, QObject* parent)
     : QObject(parent), icon_(icon), clickCountsAsDoubleClick_(StatusNotifierTray()) {
+    autostartAction_ = menu_.addAction(QString());
+    autostartAction_->setCheckable(true);
+    connect(autostartAction_, &QAction::toggled, this, &QtTrayIcon::AutostartToggled);
     exitAction_ = menu_.addAction(QString());
     connect(exitAction_, &QAction::triggered, this, &QtTrayIcon::ExitChosen);
     connect(&menu_, &QMenu::aboutToShow, this, &QtTrayIcon::MenuAboutToShow);
@@ -33,6 +37,12 @@ QtTrayIcon::QtTrayIcon(const QIcon& icon, QObject* parent)
 
 void QtTrayIcon::SetExitText(const QString& text) {
     exitAction_->setText(text);
+}
+
+void QtTrayIcon::SetAutostartItem(const QString& text, bool on) {
+    const QSignalBlocker quiet(autostartAction_);
+    autostartAction_->setText(text);
+    autostartAction_->setChecked(on);
 }
 
 void QtTrayIcon::AddTrayIcon(const std::string& tooltip) {

@@ -1,5 +1,5 @@
-// The tray icon on QSystemTrayIcon, with its one-item menu and balloon notices. Without a
-// tray, notices go to the desktop's notification service instead.
+// The tray icon on QSystemTrayIcon, with its menu (starting with the desktop, Exit) and
+// balloon notices. Without a tray, notices go to the desktop's notification service instead.
 #pragma once
 
 #include <QIcon>
@@ -17,8 +17,10 @@ class QtTrayIcon : public QObject, public TrayIcon {
 public:
     QtTrayIcon(const QIcon& icon, QObject* parent = nullptr);
 
-    // The menu's one item, and its text.
+    // The menu's last item, and its text.
     void SetExitText(const QString& text);
+    // The item above Exit that turns starting with the desktop on and off.
+    void SetAutostartItem(const QString& text, bool on);
 
     void AddTrayIcon(const std::string& tooltip) override;
     void RemoveTrayIcon() override;
@@ -32,6 +34,7 @@ signals:
     // A double click on the icon; where the tray protocol reports none, a click.
     void DoubleClicked();
     void ExitChosen();
+    void AutostartToggled(bool on);
     // Before the menu opens: the window comes to the front.
     void MenuAboutToShow();
 
@@ -44,6 +47,7 @@ private:
 
     QMenu menu_;  // outlives the icon that shows it
     QSystemTrayIcon icon_;
+    QAction* autostartAction_;
     QAction* exitAction_;
     QTimer removal_;
     qint64 noticeEnd_ = 0;     // when the last balloon leaves the screen (ms since the epoch)
