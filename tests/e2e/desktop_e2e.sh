@@ -54,7 +54,7 @@ no_balloon() { ! balloon; }
 wait_for 10 no_balloon
 ICON=$(tray_icon) && xdotool mousemove --window "$ICON" 5 5 click 3
 sleep 0.5; shot 11-tray-menu
-xdotool key Down Return
+xdotool key Down Down Return   # the item above Exit starts with the desktop
 check "Exit from the tray menu ends the program" wait_for 10 sh -c "! kill -0 $APP"
 
 # Without any tray the notices go to the desktop's notification service.
