@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in each language, with its sections closed and open, taken
-# on a private Xvfb with the simulated mouse: build/screenshots/<language>-<state>.png.
+# on a private Xvfb with the simulated mouse: docs/screenshots/<language>-<state>.png (the
+# README shows them), or FOLDER/<language>-<state>.png with scripts/screenshots.sh FOLDER.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-build/screenshots}
+out=${1:-docs/screenshots}
 mkdir -p "$out"
 W=$(mktemp -d)
 trap 'kill ${app:-} ${wm:-} ${xvfb:-} 2>/dev/null; rm -rf "$W"' EXIT

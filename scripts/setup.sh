@@ -11,6 +11,7 @@ packages=(
   libglib2.0-dev gsettings-desktop-schemas
   qt6-base-dev libgl-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data fonts-wqy-microhei fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool openbox trayer dunst libnotify-bin dbus dbus-x11 imagemagick
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

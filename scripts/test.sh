@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: the normal build, the whole suite again
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzzer.
+# Sets everything up and runs every test: the normal build and its Debian package, the whole
+# suite again under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -13,6 +13,9 @@ scripts/check_layers.sh
 echo "== build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== the Debian package, from that build"
+scripts/package.sh build
 
 echo "== build and test with ASan + UBSan"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLAK_SANITIZE=ON

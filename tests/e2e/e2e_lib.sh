@@ -55,9 +55,12 @@ main_window() {  # the visible 1000-pixel-wide window of the application
     xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' && { echo "$w"; return 0; }
   done; return 1; }
 no_main_window() { ! main_window; }
-tray_icon() { for w in $(xdotool search --pid "$APP" 2>/dev/null); do
+tray_icon() {  # Qt marks every window for XEmbed: the icon is the small one
+  for w in $(xdotool search --pid "$APP" 2>/dev/null); do
     xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q = &&
-      xwininfo -id "$w" | grep -q 'IsViewable' && { echo "$w"; return 0; }; done; return 1; }
+      xwininfo -id "$w" | grep -q 'IsViewable' &&
+      xwininfo -id "$w" | grep -qE 'Width: ([0-9]|[1-5][0-9])$' && { echo "$w"; return 0; }
+  done; return 1; }
 no_tray_icon() { ! tray_icon; }
 balloon() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
     xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && { echo "$w"; return 0; }

@@ -180,7 +180,8 @@ void CKestalApp::ChooseTrayMode() {
     connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
         const bool found = QSystemTrayIcon::isSystemTrayAvailable();
         if (found || --left == 0) {
-            window_->SetTrayPresent(found);
+            if (window_)  // gone when the program ended meanwhile
+                window_->SetTrayPresent(found);
             look->deleteLater();
         }
     });
