@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/ui_font.h"
+#include "controls/ui_font.h"
 #include "config/default_data_files.h"
 #include "config/profile_files.h"
 #include "config/profile_renumbering.h"
