@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <optional>
 #include <system_error>
-#include <unordered_map>
 #include <utility>
 
 #include "common/atomic_file.h"
@@ -43,15 +44,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
 }
 
 // open + text + close. Appended into one reserved string: GCC 12 flags the
@@ -189,11 +181,6 @@ std::string Storable(std::string_view text, Encoding encoding) {
 
 // --- Lines -------------------------------------------------------------------------------
 
-struct Line {
-    std::string text;
-    std::string end;  // "\r\n", "\n", "\r", or "" for a last line without line end
-};
-
 // The section name of a header line, nothing for other lines.
 std::optional<std::string_view> HeaderName(std::string_view text) {
     text = Trim(text);
@@ -254,24 +241,94 @@ bool WritableNames(std::string_view section, std::string_view key) {
     return HeaderName(header) == section && KeyName(keyLine) == key && !key.starts_with('[');
 }
 
-struct Section {
-    Line header;
-    std::string name;
-    std::vector<Line> lines;
-    std::unordered_map<std::string, std::size_t> keys;  // lower-cased name -> first line
-    std::size_t keyEnd = 0;                             // index after the last key line
+// Where the line from `at` ends: at its line end or at the end of the text. (A plain
+// loop: find_first_of calls memchr per byte, which made reading ten times slower.)
+std::size_t LineEnd(std::string_view text, std::size_t at) {
+    while (at < text.size() && text[at] != '\n' && text[at] != '\r')
+        ++at;
+    return at;
+}
 
-    void AddKey(std::string_view keyName, std::size_t line) {
-        keys.try_emplace(Lower(keyName), line);
-        keyEnd = std::max(keyEnd, line + 1);
+// The length of the line end at text[at]: "\r\n", "\n", "\r", or none at the end of text.
+std::size_t LineEndLength(std::string_view text, std::size_t at) {
+    if (text.substr(at, 2) == "\r\n")
+        return 2;
+    return at < text.size() ? 1 : 0;
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+// A hash of the name, case-insensitively, within a scope (0 for section names, the
+// section + 1 for its key names): FNV-1a.
+std::size_t NameHash(std::string_view name, std::uint32_t scope) {
+    std::uint64_t hash = 14695981039346656037ull ^ scope;
+    for (char c : name)
+        hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
+    return static_cast<std::size_t>(hash);
+}
+
+// Positions found by the hash of their name: open addressing with linear probing, a slot
+// holds position + 1 (0 is free). It holds only the first of equal names, and stays at
+// most three quarters full: Insert refuses beyond that, and the owner then builds anew.
+class NameTable {
+public:
+    // An empty table sized for count names.
+    void Reset(std::size_t count) {
+        slots_.assign(std::bit_ceil(count + count / 2 + 1), 0);
+        used_ = 0;
     }
+
+    template <typename Matches>
+    std::optional<std::uint32_t> Find(std::size_t hash, Matches matches) const {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = hash & mask; slots_[i] != 0; i = (i + 1) & mask) {
+            if (matches(slots_[i] - 1))
+                return slots_[i] - 1;
+        }
+        return std::nullopt;
+    }
+
+    bool Insert(std::size_t hash, std::uint32_t position) {
+        if (4 * (used_ + 1) > 3 * slots_.size())
+            return false;
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t i = hash & mask;
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = position + 1;
+        ++used_;
+        return true;
+    }
+
+    // A position was inserted before `from`: those at or after it move up by one.
+    void MoveUp(std::uint32_t from) {
+        for (std::uint32_t& slot : slots_)
+            slot += slot > from ? 1 : 0;
+    }
+
+private:
+    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(1, 0);  // one free slot
+    std::size_t used_ = 0;
 };
 
 }  // namespace
 
 // --- The document ------------------------------------------------------------------------
 
+// The file's text is held once, as read (decoded to UTF-8 for UTF-16 files); an edit
+// changes it in place and moves the marks after it. A mark is where a header or key line
+// starts; other lines have none, so blank and comment lines cost nothing more. Names are
+// found through two hash tables over the marks: an index of a few bytes per line.
 struct IniFile::Document {
+    // Edits that would take the text past the reach of a mark are refused.
+    static constexpr std::size_t kMaxTextBytes = std::size_t{1} << 31;
+
     std::filesystem::path path;
     bool existed = false;
     // Why Save() must not replace the file: a save of what was read would lose what was not.
@@ -279,65 +336,124 @@ struct IniFile::Document {
     Encoding encoding = Encoding::kUtf8;
     std::string newline = "\n";  // line end of lines we add
     std::string rest;            // an odd last byte of a UTF-16 file
-    std::vector<Line> preamble;  // lines before the first section
-    std::vector<Section> sections;
-    std::unordered_map<std::string, std::size_t> index;  // lower-cased name -> first section
+    std::string text;
+    std::vector<std::uint32_t> marks;    // starts of the header and key lines, in file order
+    std::vector<std::uint32_t> headers;  // the marks of the headers, in file order
+    NameTable sections;                  // sections (positions in headers) by name
+    NameTable keys;                      // key marks by section and name
 
-    const Section* Find(std::string_view name) const {
-        auto found = index.find(Lower(Trim(name)));
-        return found == index.end() ? nullptr : &sections[found->second];
+    std::string_view LineText(std::uint32_t mark) const {
+        const std::size_t at = marks[mark];
+        return std::string_view(text).substr(at, LineEnd(text, at) - at);
     }
-    Section* Find(std::string_view name) {
-        return const_cast<Section*>(std::as_const(*this).Find(name));
+    std::string_view SectionName(std::uint32_t section) const {
+        return *HeaderName(LineText(headers[section]));
+    }
+    std::string_view KeyNameOf(std::uint32_t mark) const { return *KeyName(LineText(mark)); }
+    // The key marks of a section: [first, last).
+    std::pair<std::uint32_t, std::uint32_t> Keys(std::uint32_t section) const {
+        const std::uint32_t last = section + 1 < headers.size()
+                                       ? headers[section + 1]
+                                       : static_cast<std::uint32_t>(marks.size());
+        return {headers[section] + 1, last};
     }
 
-    void AddSection(Line header, std::string_view name) {
-        index.try_emplace(Lower(name), sections.size());
-        sections.push_back({std::move(header), std::string(name), {}, {}, 0});
+    // The section (position in headers) that reads and writes go to.
+    std::optional<std::uint32_t> FindSection(std::string_view name) const {
+        name = Trim(name);
+        return sections.Find(NameHash(name, 0),
+                             [&](std::uint32_t s) { return SameName(SectionName(s), name); });
+    }
+    // The mark of the key that reads and writes go to.
+    std::optional<std::uint32_t> FindKey(std::uint32_t section, std::string_view name) const {
+        name = Trim(name);
+        const auto [first, last] = Keys(section);
+        return keys.Find(NameHash(name, section + 1), [&](std::uint32_t mark) {
+            return mark >= first && mark < last && SameName(KeyNameOf(mark), name);
+        });
     }
 
-    void AddLine(Line line) {
-        if (auto header = HeaderName(line.text)) {
-            const std::string name(*header);
-            AddSection(std::move(line), name);
-        } else if (sections.empty()) {
-            preamble.push_back(std::move(line));
-        } else {
-            Section& section = sections.back();
-            if (auto key = KeyName(line.text))
-                section.AddKey(*key, section.lines.size());
-            section.lines.push_back(std::move(line));
+    // Calls mark(at, header) for the start of each header and key line of the text.
+    template <typename Mark>
+    void ForEachMarked(Mark mark) const {
+        bool inSection = false;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = LineEnd(text, at);
+            const std::string_view line = std::string_view(text).substr(at, end - at);
+            const bool header = HeaderName(line).has_value();
+            inSection = inSection || header;
+            if (header || (inSection && KeyName(line)))
+                mark(static_cast<std::uint32_t>(at), header);
+            at = end + LineEndLength(text, end);
         }
     }
 
-    Line* LastLine() {
-        if (sections.empty())
-            return preamble.empty() ? nullptr : &preamble.back();
-        Section& last = sections.back();
-        return last.lines.empty() ? &last.header : &last.lines.back();
-    }
-
-    // A line that gets a successor needs a line end.
-    void EndLine(Line* line) const {
-        if (line != nullptr && line->end.empty())
-            line->end = newline;
-    }
-
-    void SplitLines(std::string_view text) {
-        bool styleSeen = false;
-        while (!text.empty()) {
-            const std::size_t cut = std::min(text.find_first_of("\r\n"), text.size());
-            std::size_t endLength = cut == text.size() ? 0 : 1;
-            if (text.substr(cut, 2) == "\r\n")
-                endLength = 2;
-            Line line{std::string(text.substr(0, cut)), std::string(text.substr(cut, endLength))};
-            if (!styleSeen && endLength > 0) {
-                newline = line.end;
-                styleSeen = true;
+    // Finds the header and key lines of the text and indexes the first of each name. The
+    // lines are counted first, so that each vector takes just what it holds.
+    void Index() {
+        std::size_t count = 0;
+        std::size_t headerCount = 0;
+        ForEachMarked([&](std::uint32_t, bool header) {
+            ++count;
+            headerCount += header ? 1 : 0;
+        });
+        marks.clear();
+        marks.reserve(count);
+        headers.clear();
+        headers.reserve(headerCount);
+        ForEachMarked([&](std::uint32_t at, bool header) {
+            if (header)
+                headers.push_back(static_cast<std::uint32_t>(marks.size()));
+            marks.push_back(at);
+        });
+        sections.Reset(headerCount);
+        keys.Reset(count - headerCount);
+        for (std::uint32_t s = 0; s < headers.size(); ++s) {
+            if (!FindSection(SectionName(s)))
+                sections.Insert(NameHash(SectionName(s), 0), s);
+            const auto [first, last] = Keys(s);
+            for (std::uint32_t mark = first; mark < last; ++mark) {
+                if (!FindKey(s, KeyNameOf(mark)))
+                    keys.Insert(NameHash(KeyNameOf(mark), s + 1), mark);
             }
-            AddLine(std::move(line));
-            text.remove_prefix(cut + endLength);
         }
+    }
+
+    // Replaces count bytes of the text at `at`; the marks from `from` on move with the text.
+    void Splice(std::size_t at, std::size_t count, std::string_view with, std::size_t from) {
+        text.replace(at, count, with);
+        for (std::size_t i = from; i < marks.size(); ++i)
+            marks[i] = static_cast<std::uint32_t>(marks[i] + with.size() - count);
+    }
+
+    // Inserts a key line after the section's last key line (after its header when it has
+    // none), so that the lines after it keep their places.
+    void AddKey(std::uint32_t section, std::string_view line) {
+        const std::uint32_t last = Keys(section).second;
+        const std::size_t lineEnd = marks[last - 1] + LineText(last - 1).size();
+        const std::size_t at = lineEnd + LineEndLength(text, lineEnd);
+        const std::string added = Enclosed(at == lineEnd ? newline : "", line, newline);
+        Splice(at, 0, added, last);
+        const std::size_t lineAt = at + added.size() - line.size() - newline.size();
+        marks.insert(marks.begin() + last, static_cast<std::uint32_t>(lineAt));
+        for (std::uint32_t& header : headers)
+            header += header >= last ? 1 : 0;
+        keys.MoveUp(last);
+        if (!keys.Insert(NameHash(*KeyName(line), section + 1), last))
+            Index();
+    }
+
+    // Appends a section header at the end of the text; returns its section.
+    std::uint32_t AddSection(std::string_view name) {
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+            text += newline;
+        const auto section = static_cast<std::uint32_t>(headers.size());
+        headers.push_back(static_cast<std::uint32_t>(marks.size()));
+        marks.push_back(static_cast<std::uint32_t>(text.size()));
+        text.append(Enclosed("[", name, "]")).append(newline);
+        if (!sections.Insert(NameHash(name, 0), section))
+            Index();
+        return section;
     }
 };
 
@@ -357,13 +473,17 @@ IniFile IniFile::Parse(std::string_view bytes) {
     Document& doc = *file.doc_;
     if (bytes.starts_with(kBomUtf16Le)) {
         doc.encoding = Encoding::kUtf16Le;
-        doc.SplitLines(DecodeUtf16Le(bytes.substr(kBomUtf16Le.size()), doc.rest));
+        doc.text = DecodeUtf16Le(bytes.substr(kBomUtf16Le.size()), doc.rest);
     } else if (bytes.starts_with(kBomUtf8)) {
         doc.encoding = Encoding::kUtf8Bom;
-        doc.SplitLines(bytes.substr(kBomUtf8.size()));
+        doc.text = bytes.substr(kBomUtf8.size());
     } else {
-        doc.SplitLines(bytes);
+        doc.text = bytes;
     }
+    const std::size_t end = doc.text.find_first_of("\r\n");
+    if (end != std::string::npos)
+        doc.newline = doc.text.substr(end, LineEndLength(doc.text, end));
+    doc.Index();
     return file;
 }
 
@@ -402,36 +522,35 @@ bool IniFile::FileExisted() const {
 }
 
 std::string IniFile::Get(std::string_view section, std::string_view key) const {
-    const Section* found = doc_->Find(section);
-    if (found == nullptr)
-        return "";
-    auto line = found->keys.find(Lower(Trim(key)));
-    return line == found->keys.end() ? "" : ReadValue(found->lines[line->second].text);
+    const auto found = doc_->FindSection(section);
+    const auto line = found ? doc_->FindKey(*found, key) : std::nullopt;
+    return line ? ReadValue(doc_->LineText(*line)) : "";
 }
 
 bool IniFile::HasSection(std::string_view section) const {
-    return doc_->Find(section) != nullptr;
+    return doc_->FindSection(section).has_value();
 }
 
 std::vector<std::string> IniFile::SectionNames() const {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < doc_->sections.size(); ++i) {
-        const std::string& name = doc_->sections[i].name;
-        if (doc_->index.at(Lower(name)) == i)
-            names.push_back(name);
+    for (std::uint32_t s = 0; s < doc_->headers.size(); ++s) {
+        const std::string_view name = doc_->SectionName(s);
+        if (doc_->FindSection(name) == s)
+            names.emplace_back(name);
     }
     return names;
 }
 
 std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const Section* found = doc_->Find(section);
-    if (found == nullptr)
+    const auto found = doc_->FindSection(section);
+    if (!found)
         return names;
-    for (std::size_t i = 0; i < found->lines.size(); ++i) {
-        auto key = KeyName(found->lines[i].text);
-        if (key && found->keys.at(Lower(*key)) == i)
-            names.emplace_back(*key);
+    const auto [first, last] = doc_->Keys(*found);
+    for (std::uint32_t mark = first; mark < last; ++mark) {
+        const std::string_view name = doc_->KeyNameOf(mark);
+        if (doc_->FindKey(*found, name) == mark)
+            names.emplace_back(name);
     }
     return names;
 }
@@ -447,58 +566,46 @@ void IniFile::Set(std::string_view sectionName, std::string_view keyName,
         Storable(WrittenValue(valueText.substr(
                      0, std::min(valueText.find_first_of("\r\n"), valueText.size()))),
                  encoding);
-    if (!WritableNames(section, key))
-        return;
     Document& doc = *doc_;
-    Section* found = doc.Find(section);
-    if (found == nullptr) {
-        doc.EndLine(doc.LastLine());
-        doc.AddSection({Enclosed("[", section, "]"), doc.newline}, section);
-        found = &doc.sections.back();
-    }
-    auto existing = found->keys.find(Lower(key));
-    if (existing != found->keys.end()) {
-        std::string& text = found->lines[existing->second].text;
-        text.replace(text.find('=') + 1, std::string::npos, value);
+    const std::size_t growth = section.size() + key.size() + value.size() + 8;
+    if (!WritableNames(section, key) || doc.text.size() + growth > Document::kMaxTextBytes)
+        return;
+    const auto existing = doc.FindSection(section);
+    const std::uint32_t found = existing ? *existing : doc.AddSection(section);
+    if (const auto line = doc.FindKey(found, key)) {
+        const std::string_view text = doc.LineText(*line);
+        const std::size_t valueAt = text.find('=') + 1;
+        doc.Splice(doc.marks[*line] + valueAt, text.size() - valueAt, value, *line + 1);
         return;
     }
-    // After the last key line: the lines that follow it are not keys, so no index moves.
-    const std::size_t at = found->keyEnd;
-    doc.EndLine(at == 0 ? &found->header : &found->lines[at - 1]);
-    Line line{Enclosed(key, "=", value), doc.newline};
-    found->lines.insert(found->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    found->AddKey(key, at);
+    doc.AddKey(found, Enclosed(key, "=", value));
 }
 
 void IniFile::RemoveSection(std::string_view section) {
     Document& doc = *doc_;
-    const std::string lower = Lower(Trim(section));
-    if (!doc.index.contains(lower))
+    if (!doc.FindSection(section))
         return;
-    std::erase_if(doc.sections, [&](const Section& s) { return Lower(s.name) == lower; });
-    doc.index.clear();
-    for (std::size_t i = 0; i < doc.sections.size(); ++i) {
-        doc.index.try_emplace(Lower(doc.sections[i].name), i);
+    for (auto s = static_cast<std::uint32_t>(doc.headers.size()); s-- > 0;) {
+        if (!SameName(doc.SectionName(s), Trim(section)))
+            continue;
+        const std::size_t at = doc.marks[doc.headers[s]];
+        const std::size_t end =
+            s + 1 < doc.headers.size() ? doc.marks[doc.headers[s + 1]] : doc.text.size();
+        doc.text.erase(at, end - at);
     }
+    doc.Index();
 }
 
 std::string IniFile::Serialize() const {
-    std::string text;
-    auto append = [&text](const Line& line) { text.append(line.text).append(line.end); };
-    std::for_each(doc_->preamble.begin(), doc_->preamble.end(), append);
-    for (const Section& section : doc_->sections) {
-        append(section.header);
-        std::for_each(section.lines.begin(), section.lines.end(), append);
-    }
     switch (doc_->encoding) {
         case Encoding::kUtf8:
-            return text;
+            return doc_->text;
         case Encoding::kUtf8Bom:
-            return std::string(kBomUtf8) + text;
+            return std::string(kBomUtf8) + doc_->text;
         case Encoding::kUtf16Le:
-            return std::string(kBomUtf16Le) + EncodeUtf16Le(text) + doc_->rest;
+            return std::string(kBomUtf16Le) + EncodeUtf16Le(doc_->text) + doc_->rest;
     }
-    return text;
+    return doc_->text;
 }
 
 bool IniFile::Save() const {
