@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,17 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const IniFile store =
         IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::size_t listed = ReadMacroNames(store).size();
+    // A list ends at a key that is in the file.
     Check(listed <= kMaxStoreEntries);
+    Check(listed == 0 ||
+          std::ranges::count(store.KeyNames(kMacroNameSection), std::to_string(listed - 1)) == 1);
     const std::vector<NamedMacro> macros = ReadMacros(store, kMacroSlots);
     Check(macros.size() == std::min<std::size_t>(listed, kMacroSlots));
     for (const NamedMacro& named : macros) {
         const StoredMacro& macro = named.macro;
-        const EncodedMacro encoded = EncodeMacroBlock(macro.loopText, macro.events);
+        const EncodedMacro encoded = EncodeStoredMacro(macro);
         Check(encoded.block.size() == kMacroBlockSize);
         Check(encoded.dropped >= 0 &&
               static_cast<std::size_t>(encoded.dropped) <= macro.events.size());
         const int loops = encoded.block[0] << 8 | encoded.block[1];
-        Check(macro.events.empty() ? loops == 0 : loops >= 1);
+        Check(macro.events.empty() || macro.statesEvents);
+        Check(macro.statesEvents ? loops >= 1 : loops == 0);
     }
     return 0;
 }

@@ -51,24 +51,9 @@ bool IsKeyEvent(const MacroEvent& event) {
     return event.kind == EventKind::kPress || event.kind == EventKind::kRelease;
 }
 
-// Encodes the listed macros into the first 128 bytes of their rows.
-MacroDropCounts EncodeIntoRows(const std::vector<NamedMacro>& macros, MacroRows& rows) {
-    MacroDropCounts dropped{};
-    for (std::size_t i = 0; i < macros.size() && i < rows.size(); ++i) {
-        const StoredMacro& macro = macros[i].macro;
-        const EncodedMacro encoded = EncodeMacroBlock(macro.loopText, macro.events);
-        std::ranges::copy(encoded.block, rows[i].begin());
-        dropped[i] = encoded.dropped;
-    }
-    return dropped;
-}
-
-}  // namespace
-
-EncodedMacro EncodeMacroBlock(std::string_view loopText, std::span<const std::string> events) {
+// The loop count and the key events; no event gives the loop count alone.
+EncodedMacro EncodeEvents(std::string_view loopText, std::span<const std::string> events) {
     EncodedMacro out;
-    if (events.empty())
-        return out;
     const int loops = LoopCount(loopText);
     out.block[0] = static_cast<Byte>(loops >> 8);
     out.block[1] = static_cast<Byte>(loops & 0xFF);
@@ -90,6 +75,29 @@ EncodedMacro EncodeMacroBlock(std::string_view loopText, std::span<const std::st
         at += record.size();
     }
     return out;
+}
+
+// Encodes the listed macros into the first 128 bytes of their rows.
+MacroDropCounts EncodeIntoRows(const std::vector<NamedMacro>& macros, MacroRows& rows) {
+    MacroDropCounts dropped{};
+    for (std::size_t i = 0; i < macros.size() && i < rows.size(); ++i) {
+        const StoredMacro& macro = macros[i].macro;
+        const EncodedMacro encoded = EncodeStoredMacro(macro);
+        std::ranges::copy(encoded.block, rows[i].begin());
+        dropped[i] = encoded.dropped;
+    }
+    return dropped;
+}
+
+}  // namespace
+
+EncodedMacro EncodeMacroBlock(std::string_view loopText, std::span<const std::string> events) {
+    return events.empty() ? EncodedMacro{} : EncodeEvents(loopText, events);
+}
+
+EncodedMacro EncodeStoredMacro(const StoredMacro& macro) {
+    return macro.events.empty() && !macro.statesEvents ? EncodedMacro{}
+                                                       : EncodeEvents(macro.loopText, macro.events);
 }
 
 MacroDropCounts RebuildMacroSlots(const MacroStore& store, MouseConfig& record) {

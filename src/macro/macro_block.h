@@ -11,6 +11,7 @@
 namespace vorlak {
 
 class MacroStore;
+struct StoredMacro;
 
 inline constexpr int kMaxMacroDelay = 6553599;  // the longest delay a long record can carry
 
@@ -30,6 +31,9 @@ using MacroDropCounts = std::array<int, kMacroSlots>;
 // right after it (10 ms otherwise, at least 10 ms, at most kMaxMacroDelay). No events give
 // 128 zero bytes.
 EncodedMacro EncodeMacroBlock(std::string_view loopText, std::span<const std::string> events);
+// A macro as the store holds it: as above, but one whose "ItemCount" states events plays
+// its loop count even when no item key is there (its events read as "" and encode nothing).
+EncodedMacro EncodeStoredMacro(const StoredMacro& macro);
 
 // Writes the first 128 bytes of slot i for each stored macro i (at most twelve); the last
 // two bytes of every slot and the slots beyond the store's macros stay. A missing store

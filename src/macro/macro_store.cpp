@@ -1,7 +1,10 @@
 #include "macro/macro_store.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <chrono>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -19,14 +22,46 @@ constexpr std::string_view kLoopKey = "MacroLoopTimes";
 constexpr std::string_view kItemCountKey = "ItemCount";
 constexpr std::chrono::milliseconds kWritePause{100};
 
+constexpr std::string_view kItemPrefix = "Item";
+
 std::string ItemKey(std::size_t index) {
-    return "Item" + std::to_string(index);
+    return std::string(kItemPrefix) + std::to_string(index);
 }
 
-// The number of entries a stated count asks for: as stated, at most kMaxStoreEntries.
-std::size_t StatedCount(const IniFile& store, std::string_view section, std::string_view countKey) {
+// The entry number of a key named prefix + a decimal number without a sign or leading
+// zeros ("Item7", not "Item07"), compared case-insensitively as the store's reads do.
+std::optional<std::size_t> EntryNumber(std::string_view key, std::string_view prefix) {
+    if (key.size() <= prefix.size() || key.size() > prefix.size() + 9 ||
+        !std::ranges::equal(key.substr(0, prefix.size()), prefix, [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        })) {
+        return std::nullopt;
+    }
+    const std::string_view digits = key.substr(prefix.size());
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() ||
+        (digits.size() > 1 && digits.front() == '0')) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// The number of entries a read lists: as stated, but no further than the last entry key
+// present (and at most kMaxStoreEntries).
+std::size_t EntryCount(const IniFile& store, std::string_view section, std::string_view countKey,
+                       std::string_view prefix) {
     const int stated = ParseLeadingInt(store.Get(section, countKey));
-    return stated < 1 ? 0 : std::min(static_cast<std::size_t>(stated), kMaxStoreEntries);
+    const std::size_t limit =
+        stated < 1 ? 0 : std::min(static_cast<std::size_t>(stated), kMaxStoreEntries);
+    std::size_t count = 0;
+    for (const std::string& key : store.KeyNames(section)) {
+        const std::optional<std::size_t> number = EntryNumber(key, prefix);
+        if (number && *number < limit)
+            count = std::max(count, *number + 1);
+    }
+    return count;
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -70,7 +105,7 @@ bool IsWritableMacro(const StoredMacro& macro) {
 }  // namespace
 
 std::vector<std::string> ReadMacroNames(const IniFile& store) {
-    const std::size_t count = StatedCount(store, kMacroNameSection, kCountKey);
+    const std::size_t count = EntryCount(store, kMacroNameSection, kCountKey, "");
     std::vector<std::string> names;
     names.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -80,8 +115,11 @@ std::vector<std::string> ReadMacroNames(const IniFile& store) {
 }
 
 StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name) {
-    StoredMacro macro{store.Get(name, kDelayFlagKey), store.Get(name, kLoopKey), {}};
-    const std::size_t count = StatedCount(store, name, kItemCountKey);
+    StoredMacro macro{store.Get(name, kDelayFlagKey),
+                      store.Get(name, kLoopKey),
+                      {},
+                      ParseLeadingInt(store.Get(name, kItemCountKey)) >= 1};
+    const std::size_t count = EntryCount(store, name, kItemCountKey, kItemPrefix);
     macro.events.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         macro.events.push_back(store.Get(name, ItemKey(i)));

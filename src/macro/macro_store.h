@@ -19,6 +19,9 @@ struct StoredMacro {
     std::string delayFlag;            // "DelayTimeSelStatus": "0" or "1"
     std::string loopText;             // "MacroLoopTimes"
     std::vector<std::string> events;  // "Item0" ... in play order
+    // "ItemCount" states one event or more. Events past the last item key read as "" and
+    // are not listed, but such a macro still plays its loop count on the mouse.
+    bool statesEvents = false;
 };
 
 struct NamedMacro {
@@ -35,15 +38,15 @@ struct MacroStoreEdit {
     std::optional<NamedMacro> macro;  // rewritten whole after the removal; no events remove it
 };
 
-// The most entries a stated count reads. The manager holds at most twelve macros and a
-// recording stops at 62 events, so no store the program writes comes near; a damaged count
-// of two billion costs a few thousand reads of the document instead of a hang.
+// The most entries a stated count reads: a file whose keys run past it is damaged (the
+// manager holds at most twelve macros and a recording stops at 62 events).
 inline constexpr std::size_t kMaxStoreEntries = 4096;
 
 // Reading rules, shared by the store and by anything that holds the store's text.
-// A stated count ("MacroCount", "ItemCount") reads that many entries ("0", "1" ... or
-// "Item0" ...), at most kMaxStoreEntries; a missing entry reads as "", so a gap keeps the
-// place of every entry after it. A count below 1 reads no entries.
+// A stated count ("MacroCount", "ItemCount") reads the entries ("0", "1" ... or "Item0" ...)
+// up to the last one present in the file, so a stated count of two billion costs nothing;
+// a missing entry before it reads as "", so a gap keeps the place of every entry after it.
+// A count below 1 reads no entries; no more than kMaxStoreEntries are read.
 std::vector<std::string> ReadMacroNames(const IniFile& store);
 StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name);
 // The first `limit` listed macros with their content.

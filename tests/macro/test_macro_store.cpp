@@ -122,7 +122,7 @@ TEST_F(MacroStoreTest, ListedMacroWithoutSectionReadsEmpty) {
     EXPECT_EQ(macros[1].macro.delayFlag, "");
 }
 
-TEST_F(MacroStoreTest, StatedCountsReadEveryEntryAndGapsAsEmpty) {
+TEST_F(MacroStoreTest, StatedCountsReadEveryEntryPresentAndGapsAsEmpty) {
     struct Case {
         std::string text;
         std::vector<std::string> names;
@@ -134,7 +134,12 @@ TEST_F(MacroStoreTest, StatedCountsReadEveryEntryAndGapsAsEmpty) {
          "[M]\nItemCount=4\nItem0=A   Dn\nItem3=A   Up\n",
          {"M", "", "", "d"},
          {"A   Dn", "", "", "A   Up"}},
-        {"[MacroName]\nMacroCount=3\n1=M\n[M]\nItemCount=2\n", {"", "M", ""}, {"", ""}},
+        // Entries past the last key present are not listed.
+        {"[MacroName]\nMacroCount=3\n1=M\n[M]\nItemCount=2\n", {"", "M"}, {}},
+        {"[MacroName]\nMacroCount=2000000000\n0=a\n2=M\n"
+         "[M]\nItemCount=2000000000\nITEM1=A   Dn\n",
+         {"a", "", "M"},
+         {"", "A   Dn"}},
         // Entries at or past the stated count are not read.
         {"[MacroName]\nMacroCount=1\n0=M\n1=b\n[M]\nItemCount=1\nItem0=X   Dn\nItem1=Y   Dn\n",
          {"M"},
@@ -143,10 +148,10 @@ TEST_F(MacroStoreTest, StatedCountsReadEveryEntryAndGapsAsEmpty) {
         {"[MacroName]\nMacroCount=-2000000000\n0=a\n[M]\nItemCount=abc\nItem0=A   Dn\n", {}, {}},
         {"[MacroName]\n0=a\n[M]\nItem0=A   Dn\n", {}, {}},
         // Keys the reader does not ask for are not entries.
-        {"[MacroName]\nMacroCount=2\n0=M\n01=x\n+1=y\n"
-         "[M]\nItemCount=2\nitem0=A   Dn\nItem01=B   Dn\nItemX=C   Dn\n",
-         {"M", ""},
-         {"A   Dn", ""}},
+        {"[MacroName]\nMacroCount=3\n0=M\n01=x\n+1=y\n-2=z\n"
+         "[M]\nItemCount=3\nitem0=A   Dn\nItem01=B   Dn\nItemX=C   Dn\nItem+2=D   Dn\n",
+         {"M"},
+         {"A   Dn"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -157,10 +162,11 @@ TEST_F(MacroStoreTest, StatedCountsReadEveryEntryAndGapsAsEmpty) {
     }
 }
 
+// Keys far apart are read up to the entry limit, no further.
 TEST_F(MacroStoreTest, AHugeStatedCountReadsAtMostTheEntryLimit) {
     Write(
         "[MacroName]\nMacroCount=2000000000\n0=M\n4095=last\n4096=past\n"
-        "[M]\nItemCount=2000000000\nItem1=A   Dn\n");
+        "[M]\nItemCount=2000000000\nItem1=A   Dn\nItem4095=B   Dn\nItem1999999999=C   Dn\n");
     MacroStore store = Store();
     const std::vector<std::string> names = store.ReadNames();
     ASSERT_EQ(names.size(), kMaxStoreEntries);
@@ -169,6 +175,7 @@ TEST_F(MacroStoreTest, AHugeStatedCountReadsAtMostTheEntryLimit) {
     const std::vector<std::string> events = store.ReadMacro("M").events;
     ASSERT_EQ(events.size(), kMaxStoreEntries);
     EXPECT_EQ(events[1], "A   Dn");
+    EXPECT_EQ(events.back(), "B   Dn");
 }
 
 TEST_F(MacroStoreTest, ReadMacrosStopsAtTheLimit) {
