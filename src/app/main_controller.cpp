@@ -1,7 +1,11 @@
 #include "app/main_controller.h"
 
+#include <utility>
+
 #include "app/data_problem.h"
+#include "app/profile_notices.h"
 #include "common/diagnostics.h"
+#include "config/profile_renumbering.h"
 #include "macro/macro_event.h"
 #include "text/dialog_texts.h"
 
@@ -60,6 +64,7 @@ bool MainController::Start() {
                 OnDeviceEvent(code, value);
         });
     });
+    RecoverProfileCommit(files_.Folder().Folder());
     LoadData();
     return found;
 }
@@ -192,6 +197,11 @@ void MainController::Close() {
 WriteStart MainController::DefaultsReset(std::function<void()> done) {
     if (busy_)
         return WriteStart::Busy;
+    // The reset takes the profile manager away with its edits, as an import it may have made.
+    if (std::exchange(profileManagerOpen_, false)) {
+        importPending_ = false;
+        view_.CloseProfileManager();
+    }
     const MouseConfig kept = editor_.Record();
     store_.useDefaultFiles = 1;
     files_.LoadCurrentProfile();  // the default files: their reserved bytes and label paths
@@ -226,12 +236,14 @@ bool MainController::OpenProfileManager(int trackedIndex) {
 ImportOutcome MainController::ImportChosenProfile(const std::filesystem::path& chosen) {
     if (busy_)
         return {ImportResult::Missing, chosen, {}};
-    importPending_ = true;
     const ImportOutcome outcome = files_.ImportProfile(chosen, text_.LabelSection);
-    const ImportResult result = outcome.result;
-    recordKnown_ = recordKnown_ || result == ImportResult::Imported;
-    if (result == ImportResult::Imported || result == ImportResult::WrongSize)
-        editor_.Loaded(files_.Settings().entryLabel);
+    if (outcome.result != ImportResult::Imported) {
+        view_.ShowDataProblem(ImportRefusalText(outcome, languageCode_));
+        return outcome;
+    }
+    importPending_ = true;
+    recordKnown_ = true;
+    editor_.Loaded(files_.Settings().entryLabel);
     view_.ShowRecord();
     return outcome;
 }
@@ -241,28 +253,47 @@ ExportOutcome MainController::ExportChosenProfile(const std::filesystem::path& c
         return {false, chosen, {}};
     const ExportOutcome written =
         files_.ExportProfile(chosen, editor_.Record(), text_.LabelSection, editor_.Labels());
+    if (!written.written)
+        view_.ShowDataProblem(ExportFailureText(written.record, languageCode_));
     LoadCurrentProfile();
     editor_.Loaded(editor_.Labels());
     return written;
 }
 
-void MainController::ProfileManagerClosed(int trackedIndex) {
-    if (busy_)
-        return;
-    if (importPending_) {
-        importPending_ = false;  // the imported record stays
-    } else if (trackedIndex != store_.selectedProfile) {
-        store_.selectedProfile = trackedIndex;
-        // The slot read below brings its own byte 0; this one stays when it cannot be read.
-        store_.currentConfig.profileSlot = static_cast<Byte>(trackedIndex);
-        recordKnown_ = files_.LoadProfileSlot(trackedIndex) || recordKnown_;
-        LoadProfileSettings();
-        view_.ShowRecord();
-    }
-    if (profileManagerOpen_) {
+void MainController::ProfileManagerClosed(const std::optional<ProfileList>& list, int current) {
+    WhenIdle([this, list, current] {
+        if (!profileManagerOpen_)
+            return;  // a reset took the manager away
         profileManagerOpen_ = false;
+        const bool imported = std::exchange(importPending_, false);
+        if (list) {
+            const CommitResult commit = CommitProfileList(files_.Folder().Folder(), *list, current);
+            if (!commit.ok) {
+                view_.ShowDataProblem(CommitFailureText(commit.error, languageCode_));
+            } else if (list->Contains(current)) {
+                TakeCurrentEntry(*list, current, imported);
+            }
+        }
         view_.CloseProfileManager();
+    });
+}
+
+// After a commit entry `current` is the current profile. The record in the window stays when it
+// was imported, or when it is that entry's own profile (its files may have moved); otherwise
+// the entry's profile is read.
+void MainController::TakeCurrentEntry(const ProfileList& list, int current, bool imported) {
+    const bool shown = list.IndexOfStored(store_.selectedProfile) == current;
+    store_.selectedProfile = current;
+    if (imported || shown) {
+        files_.SelectProfile(current);
+        return;
     }
+    // The slot read below brings its own byte 0; this one stays when it cannot be read.
+    store_.currentConfig.profileSlot = static_cast<Byte>(current);
+    files_.SelectProfile(current);
+    recordKnown_ = files_.LoadProfileSlot(current) || recordKnown_;
+    LoadProfileSettings();
+    view_.ShowRecord();
 }
 
 void MainController::OnDeviceNotice(const DeviceNotice& notice) {

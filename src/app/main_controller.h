@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -21,6 +22,7 @@
 #include "app/ui_dispatcher.h"
 #include "assign/entry_assignment.h"
 #include "config/profile_files.h"
+#include "config/profile_list.h"
 #include "device/device_commands.h"
 #include "device/hid_transport.h"
 #include "device/hotplug_monitor.h"
@@ -109,14 +111,21 @@ public:
     // Runs task now, or after the running write when one runs.
     void WhenIdle(std::function<void()> task);
 
-    // The profile manager. Open returns false when it is open already.
+    // The profile manager. Open returns false when it is open already; trackedIndex is the
+    // entry it shows as current, the profile the record came from.
     bool OpenProfileManager(int trackedIndex);
     bool ProfileManagerOpen() const { return profileManagerOpen_; }
-    // Load and Save take the chosen file; Closed takes the manager's tracked index.
-    // Busy while a write runs: nothing was read (Missing) or written.
+    // Load and Save take the chosen file. Busy while a write runs: nothing was read (Missing)
+    // or written. A refused import or a failed export is named to the view; a refused import
+    // changes nothing.
     ImportOutcome ImportChosenProfile(const std::filesystem::path& chosen);
     ExportOutcome ExportChosenProfile(const std::filesystem::path& chosen);
-    void ProfileManagerClosed(int trackedIndex);
+    // The manager closed with its edited list (none when it could not read one) and the entry
+    // that becomes current (-1 for an empty list). After a running write: the list is committed
+    // with the files renumbered to it (the view is told when it cannot be), then the window
+    // keeps an imported record or the record of that entry's own profile, else reads the
+    // entry's profile; the view closes the manager.
+    void ProfileManagerClosed(const std::optional<ProfileList>& list, int current);
 
     // A hot-plug notice, on the UI thread.
     void OnDeviceNotice(const DeviceNotice& notice);
@@ -140,6 +149,7 @@ public:
 private:
     bool LoadCurrentProfile();
     void LoadProfileSettings();
+    void TakeCurrentEntry(const ProfileList& list, int current, bool imported);
     void RunWrite(std::function<void()> finish);
     void FinishWrite();
     void Arrival(const std::string& name);

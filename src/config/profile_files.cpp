@@ -95,6 +95,11 @@ bool ProfileFiles::LoadProfileSlot(int n) {
     return ReadRecordFile(configFilePath_, "Config file is not exist.");
 }
 
+void ProfileFiles::SelectProfile(int n) {
+    store_.currentProfileIndex = static_cast<Byte>(n);
+    SetProfilePaths(n);
+}
+
 bool ProfileFiles::ReadRecordFile(const std::filesystem::path& path, std::string_view missingText) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
@@ -162,21 +167,32 @@ bool ProfileFiles::SaveProfileSettings(std::string_view labelSection,
     return WriteLabels(profileSettingsPath_, labelSection, labels);
 }
 
+// Everything is checked before anything changes: the name, the kind of file (without opening
+// it), its size, then the whole record is read; only then are the record and the labels taken.
 ImportOutcome ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
                                           std::string_view labelSection) {
     if (chosen.filename().string().find(".bin") == std::string::npos)
         return {ImportResult::NotAProfile, chosen, {}};
     std::error_code ec;
-    if (!std::filesystem::exists(chosen, ec)) {
+    const std::filesystem::file_status status = std::filesystem::status(chosen, ec);
+    if (!std::filesystem::exists(status)) {
         Diagnostic(kMissingRecord.data());
         return {ImportResult::Missing, chosen, {}};
     }
-    bool rightSize = std::filesystem::is_regular_file(chosen, ec) &&
-                     std::filesystem::file_size(chosen, ec) == kRecordFileSize;
-    bool read = rightSize && ReadRecordFile(chosen, kMissingRecord);
+    if (!std::filesystem::is_regular_file(status))
+        return {ImportResult::NotAFile, chosen, {}};
+    const std::uintmax_t size = std::filesystem::file_size(chosen, ec);
+    if (ec || size != kRecordFileSize)
+        return {ImportResult::WrongSize, chosen, {}, ec ? 0 : size};
+    const std::optional<std::string> bytes = ReadFileBytes(chosen, kRecordFileSize);
+    if (!bytes || bytes->size() != kRecordFileSize)
+        return {ImportResult::Unreadable, chosen, {}};
+    store_.firstRunFlag = static_cast<Byte>((*bytes)[0]);
+    std::memcpy(store_.currentConfig.Bytes().data(), bytes->data() + 1, sizeof(MouseConfig));
+    Diagnostic(kReadReport.data(), store_.firstRunFlag, static_cast<int>(sizeof(MouseConfig)));
     const std::filesystem::path settings = CompanionSettingsPath(chosen);
     ReadSettings(settings, labelSection);
-    return {read ? ImportResult::Imported : ImportResult::WrongSize, chosen, settings};
+    return {ImportResult::Imported, chosen, settings, size};
 }
 
 ExportOutcome ProfileFiles::ExportProfile(std::filesystem::path chosen, const MouseConfig& record,

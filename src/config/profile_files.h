@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -29,11 +30,15 @@ struct ProfileSettings {
     std::string rColor, gColor, bColor;
 };
 
+// What an import did. Only Imported changes anything; every other result leaves the record,
+// the labels and the paths as they were.
 enum class ImportResult {
     Imported,     // record and companion settings read
     NotAProfile,  // the file name has no ".bin"
-    WrongSize,    // the record was not read; the companion settings were
-    Missing,      // the file does not exist; nothing changed
+    Missing,      // the file does not exist
+    NotAFile,     // a folder, a pipe, a device: nothing is opened, so a pipe cannot block
+    WrongSize,    // not the 1889 bytes of a profile file
+    Unreadable,   // it could not be read whole
 };
 
 // What an import read, and from where.
@@ -41,6 +46,7 @@ struct ImportOutcome {
     ImportResult result;
     std::filesystem::path record;    // the record file chosen
     std::filesystem::path settings;  // its companion settings file; empty when none was read
+    std::uintmax_t size = 0;         // the record file's size, for WrongSize
 };
 
 // What an export wrote, and where.
@@ -62,6 +68,9 @@ public:
     bool SaveCurrentProfile(const MouseConfig& record);
     // Reads the record of profile n as stored (macro slots included).
     bool LoadProfileSlot(int n);
+    // Profile n becomes the current one without reading anything: its files are those the
+    // next save writes.
+    void SelectProfile(int n);
     // Reads the labels of labelSection and the label colour texts of the settings file.
     void LoadProfileSettings(std::string_view labelSection);
     // Writes the fourteen labels into labelSection of the settings file.

@@ -2,6 +2,7 @@
 // never close a window or open help.
 #pragma once
 
+#include <QLineEdit>
 #include <Qt>
 
 namespace vorlak {
@@ -9,6 +10,13 @@ namespace vorlak {
 inline bool IsSwallowedDialogKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
            key == Qt::Key_Escape || key == Qt::Key_F1;
+}
+
+// The same for a key sent to target: in a line edit Space is text and stays (a name like
+// "Profile 2" could not be typed otherwise).
+inline bool IsSwallowedDialogKey(const QObject* target, int key) {
+    return IsSwallowedDialogKey(key) &&
+           !(key == Qt::Key_Space && qobject_cast<const QLineEdit*>(target) != nullptr);
 }
 
 }  // namespace vorlak

@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
 #include "controls/skin_image.h"
-#include "controls/window_keys.h"
 #include "macro/ui/lb_editor_wnd.h"
 #include "record/ini_file.h"
 
@@ -214,7 +214,8 @@ bool CConfigDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
                      event->type() == QEvent::ShortcutOverride;
-    if (key && IsOwnInput(watched) && IsSwallowedKey(watched, *static_cast<QKeyEvent*>(event)))
+    if (key && IsOwnInput(watched) &&
+        IsSwallowedDialogKey(watched, static_cast<QKeyEvent*>(event)->key()))
         return true;
     return QWidget::eventFilter(watched, event);
 }

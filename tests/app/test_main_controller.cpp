@@ -13,7 +13,9 @@
 #include "app/task_queue.h"
 #include "common/diagnostics.h"
 #include "config/default_data_files.h"
+#include "config/profile_list.h"
 #include "device/simulated_mouse.h"
+#include "record/ini_file.h"
 #include "test_folder.h"
 
 namespace vorlak {
@@ -366,45 +368,130 @@ TEST_F(MainControllerTest, ResetWithoutTheMouseKeepsTheSlotAndSendsNothing) {
     EXPECT_TRUE(log.calls.empty());
 }
 
+// Three listed profiles, profile k's record with X sensitivity k + 2; the current one is
+// `current`, as the list names it at start.
+void WriteThreeProfiles(const TestFolder& folder, int current) {
+    for (int k = 0; k < 3; ++k) {
+        MouseConfig record = DefaultRecord();
+        record.sensitivityX = static_cast<Byte>(k + 2);
+        folder.Write(RecordFileName(k), RecordFileBytes(record));
+    }
+    IniFile list = IniFile::Open(folder.Path("str.ini"));
+    ProfileList({{"P1", {0, false}}, {"P2", {1, false}}, {"P3", {2, false}}})
+        .WriteTo(list, current);
+    list.Save();
+}
+
+ProfileList ListOf(const TestFolder& folder) {
+    return ProfileList::Read(IniFile::Open(folder.Path("str.ini")));
+}
+
 TEST_F(MainControllerTest, ProfileManagerClosingOnItsOwnEntryLoadsNothing) {
+    WriteThreeProfiles(folder, 0);
     MainController& c = Started();
     c.Editor().SetSensitivityX(5);
     ASSERT_TRUE(c.OpenProfileManager(0));
     EXPECT_FALSE(c.OpenProfileManager(0));
-    c.ProfileManagerClosed(0);
+    c.ProfileManagerClosed(ListOf(folder), 0);
     EXPECT_EQ(store.currentConfig.sensitivityX, 5);
     EXPECT_EQ(log.calls, std::vector<std::string>{"close manager"});
     EXPECT_FALSE(c.ProfileManagerOpen());
 }
 
 TEST_F(MainControllerTest, ProfileManagerClosingOnAnotherEntryLoadsThatSlot) {
+    WriteThreeProfiles(folder, 0);
     MainController& c = Started();
-    MouseConfig other = store.currentConfig;
-    other.sensitivityX = 4;
-    other.profileSlot = 2;
-    folder.Write("config2.bin", RecordFileBytes(other));
     ASSERT_TRUE(c.OpenProfileManager(0));
-    c.ProfileManagerClosed(2);
+    c.ProfileManagerClosed(ListOf(folder), 2);
     EXPECT_EQ(store.currentConfig.sensitivityX, 4);
-    EXPECT_EQ(store.currentConfig.profileSlot, 2);
+    EXPECT_EQ(store.currentProfileIndex, 2);
     EXPECT_EQ(store.selectedProfile, 2);
+    EXPECT_EQ(ReadIniString(folder.Path("str.ini"), "Profile", "CurProfileName"), "P3");
     EXPECT_EQ(log.calls, (std::vector<std::string>{"record", "close manager"}));
 }
 
 TEST_F(MainControllerTest, ImportThenClosingOnAnotherEntryKeepsTheImportedRecord) {
+    WriteThreeProfiles(folder, 0);
     MainController& c = Started();
     MouseConfig imported = store.currentConfig;
     imported.sensitivityY = 8;
     const auto chosen = folder.Write("mine.bin", RecordFileBytes(imported));
     ASSERT_TRUE(c.OpenProfileManager(0));
     EXPECT_EQ(c.ImportChosenProfile(chosen).result, ImportResult::Imported);
-    c.ProfileManagerClosed(3);
+    c.ProfileManagerClosed(ListOf(folder), 2);
     EXPECT_EQ(store.currentConfig.sensitivityY, 8);
-    EXPECT_EQ(store.selectedProfile, 0);
+    // The next Apply writes it into the profile now current.
+    EXPECT_EQ(store.currentProfileIndex, 2);
+    EXPECT_EQ(c.Files().ConfigFilePath(), folder.Path("config2.bin"));
     // The next close on another entry applies the selection again.
-    ASSERT_TRUE(c.OpenProfileManager(0));
-    c.ProfileManagerClosed(1);
+    ASSERT_TRUE(c.OpenProfileManager(2));
+    c.ProfileManagerClosed(ListOf(folder), 1);
     EXPECT_EQ(store.selectedProfile, 1);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 3);
+}
+
+// The profile shown moves with its name: deleting an entry before it renumbers its files, and
+// closing on it keeps the record in the window, whose next save goes to its new number.
+TEST_F(MainControllerTest, ADeleteBeforeTheCurrentProfileKeepsItsRecordUnderItsName) {
+    WriteThreeProfiles(folder, 1);
+    MainController& c = Started();
+    ASSERT_EQ(store.currentProfileIndex, 1);
+    c.Editor().SetSensitivityX(9);  // not applied
+    ASSERT_TRUE(c.OpenProfileManager(1));
+    ProfileList list = ListOf(folder);
+    list.Delete(0);
+    c.ProfileManagerClosed(list, 0);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 9);
+    EXPECT_EQ(store.currentProfileIndex, 0);
+    EXPECT_EQ(c.Files().ConfigFilePath(), folder.Path("config0.bin"));
+    EXPECT_EQ(folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityX)], 3);
+    EXPECT_EQ(folder.Read("config2.bin")[1 + offsetof(MouseConfig, sensitivityX)], 2);
+    EXPECT_EQ(ReadIniString(folder.Path("str.ini"), "Profile", "CurProfileName"), "P2");
+    EXPECT_EQ(log.calls, std::vector<std::string>{"close manager"});
+}
+
+TEST_F(MainControllerTest, ARefusedImportChangesNothingAndSaysWhy) {
+    WriteThreeProfiles(folder, 0);
+    MainController& c = Started();
+    const auto chosen = folder.Write("short.bin", std::string(1888, '\x07'));
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    EXPECT_EQ(c.ImportChosenProfile(chosen).result, ImportResult::WrongSize);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 2);
+    ASSERT_EQ(log.calls.size(), 1u);
+    EXPECT_NE(log.calls[0].find("short.bin was not imported"), std::string::npos);
+    EXPECT_NE(log.calls[0].find("this one holds 1888"), std::string::npos);
+    // No import is pending: closing on another entry reads that entry.
+    c.ProfileManagerClosed(ListOf(folder), 1);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 3);
+}
+
+TEST_F(MainControllerTest, AListThatCannotBeCommittedIsNamedAndLoadsNothing) {
+    WriteThreeProfiles(folder, 0);
+    MainController& c = Started();
+    std::filesystem::remove(folder.Path("str2.ini"));
+    std::filesystem::create_directory(folder.Path("str2.ini"));
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    ProfileList list = ListOf(folder);
+    list.Delete(2);
+    list.AddNew("Profile");
+    c.ProfileManagerClosed(list, 2);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 2);
+    ASSERT_EQ(log.calls.size(), 2u);
+    EXPECT_EQ(log.calls[0].rfind("problem The profile list could not be saved", 0), 0u);
+    EXPECT_EQ(log.calls[1], "close manager");
+    EXPECT_EQ(ListOf(folder).Name(2), "P3");
+}
+
+TEST_F(MainControllerTest, AResetTakesTheProfileManagerAway) {
+    mouse.Unplug();
+    MainController& c = Started();
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    c.DefaultsReset();
+    EXPECT_FALSE(c.ProfileManagerOpen());
+    EXPECT_EQ(log.calls.front(), "close manager");
+    log.calls.clear();
+    c.ProfileManagerClosed(ListOf(folder), 0);  // its late close changes nothing
+    EXPECT_TRUE(log.calls.empty());
 }
 
 TEST_F(MainControllerTest, UnplugShowsTheWarningBeforeTheIconGoesAndPlugBringsItBack) {

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "common/diagnostics.h"
 #include "macro/macro_store.h"
 #include "record/ini_file.h"
@@ -239,24 +242,58 @@ TEST_F(ProfileFilesTest, ImportAndExportChangeTheFileNameOnlyNotItsFolders) {
     EXPECT_EQ(imported.settings, elsewhere / "a.ini");
 }
 
-TEST_F(ProfileFilesTest, ImportOutcomes) {
+// Anything that is not a profile file changes nothing: not the record, not the labels. A pipe
+// is never opened, so the import cannot block on it.
+TEST_F(ProfileFilesTest, ImportsOfNonProfilesChangeNothing) {
+    for (const char* name : {"empty", "short", "long", "huge", "folder", "pipe", "locked"})
+        folder.Write(std::string(name) + ".ini", "[Setting-EN]\nItem1=imported\n");
+    folder.Write("empty.bin", "");
     folder.Write("short.bin", RecordBytes(1, 0x21, 1887));
-    folder.Write("short.ini", "[Setting-EN]\nItem1=imported\n");
-    folder.Write("good.bin", RecordBytes(5, 0x31));
+    folder.Write("long.bin", RecordBytes(1, 0x21, 1889));
+    folder.Write("huge.bin", std::string(10 << 20, 'h'));
+    std::filesystem::create_directory(folder.Path("folder.bin"));
+    ASSERT_EQ(mkfifo(folder.Path("pipe.bin").c_str(), 0600), 0);
+    folder.Write("locked.bin", RecordBytes(1, 0x21));
+    std::filesystem::permissions(folder.Path("locked.bin"), std::filesystem::perms::none);
+    const bool root = geteuid() == 0;  // root reads it anyway
     folder.Write("notes.txt", RecordBytes(1, 0x41));
-
-    EXPECT_EQ(files.ImportProfile(folder.Path("notes.txt"), "Setting-EN").result,
-              ImportResult::NotAProfile);
-    EXPECT_EQ(files.ImportProfile(folder.Path("none.bin"), "Setting-EN").result,
-              ImportResult::Missing);
-    EXPECT_EQ(files.ImportProfile(folder.Path("short.bin"), "Setting-EN").result,
-              ImportResult::WrongSize);
+    const struct {
+        const char* name;
+        ImportResult result;
+        std::uintmax_t size;
+    } cases[] = {
+        {"notes.txt", ImportResult::NotAProfile, 0},
+        {"none.bin", ImportResult::Missing, 0},
+        {"empty.bin", ImportResult::WrongSize, 0},
+        {"short.bin", ImportResult::WrongSize, 1888},
+        {"long.bin", ImportResult::WrongSize, 1890},
+        {"huge.bin", ImportResult::WrongSize, 10 << 20},
+        {"folder.bin", ImportResult::NotAFile, 0},
+        {"pipe.bin", ImportResult::NotAFile, 0},
+    };
+    for (const auto& c : cases) {
+        const ImportOutcome outcome = files.ImportProfile(folder.Path(c.name), "Setting-EN");
+        EXPECT_EQ(outcome.result, c.result) << c.name;
+        EXPECT_EQ(outcome.size, c.size) << c.name;
+    }
+    if (!root) {
+        EXPECT_EQ(files.ImportProfile(folder.Path("locked.bin"), "Setting-EN").result,
+                  ImportResult::Unreadable);
+    }
     EXPECT_TRUE(CurrentIsAll(0));
-    EXPECT_EQ(files.Settings().entryLabel[0], "imported");
-    EXPECT_EQ(files.ImportProfile(folder.Path("good.bin"), "Setting-EN").result,
-              ImportResult::Imported);
+    EXPECT_EQ(files.Settings().entryLabel[0], "");
+}
+
+TEST_F(ProfileFilesTest, AProfileFileIsImportedWhole) {
+    const std::filesystem::path odd = folder.Path("Profil ÄÖÜ 配置");
+    std::filesystem::create_directory(odd);
+    const auto chosen = folder.Write("Profil ÄÖÜ 配置/good.bin", RecordBytes(5, 0x31));
+    folder.Write("Profil ÄÖÜ 配置/good.ini", "[Setting-EN]\nItem1=imported\n");
+    const ImportOutcome outcome = files.ImportProfile(chosen, "Setting-EN");
+    EXPECT_EQ(outcome.result, ImportResult::Imported);
     EXPECT_TRUE(CurrentIsAll(0x31));
     EXPECT_EQ(store.firstRunFlag, 5);
+    EXPECT_EQ(files.Settings().entryLabel[0], "imported");
 }
 
 }  // namespace

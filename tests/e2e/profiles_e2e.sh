@@ -22,7 +22,10 @@ choose_file() {  # types a path into the file dialog and confirms it
   wait_for 5 file_dialog || return 1
   sleep 0.4; xdotool key ctrl+a; xdotool type --delay 20 "$1"; xdotool key Return; sleep 0.6
 }
-message_box() { xdotool search --onlyvisible --pid "$APP" --name '^ATTENTION!$'; }
+message_box() {  # a window of the program's name that is not the main window
+  for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' || { echo "$w"; return 0; }
+  done; return 1; }
 byte61() { od -An -tu1 -j61 -N1 "$data/$1" | tr -d ' '; }   # the record's sensitivityX
 list_has() { grep -qx "$1" "$data/str.ini"; }
 apply() {  # apply FILE: Apply, then wait until the write has saved the current profile's FILE

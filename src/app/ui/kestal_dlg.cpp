@@ -12,12 +12,14 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "app/ui/profile_file_dialog.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
+#include "panels/config_dialog.h"
 #include "panels/dlg_advance.h"
 #include "text/dialog_texts.h"
 
@@ -202,9 +204,9 @@ void CKestalDlg::BuildWindow() {
         HighlightEntry(-1);
         SetAxisSectionCollapsed(!axisCollapsed_);
     });
-    // The Macro Manager and Config buttons open their dialogs once those exist.
+    // The Macro Manager button opens its dialog once that exists.
     connect(macroHeader_, &CBitmapBtn::clicked, this, [this] { HighlightEntry(-1); });
-    connect(config_, &CBitmapBtn::clicked, this, [this] { HighlightEntry(-1); });
+    connect(config_, &CBitmapBtn::clicked, this, &CKestalDlg::OpenProfileManager);
     SetView(MouseView::Top);
     SetAssignmentSectionCollapsed(true);
     SetAxisSectionCollapsed(true);
@@ -249,17 +251,22 @@ void CKestalDlg::SetAxisSectionCollapsed(bool collapsed) {
     ApplyLayout();
 }
 
+// While the profile manager is open it covers the left column: the section buttons, the
+// label boxes and the sliders are hidden.
 void CKestalDlg::ApplyLayout() {
     const SectionLayout layout =
         LayOutSections(assignmentCollapsed_, axisCollapsed_, sectionHeight_);
+    const bool column = profileManager_ == nullptr;
     macroHeader_->setGeometry(ToQRect(layout.macroHeader));
     axisHeader_->setGeometry(ToQRect(layout.axisHeader));
+    for (CBitmapBtn* header : {assignmentHeader_, macroHeader_, axisHeader_})
+        header->setVisible(column);
     for (CBitmapBtn* box : labelBoxes_)
-        box->setVisible(layout.labelsVisible && !controller_->ProfileManagerOpen());
+        box->setVisible(layout.labelsVisible && column);
     xSlider_->setGeometry(ToQRect(layout.xSlider));
     ySlider_->setGeometry(ToQRect(layout.ySlider));
-    xSlider_->setVisible(layout.slidersVisible);
-    ySlider_->setVisible(layout.slidersVisible);
+    xSlider_->setVisible(layout.slidersVisible && column);
+    ySlider_->setVisible(layout.slidersVisible && column);
     update(ToQRect(kLeftColumn));
 }
 
@@ -368,8 +375,44 @@ void CKestalDlg::ShowApplyProgress(const ApplyProgressStep& step) {
     update(ToQRect(kProgressRect));
 }
 
-void CKestalDlg::CloseProfileManager() {
+void CKestalDlg::OpenProfileManager() {
+    HighlightEntry(-1);
+    const int current = controller_->Store().currentProfileIndex;
+    if (profileManager_ != nullptr || !controller_->OpenProfileManager(current))
+        return;
+    const std::string& code = controller_->LanguageCode();
+    profileManager_ = new CConfigDialog(programFolder_, controller_->Files().ProfileListPath(),
+                                        code, UiFont(code, kButtonFontHeight), current, this);
+    profileManager_->move(0, 0);
+    profileManager_->show();
+    profileManager_->raise();
     ApplyLayout();
+}
+
+void CKestalDlg::CloseProfileManager() {
+    delete profileManager_;
+    profileManager_ = nullptr;
+    ApplyLayout();
+}
+
+// The profile manager's requests: Load and Save go through the file dialog, Close hands the
+// edited list to the controller.
+void CKestalDlg::OnProfileCommand(const ProfileCommandEvent& request) {
+    const std::filesystem::path start = controller_->Files().ConfigFilePath();
+    const std::string& code = controller_->LanguageCode();
+    switch (request.Command()) {
+        case ProfileCommand::Load:
+            if (auto chosen = ChooseProfileFile(this, ProfileFileAction::Load, start, code))
+                controller_->ImportChosenProfile(*chosen);
+            break;
+        case ProfileCommand::Save:
+            if (auto chosen = ChooseProfileFile(this, ProfileFileAction::Save, start, code))
+                controller_->ExportChosenProfile(*chosen);
+            break;
+        case ProfileCommand::Closed:
+            controller_->ProfileManagerClosed(request.List(), request.Index());
+            break;
+    }
 }
 
 // Told without waiting: start-up and Apply go on while the box is open.
@@ -437,7 +480,7 @@ bool CKestalDlg::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
             if (IsOwnInput(watched) &&
-                (busy_ || IsSwallowedDialogKey(static_cast<QKeyEvent*>(event)->key())))
+                (busy_ || IsSwallowedDialogKey(watched, static_cast<QKeyEvent*>(event)->key())))
                 return true;
             break;
         case QEvent::MouseButtonPress:
@@ -456,6 +499,10 @@ bool CKestalDlg::eventFilter(QObject* watched, QEvent* event) {
 bool CKestalDlg::event(QEvent* event) {
     if (event->type() == static_cast<QEvent::Type>(kClearHighlightMessage))
         HighlightEntry(-1);
+    if (event->type() == ProfileCommandEvent::kType) {
+        OnProfileCommand(*static_cast<ProfileCommandEvent*>(event));
+        return true;
+    }
     return QWidget::event(event);
 }
 

@@ -17,8 +17,10 @@
 namespace vorlak {
 
 class CBitmapBtn;
+class CConfigDialog;
 class CDMarker;
 class CDlgadvance;
+class ProfileCommandEvent;
 
 // The message that clears the entry highlight before it is handled.
 inline constexpr int kClearHighlightMessage = 2036;
@@ -53,6 +55,8 @@ public:
     void HighlightEntry(int entry);
     // Shows the entry's label as the editor holds it.
     void RefreshLabel(int entry);
+    // The Config button: the profile manager over the left column, once.
+    void OpenProfileManager();
 
     MouseView View() const { return view_; }
     int HighlightedEntry() const { return highlighted_; }
@@ -67,6 +71,7 @@ public:
     CBitmapBtn* ApplyButton() const { return apply_; }
     CBitmapBtn* CancelButton() const { return cancel_; }
     CBitmapBtn* CloseButton() const { return close_; }
+    CConfigDialog* ProfileManager() const { return profileManager_; }
 
 signals:
     // The window is busy no more after an Apply or a reset.
@@ -98,6 +103,7 @@ private:
     void PaintLeftColumn(QPainter& painter) const;
     void PaintProgress(QPainter& painter) const;
     void ShowHelpMenu();
+    void OnProfileCommand(const ProfileCommandEvent& request);
     void Reset();
     void ReportUnsavedWrite();
     bool IsOwnInput(QObject* watched) const;
@@ -138,6 +144,7 @@ private:
     CDMarker* xSlider_ = nullptr;
     CDMarker* ySlider_ = nullptr;
     CDlgadvance* settingsHost_ = nullptr;
+    CConfigDialog* profileManager_ = nullptr;
 };
 
 }  // namespace vorlak
