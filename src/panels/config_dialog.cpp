@@ -17,7 +17,8 @@ namespace vorlak {
 namespace {
 
 constexpr QSize kDialogSize{263, 600};
-constexpr QRect kTitleRect{10, 0, 70, 31};
+// The title reaches to the close button, so that no language's title is cut.
+constexpr QRect kTitleRect{10, 0, 228, 31};
 constexpr QRect kNewTextRect{30, 575, 50, 23};
 constexpr QRect kDeleteTextRect{140, 575, 50, 23};
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
@@ -115,6 +116,9 @@ void CConfigDialog::Delete() {
     delete list_->takeItem(selected);
     list_->clearSelection();
     list_->setCurrentRow(-1);
+    // No entry is tracked any more: the first click on the entry that moved up selects it
+    // rather than renaming it.
+    tracked_ = -1;
 }
 
 void CConfigDialog::Copy() {

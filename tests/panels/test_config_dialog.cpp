@@ -121,6 +121,10 @@ TEST_F(ConfigDialogTest, NewDeleteAndCopyEditTheList) {
     EXPECT_EQ(Shown()[1], "Profile 3");
     EXPECT_EQ(dialog->List()->selectedItems().size(), 0);
     EXPECT_EQ(dialog->Profiles().Count(), 5);
+    // The entry that moved up is not tracked: a click on it selects it, a second renames it.
+    Click(1);
+    EXPECT_EQ(dialog->List()->findChild<CLBEditorWnd*>(), nullptr);
+    EXPECT_EQ(dialog->TrackedIndex(), 1);
 }
 
 TEST_F(ConfigDialogTest, TheLimitMessageIsInTheLanguage) {
