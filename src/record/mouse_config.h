@@ -103,10 +103,10 @@ struct ConfigStore {
     Byte useDefaultFiles = 0;
     // The 0-based position N of the current profile in the profile list (str.ini): it picks
     // the files configN.bin and strN.ini. Set by the load from the list's CurProfileName and
-    // by the profile manager before its Load and Save.
+    // when the profile manager's list is committed.
     Byte currentProfileIndex = 0;
-    // The profile manager's tracked index as the main window last took it over (when the
-    // manager opens, and when it closes on another entry); closing on it loads nothing.
+    // The profile the record came from when the profile manager opened, then the entry that
+    // is current after its close; closing on that profile's entry loads nothing.
     int selectedProfile = 0;
     std::atomic<int> deviceConnected = 0;  // also read by the listener thread
 };

@@ -381,8 +381,10 @@ void CKestalDlg::OpenProfileManager() {
     if (profileManager_ != nullptr || !controller_->OpenProfileManager(current))
         return;
     const std::string& code = controller_->LanguageCode();
-    profileManager_ = new CConfigDialog(programFolder_, controller_->Files().ProfileListPath(),
-                                        code, UiFont(code, kButtonFontHeight), current, this);
+    // The manager's own font: Simplified Chinese in "宋体", as on all but one system version.
+    profileManager_ =
+        new CConfigDialog(programFolder_, controller_->Files().ProfileListPath(), code,
+                          FaceFont(ProfileManagerFont(code, false)), current, this);
     profileManager_->move(0, 0);
     profileManager_->show();
     profileManager_->raise();
