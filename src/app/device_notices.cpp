@@ -3,12 +3,14 @@
 #include <array>
 
 #include "device/protocol.h"
+#include "text/dialog_texts.h"
 
 namespace vorlak {
 namespace {
 
 constexpr int kDpiNoticeMs = 5000;
 constexpr int kPresenceNoticeMs = 100;
+constexpr int kAccessNoticeMs = 20000;  // long enough to read the fix
 
 template <std::size_t N>
 bool ContainsAny(std::string_view name, const std::array<std::string_view, N>& patterns) {
@@ -45,6 +47,18 @@ std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& 
         default:
             return std::nullopt;
     }
+}
+
+std::optional<Notice> MouseAccessNotice(const std::vector<std::string>& nodes,
+                                        std::string_view code) {
+    if (nodes.empty())
+        return std::nullopt;
+    const MouseAccessTexts texts = MouseAccessTextsFor(code);
+    std::string text(texts.nodes);
+    for (const std::string& node : nodes)
+        text.append(" ").append(node);
+    text.append("\n").append(texts.fix);
+    return Notice{std::move(text), std::string(texts.title), kAccessNoticeMs};
 }
 
 std::optional<HidIdentity> ArrivalIdentity(std::string_view interfaceName) {

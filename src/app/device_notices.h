@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "device/hid_backend.h"
 #include "record/mouse_config.h"
@@ -24,6 +25,11 @@ struct Notice {
 // The notice for an event code and value; none for codes and values that show nothing.
 std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& text,
                                         const MouseConfig& savedConfig);
+
+// The notice that a mouse is present but its device nodes may not be opened: the nodes and
+// the fix, in the language of code; none without such nodes.
+std::optional<Notice> MouseAccessNotice(const std::vector<std::string>& nodes,
+                                        std::string_view code);
 
 // The identity an arrival notice names (primary patterns first); none for other devices.
 std::optional<HidIdentity> ArrivalIdentity(std::string_view interfaceName);

@@ -17,6 +17,7 @@ MainController::MainController(ControllerParts parts)
       ui_(parts.ui),
       tray_(parts.tray),
       view_(parts.view),
+      backend_(parts.backend),
       transport_(parts.backend, parts.store, std::move(parts.sleeper)),
       commands_(transport_, parts.store),
       files_(std::move(parts.folder), parts.store),
@@ -95,8 +96,21 @@ void MainController::ShowPresence() {
     if (DeviceConnected()) {
         view_.ShowRecord();
     } else {
+        TellInaccessibleMouse();
         view_.HideToTray();
         RemoveTrayIcon();
+    }
+}
+
+// A mouse that is there but whose nodes this user may not open is named once, with the fix:
+// without it the window would stay silent. Shown while the icon is there, if it is.
+void MainController::TellInaccessibleMouse() {
+    if (accessToldOnce_)
+        return;
+    if (std::optional<Notice> notice =
+            MouseAccessNotice(backend_.InaccessibleMouseNodes(), languageCode_)) {
+        tray_.ShowNotice(notice->text, notice->title, notice->displayMs);
+        accessToldOnce_ = true;
     }
 }
 
@@ -311,6 +325,7 @@ void MainController::Arrival(const std::string& name) {
     if (!identity)
         return;
     if (!transport_.FindDevice(identity->vendorId, identity->productId)) {
+        TellInaccessibleMouse();
         LossSteps();
         return;
     }

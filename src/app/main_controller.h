@@ -155,6 +155,7 @@ private:
     void Arrival(const std::string& name);
     void Removal(const std::string& name);
     void LossSteps();
+    void TellInaccessibleMouse();
     void AddTrayIcon();
     void RemoveTrayIcon();
 
@@ -163,6 +164,7 @@ private:
     UiDispatcher& ui_;
     TrayIcon& tray_;
     MainView& view_;
+    HidBackend& backend_;
     HidTransport transport_;
     DeviceCommands commands_;
     ProfileFiles files_;
@@ -182,6 +184,8 @@ private:
     bool importPending_ = false;
     bool profileManagerOpen_ = false;
     bool iconAdded_ = false;
+    // The user was told that a mouse is there but may not be opened (once a run).
+    bool accessToldOnce_ = false;
 
     bool busy_ = false;
     std::atomic<bool> lastWriteSaved_ = true;

@@ -68,6 +68,9 @@ public:
     virtual std::unique_ptr<HidHandle> OpenCommand(const std::string& path) = 0;
     // The event collection, for reading input reports; null on failure.
     virtual std::unique_ptr<HidHandle> OpenEvent(const std::string& path) = 0;
+    // The device nodes of present mice that this user may not open (none where every node
+    // can be opened, or where access is not a matter of permissions).
+    virtual std::vector<std::string> InaccessibleMouseNodes() { return {}; }
 };
 
 }  // namespace vorlak

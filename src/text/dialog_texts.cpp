@@ -69,6 +69,20 @@ constexpr TextRow<DataProblemTexts, std::string_view> kDataProblemRows[] = {
       "無法讀取設定檔，因此未傳送任何內容至滑鼠。"}},
 };
 
+constexpr TextRow<MouseAccessTexts, std::string_view> kMouseAccessRows[] = {
+    {&MouseAccessTexts::title, {"Warning", "Warnung", "警告", "警告"}},
+    {&MouseAccessTexts::nodes,
+     {"A Vorlak mouse is connected, but you may not open it:",
+      "Eine Vorlak-Maus ist angeschlossen, aber Sie dürfen sie nicht öffnen:",
+      "已连接 Vorlak 鼠标，但您没有权限打开它：", "已連接 Vorlak 滑鼠，但您沒有權限開啟它："}},
+    {&MouseAccessTexts::fix,
+     {"Install the udev rule 70-vorlak.rules (see the README), then replug the mouse.",
+      "Installieren Sie die udev-Regel 70-vorlak.rules (siehe README) und stecken Sie die Maus "
+      "neu ein.",
+      "请安装 udev 规则 70-vorlak.rules（见 README），然后重新插入鼠标。",
+      "請安裝 udev 規則 70-vorlak.rules（見 README），然後重新插入滑鼠。"}},
+};
+
 constexpr TextRow<MacroPickerTexts, std::string_view> kMacroPickerRows[] = {
     {&MacroPickerTexts::ok, {"OK", "OK", "确定", "確定"}},
     {&MacroPickerTexts::cancel, {"Cancel", "Abbrechen", "取消", "取消"}},
@@ -169,6 +183,10 @@ ProfileManagerTexts ProfileManagerTextsFor(std::string_view code) {
 
 DataProblemTexts DataProblemTextsFor(std::string_view code) {
     return TextsFor(code, kDataProblemRows);
+}
+
+MouseAccessTexts MouseAccessTextsFor(std::string_view code) {
+    return TextsFor(code, kMouseAccessRows);
 }
 
 DialogFont KeyCaptureFont(std::string_view code, bool systemVersion62) {

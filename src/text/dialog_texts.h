@@ -84,6 +84,15 @@ struct DataProblemTexts {
 };
 DataProblemTexts DataProblemTextsFor(std::string_view code);
 
+// A mouse is present, but this user may not open its device nodes: the notice names them
+// and the fix, the udev rule.
+struct MouseAccessTexts {
+    std::string_view title;
+    std::string_view nodes;  // followed by the node names
+    std::string_view fix;    // the line after them
+};
+MouseAccessTexts MouseAccessTextsFor(std::string_view code);
+
 // A font face with its cell height in pixels.
 struct DialogFont {
     std::string_view face;

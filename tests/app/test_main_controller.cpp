@@ -69,14 +69,30 @@ private:
     bool reached_ = false;
 };
 
+// The simulated mouse, with device nodes that this user may not open.
+struct LockedNodesBackend : HidBackend {
+    explicit LockedNodesBackend(HidBackend& inner) : mouse(inner) {}
+    std::optional<std::vector<HidInterfaceInfo>> Enumerate() override { return mouse.Enumerate(); }
+    std::unique_ptr<HidHandle> OpenCommand(const std::string& path) override {
+        return mouse.OpenCommand(path);
+    }
+    std::unique_ptr<HidHandle> OpenEvent(const std::string& path) override {
+        return mouse.OpenEvent(path);
+    }
+    std::vector<std::string> InaccessibleMouseNodes() override { return locked; }
+    HidBackend& mouse;
+    std::vector<std::string> locked;
+};
+
 class MainControllerTest : public ::testing::Test {
 protected:
     MainControllerTest() { WriteDefaultDataFiles(folder.Root()); }
     ~MainControllerTest() override { gate.Release(); }
 
     MainController& Make() {
-        controller = std::make_unique<MainController>(ControllerParts{
-            store, mouse, pointer, ui, tray, view, DataFolder(folder.Root()), gate.MakeSleeper()});
+        controller = std::make_unique<MainController>(
+            ControllerParts{store, backend, pointer, ui, tray, view, DataFolder(folder.Root()),
+                            gate.MakeSleeper()});
         return *controller;
     }
     MainController& Started() {
@@ -104,6 +120,7 @@ protected:
     TestFolder folder;
     ConfigStore store;
     SimulatedMouse mouse;
+    LockedNodesBackend backend{mouse};
     FakePointerSettings pointer;
     TaskQueue ui;
     CallLog log;
@@ -135,6 +152,31 @@ TEST_F(MainControllerTest, StartWithoutTheMouseHidesTheWindowAndRemovesTheIcon) 
     EXPECT_EQ(log.calls, (std::vector<std::string>{"add Vorlak", "hide", "remove"}));
     EXPECT_FALSE(c.DeviceConnected());
     EXPECT_TRUE(c.ProfileLoaded());
+}
+
+// Without the notice the window stayed silent: the user never learnt why nothing worked.
+TEST_F(MainControllerTest, AMouseThatMayNotBeOpenedIsNamedOnceWithTheFix) {
+    mouse.Unplug();
+    mouse.TakeNotices();
+    backend.locked = {"/dev/hidraw3", "/dev/hidraw4"};
+    MainController& c = Make();
+    EXPECT_FALSE(c.Start());
+    c.ShowPresence();
+    ASSERT_EQ(log.calls.size(), 4u);
+    EXPECT_EQ(log.calls[0], "add Vorlak");
+    const std::string& notice = log.calls[1];
+    EXPECT_NE(notice.find("/dev/hidraw3 /dev/hidraw4"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("udev rule"), std::string::npos) << notice;
+    EXPECT_EQ(log.calls[2], "hide");
+    EXPECT_EQ(log.calls[3], "remove");
+
+    // An arrival that still finds no mouse to open says it no more.
+    log.calls.clear();
+    c.OnDeviceNotice({DeviceNotice::Kind::Arrival, R"(\\?\HID#VID_04D9&PID_A168&MI_01#hidraw3)"});
+    ui.RunPending();
+    EXPECT_EQ(std::count_if(log.calls.begin(), log.calls.end(),
+                            [](const std::string& call) { return call.find("udev") != call.npos; }),
+              0);
 }
 
 TEST_F(MainControllerTest, ApplyWritesTheRecordOffTheUiThreadAndTakesTheSnapshot) {

@@ -81,6 +81,10 @@ std::unique_ptr<HidHandle> LinuxHidBackend::OpenEvent(const std::string& path) {
     return HidrawHandle::Open(NodeOfPath(path), O_RDONLY | O_NONBLOCK);
 }
 
+std::vector<std::string> LinuxHidBackend::InaccessibleMouseNodes() {
+    return vorlak::InaccessibleMouseNodes();
+}
+
 std::vector<std::string> InaccessibleMouseNodes() {
     std::vector<std::string> denied;
     for (const HidrawNode& node : PresentNodes().value_or(std::vector<HidrawNode>{})) {

@@ -30,6 +30,7 @@ public:
     std::unique_ptr<HidHandle> OpenCommand(const std::string& path) override;
     // open(O_RDONLY) of the node, non-blocking (reads wait in poll()).
     std::unique_ptr<HidHandle> OpenEvent(const std::string& path) override;
+    std::vector<std::string> InaccessibleMouseNodes() override;
 };
 
 // The hidraw nodes of the mouse (either identity) that exist but that this user may not
