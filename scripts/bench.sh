@@ -15,3 +15,4 @@ until [ -s "$runtime/display" ]; do sleep 0.1; done
 DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
   build/bench/vorlak_bench_window
 DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_profiles
+DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_macros

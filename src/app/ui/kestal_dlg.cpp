@@ -13,14 +13,17 @@
 #include <QWindow>
 
 #include "app/ui/profile_file_dialog.h"
+#include "assign/macro_follow.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
+#include "macro/ui/macro_program_dialog.h"
 #include "panels/config_dialog.h"
 #include "panels/dlg_advance.h"
+#include "platform/linux/qt/key_capture_factory.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
@@ -204,8 +207,10 @@ void CKestalDlg::BuildWindow() {
         HighlightEntry(-1);
         SetAxisSectionCollapsed(!axisCollapsed_);
     });
-    // The Macro Manager button opens its dialog once that exists.
-    connect(macroHeader_, &CBitmapBtn::clicked, this, [this] { HighlightEntry(-1); });
+    connect(macroHeader_, &CBitmapBtn::clicked, this, [this] {
+        HighlightEntry(-1);
+        RunMacroManager();
+    });
     connect(config_, &CBitmapBtn::clicked, this, &CKestalDlg::OpenProfileManager);
     SetView(MouseView::Top);
     SetAssignmentSectionCollapsed(true);
@@ -275,6 +280,24 @@ void CKestalDlg::HighlightEntry(int entry) {
     if (entry < 0)
         ClearLabelChecks();
     repaint(ToQRect(kMouseArea));
+}
+
+// The macro manager runs modally; after OK its twelve blocks become the record's macro slots
+// and the buttons follow their macros, all through the record editor.
+void CKestalDlg::RunMacroManager() {
+    CMacroProgramDialog dialog(programFolder_, controller_->LanguageCode(),
+                               controller_->Files().MacroStorePath(), macroStaging_, MakeKeyCapture,
+                               this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Result())
+        return;
+    const MacroManagerResult& result = *dialog.Result();
+    RecordEditor& editor = controller_->Editor();
+    for (int slot = 0; slot < kMacroSlots; ++slot)
+        editor.SetMacroSlot(slot, result.rows[static_cast<std::size_t>(slot)]);
+    const MacroStore macros(controller_->Files().MacroStorePath());
+    const AssignmentContext context{controller_->Text(), controller_->LanguageCode(), macros};
+    for (const auto& [entry, choice] : FollowMacros(editor.Record(), result.moves))
+        editor.AssignEntry(entry, choice, context);
 }
 
 void CKestalDlg::RefreshLabel(int entry) {

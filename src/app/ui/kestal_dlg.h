@@ -13,6 +13,7 @@
 #include "app/main_controller.h"
 #include "app/main_view.h"
 #include "app/ui/main_window_layout.h"
+#include "macro/macro_block.h"
 
 namespace vorlak {
 
@@ -53,6 +54,8 @@ public:
     void SetAssignmentSectionCollapsed(bool collapsed);
     void SetAxisSectionCollapsed(bool collapsed);
     void HighlightEntry(int entry);
+    // The Macro Manager button: the macro manager dialog, modally.
+    void RunMacroManager();
     // Shows the entry's label as the editor holds it.
     void RefreshLabel(int entry);
     // The Config button: the profile manager over the left column, once.
@@ -145,6 +148,8 @@ private:
     CDMarker* ySlider_ = nullptr;
     CDlgadvance* settingsHost_ = nullptr;
     CConfigDialog* profileManager_ = nullptr;
+    // The macro manager's staging rows: kept from one run of the manager to the next.
+    MacroRows macroStaging_{};
 };
 
 }  // namespace vorlak

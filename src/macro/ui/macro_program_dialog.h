@@ -1,0 +1,112 @@
+// The macro manager: the skinned modal dialog in which the user creates, records, edits,
+// renames and deletes the twelve macros. It shows the state of a MacroManager and turns
+// clicks, keys and edits into its operations; every edit reaches the store at once, and OK
+// hands the encoded blocks and the macros' moves to the caller.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "controls/painted_button.h"
+#include "macro/macro_manager.h"
+
+class QLineEdit;
+class QListWidget;
+
+namespace vorlak {
+
+class CBitmapBtn;
+
+// Makes the key capture of a window (the X11 grab of the dialog's own window).
+using MacroKeyCaptureFactory = std::function<std::unique_ptr<KeyCapture>(QWidget& window)>;
+
+class CMacroProgramDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Painted buttons, in the order of their hover flags.
+    enum Button { kOk, kCancel, kNew, kDelete, kClose };
+    // The event menu's command ids.
+    enum Command {
+        kDeleteEvent = 32771,
+        kInsertLeft = 32772,
+        kInsertMiddle = 32773,
+        kInsertRight = 32774,
+        kInsertDelay = 32786,
+    };
+
+    // The staging rows outlive the dialog: they keep their content between runs.
+    CMacroProgramDialog(std::filesystem::path programFolder, std::string languageCode,
+                        const std::filesystem::path& macroStorePath, MacroRows& staging,
+                        MacroKeyCaptureFactory makeCapture, QWidget* parent = nullptr);
+    ~CMacroProgramDialog() override;
+
+    // After OK: the twelve rows for the record's macro slots and where the macros went.
+    const std::optional<MacroManagerResult>& Result() const { return result_; }
+
+    // The parts a test drives (null when the background image was missing).
+    MacroManager* Manager() const { return manager_.get(); }
+    QListWidget* MacroList() const { return macroList_; }
+    QListWidget* EventList() const { return eventList_; }
+    QLineEdit* LoopField() const { return loopField_; }
+    CBitmapBtn* RecordButton() const { return recordButton_; }
+    const PaintedButton& ButtonOf(Button button) const {
+        return buttons_[static_cast<std::size_t>(button)];
+    }
+    static QRect RecordDelayBox();
+    static QRect LoopsBox();
+    // Runs an event menu command on the selected event.
+    void RunEventCommand(int command);
+    int Hovered() const { return hovered_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void MakeChildren();
+    void Show(ManagerChange change);
+    void ShowNames();
+    void ShowEvents();
+    void ShowLoopField();
+    void ShowRecording();
+    void OnEventClicked(int row);
+    void OnEditEnded(QListWidget* list, int index);
+    bool OpenEventMenu(const QPoint& globalPos);
+    void Ok();
+    void ShowLimitMessage();
+    void ShowCaptureFailure(int errorCode);
+    void SetHovered(int button);
+    bool IsOwnInput(const QObject* watched) const;
+
+    std::filesystem::path programFolder_;
+    std::string languageCode_;
+    MacroStore store_;
+    QImage background_;
+    QFont font_;
+    std::array<PaintedButton, 5> buttons_;
+    QListWidget* macroList_ = nullptr;
+    QListWidget* eventList_ = nullptr;
+    QLineEdit* loopField_ = nullptr;
+    CBitmapBtn* recordButton_ = nullptr;
+    std::unique_ptr<KeyCapture> capture_;
+    std::unique_ptr<MacroManager> manager_;
+    std::optional<MacroManagerResult> result_;
+    int hovered_ = -1;
+    bool editing_ = false;
+    std::optional<QPoint> pressAt_;
+};
+
+}  // namespace vorlak

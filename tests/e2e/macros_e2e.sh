@@ -1,0 +1,109 @@
+#!/bin/bash
+# The macro manager end to end: a macro recorded from the keyboard with delays while a witness
+# client has the focus, a click and a delay inserted from the event menu, the delay edited and
+# the macro renamed in place, OK, Apply; checked on record.ini, on the record and on the
+# simulated mouse. The thirteenth New shows the limit; the manager in all four languages.
+#   usage: macros_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
+. "$(dirname "$0")/e2e_lib.sh" "$@"
+
+manager() {  # the visible 490 x 432 window of the manager, titled in its language
+  for w in $(xdotool search --onlyvisible --pid "$APP" --name "^$1\$" 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 490x432' && { echo "$w"; return 0; }
+  done; return 1; }
+no_manager() { ! manager "Macro Manager"; }
+open_manager() {  # the Macro Manager button of the main window
+  click_in 140 142; wait_for 5 manager "$1"; sleep 0.4; DLG=$(manager "$1"); }
+at() {  # at X Y [BUTTON]: a click at a point of the manager
+  xdotool mousemove --window "$DLG" "$1" "$2" click "${3:-1}"; sleep 0.4; }
+event_row() { echo $((82 + 8 + 16 * $1)); }  # rows of the event list
+menu_item() {  # menu_item ROW N: the event menu on an event row, its N-th item
+  at 200 "$(event_row "$1")" 3; sleep 0.3
+  for ((i = 0; i < $2; i++)); do xdotool key Down; done
+  xdotool key Return; sleep 0.4; }
+item() { grep -x "Item$1=$2" "$data/record.ini"; }
+record_ini_has() { grep -qx "$1" "$data/record.ini"; }
+limit_box() { xdotool search --onlyvisible --pid "$APP" --name '^ATTENTION!$'; }
+
+wait_for 15 main_window && pass "the main window shows" || fail "no main window"
+stdbuf -oL xev -name witness -event keyboard >"$W/xev.log" 2>&1 & PIDS+=($!)
+wait_for 5 xdotool search --onlyvisible --name '^witness$'
+WITNESS=$(xdotool search --onlyvisible --name '^witness$' | head -1)
+xdotool windowactivate --sync "$WITNESS" 2>/dev/null; sleep 0.3; xdotool key x; sleep 0.3
+check "the witness receives keys while it has the focus" grep -q KeyPress "$W/xev.log"
+cp "$W/xev.log" "$OUT/xev-before.log"
+
+open_manager "Macro Manager"; shot 01-manager-EN
+check "the manager opens" test -n "$DLG"
+at 46 380                                           # New
+check "New names the macro Macro_1" wait_for 3 sh -c "grep -q '^0=Macro_1' '$data/record.ini' || grep -q '^\[Macro_1\]' '$data/record.ini'"
+at 377 151                                          # record delays on
+shot 02-new-macro
+
+at 339 99                                           # Start Recording
+xdotool windowactivate --sync "$WITNESS" 2>/dev/null; sleep 0.5
+: >"$W/xev.log"
+xdotool key a; sleep 0.3
+xdotool keydown Control_L keydown c keyup c keyup Control_L; sleep 0.3; xdotool key KP_Enter; sleep 0.5
+shot 03-recording
+check "the witness received no key while recording" sh -c "! grep -q KeyPress '$W/xev.log'"
+at 339 99                                           # Stop Recording
+shot 04-recorded
+check "the recording is stored with delays between the keys" sh -c "grep -qx 'ItemCount=15' '$data/record.ini'"
+check "the first text is the press of A" item 0 "A   Dn"
+check "then a measured delay" sh -c "grep -Eqx 'Item1=[0-9]+ ms' '$data/record.ini'"
+check "Ctrl+C with the left Ctrl" sh -c "grep -qx 'Item4=Ctrl   Dn' '$data/record.ini' && grep -qx 'Item6=C   Dn' '$data/record.ini' && grep -qx 'Item10=Ctrl   Up' '$data/record.ini'"
+check "the keypad's Enter is Num Enter" item 14 "Num Enter   Up"
+
+at 200 "$(event_row 0)"                             # the first event
+menu_item 0 2                                       # Insert Left Button after it
+check "a left click follows the first event" sh -c "grep -qx 'Item1=L-Button   Dn' '$data/record.ini' && grep -qx 'Item2=L-Button   Up' '$data/record.ini'"
+menu_item 2 5                                       # Insert Delay before the release
+check "a delay of 50 ms sits between press and release" item 2 "50 ms"
+shot 05-inserted
+at 200 "$(event_row 2)"; sleep 0.5; at 200 "$(event_row 2)"   # the second click edits
+xdotool key ctrl+a; xdotool type --delay 30 "70000"; xdotool key Tab; sleep 0.5
+check "a delay of 70000 is kept as 65535 ms" item 2 "65535 ms"
+shot 06-delay-edited
+xdotool mousemove --window "$DLG" 60 90 click --repeat 2 --delay 80 1; sleep 0.5
+xdotool key ctrl+a; xdotool type --delay 30 "Combo"; xdotool key Tab; sleep 0.5
+check "the rename moved the macro's section" sh -c "grep -qx '0=Combo' '$data/record.ini' && grep -qx '\[Combo\]' '$data/record.ini' && ! grep -q '^\[Macro_1\]' '$data/record.ini'"
+shot 07-renamed
+at 325 408                                          # OK
+check "OK closes the manager" wait_for 3 no_manager
+sleep 0.5; xdotool windowactivate --sync "$WITNESS" 2>/dev/null; sleep 0.3; : >"$W/xev.log"
+xdotool key x; sleep 0.3
+check "after the manager the witness receives keys again" grep -q KeyPress "$W/xev.log"
+
+before=$(stat -c %y "$data/config0.bin")
+click_in 951 619                                    # Apply
+wait_for 20 sh -c "[ \"\$(stat -c %y '$data/config0.bin')\" != '$before' ]"; sleep 0.5
+block=$(od -An -tx1 -v -j329 -N128 "$data/config0.bin" | tr -s ' \n' ' ' | sed 's/^ //;s/ $//' | tr a-f A-F)
+check "the record's first macro slot holds an encoded block" test "${block:0:5}" = "00 01"
+check "the simulated mouse holds the same block" wait_for 5 described "macro 1: $block"
+shot 08-applied
+
+open_manager "Macro Manager"
+for i in $(seq 2 12); do at 46 380; done
+at 46 380                                           # the thirteenth
+check "twelve macros are listed" record_ini_has "MacroCount=12"
+check "the thirteenth New shows the limit message" wait_for 3 limit_box
+shot 09-limit
+xdotool key Return; sleep 0.3
+at 381 408                                          # Cancel
+check "Cancel closes the manager" wait_for 3 no_manager
+
+# The manager in the other languages: the current profile's settings name the language.
+declare -A TITLE=([DE]="Makro-Manager" [CHS]="宏管理器" [CHT]="巨集編輯器")
+for lang in DE CHS CHT; do
+  kill "$APP"; wait "$APP" 2>/dev/null
+  sed -i "s/^Lan=.*/Lan=$lang/" "$data/str0.ini"
+  "$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak-$lang.out" 2>&1 &
+  APP=$!; PIDS+=($APP)
+  exec 3>"$W/mouse"
+  wait_for 15 main_window || { fail "no main window in $lang"; continue; }
+  open_manager "${TITLE[$lang]}"
+  check "the manager opens in $lang" test -n "$DLG"
+  shot "10-manager-$lang"
+done
+
+finish
