@@ -1,0 +1,146 @@
+// The macro manager window on a store in a temporary folder, offscreen: its lists follow the
+// manager, its painted buttons act, a recording fills the event list, and the in-place editors
+// write their results back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "controls/bitmap_btn.h"
+#include "macro/ui/lb_editor_wnd.h"
+#include "macro/ui/macro_program_dialog.h"
+#include "record/ini_file.h"
+#include "test_folder.h"
+
+namespace vorlak {
+namespace {
+
+class NoKeyboard : public KeyCapture {
+public:
+    void Start(KeyHandler onKey, FailureHandler) override { onKey_ = std::move(onKey); }
+    void Stop() override { onKey_ = {}; }
+    void Key(int virtualKey, int flags) const {
+        if (onKey_)
+            onKey_({virtualKey, flags});
+    }
+
+private:
+    KeyHandler onKey_;
+};
+
+class MacroProgramDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write("record.ini",
+                      "[MacroName]\nMacroCount=2\n0=Macro_1\n1=Macro_2\n"
+                      "[Macro_1]\nDelayTimeSelStatus=0\nMacroLoopTimes=2\nItemCount=3\n"
+                      "Item0=A   Dn\nItem1=80 ms\nItem2=A   Up\n");
+        dialog_ = std::make_unique<CMacroProgramDialog>(
+            VORLAK_BIN_DIR, "EN", folder_.Path("record.ini"), staging_, [this](QWidget&) {
+                auto capture = std::make_unique<NoKeyboard>();
+                keyboard_ = capture.get();
+                return capture;
+            });
+        dialog_->show();
+        dialog_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    }
+    void Press(CMacroProgramDialog::Button button) {
+        QTest::mouseClick(dialog_.get(), Qt::LeftButton, {},
+                          dialog_->ButtonOf(button).rect.center());
+    }
+    QStringList Texts(const QListWidget& list) const {
+        QStringList texts;
+        for (int i = 0; i < list.count(); ++i)
+            texts << list.item(i)->text();
+        return texts;
+    }
+    // Types into the in-place editor that is open and ends it with Tab.
+    void TypeIntoEditor(const QString& text) {
+        auto* editor = dialog_->findChild<CLBEditorWnd*>();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    IniFile Ini() const { return IniFile::Open(folder_.Path("record.ini")); }
+
+    TestFolder folder_;
+    MacroRows staging_{};
+    NoKeyboard* keyboard_ = nullptr;
+    std::unique_ptr<CMacroProgramDialog> dialog_;
+};
+
+TEST_F(MacroProgramDialogTest, ShowsTheStoreAndActsOnItsButtons) {
+    EXPECT_EQ(Texts(*dialog_->MacroList()), (QStringList{"Macro_1", "Macro_2"}));
+    EXPECT_EQ(Texts(*dialog_->EventList()), (QStringList{"A   Dn", "80 ms", "A   Up"}));
+    EXPECT_EQ(dialog_->LoopField()->text(), "2");
+    EXPECT_TRUE(dialog_->LoopField()->isEnabled());
+
+    Press(CMacroProgramDialog::kNew);
+    EXPECT_EQ(dialog_->MacroList()->count(), 3);
+    EXPECT_EQ(dialog_->MacroList()->currentRow(), 2);
+    EXPECT_EQ(dialog_->MacroList()->item(2)->text(), "Macro_3");
+    Press(CMacroProgramDialog::kDelete);
+    EXPECT_EQ(Texts(*dialog_->MacroList()), (QStringList{"Macro_1", "Macro_2"}));
+
+    dialog_->MacroList()->setCurrentRow(0);
+    Press(CMacroProgramDialog::kOk);
+    ASSERT_TRUE(dialog_->Result().has_value());
+    EXPECT_EQ(dialog_->Result()->rows[0][1], 2);  // Macro_1's loop count
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+}
+
+TEST_F(MacroProgramDialogTest, ARecordingFillsTheEventList) {
+    QTest::mouseClick(dialog_->RecordButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog_->Manager()->Recording());
+    EXPECT_EQ(dialog_->EventList()->count(), 0);
+    keyboard_->Key('B', 0);
+    keyboard_->Key('B', KeyFlagRelease);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Texts(*dialog_->EventList()), (QStringList{"B   Dn", "B   Up"}));
+    QTest::mouseClick(dialog_->RecordButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog_->Manager()->Recording());
+    EXPECT_EQ(Ini().Get("Macro_1", "Item1"), "B   Up");
+}
+
+TEST_F(MacroProgramDialogTest, InPlaceEditsWriteTheStore) {
+    QListWidget& events = *dialog_->EventList();
+    const QPoint delay = events.visualItemRect(events.item(1)).center();
+    QTest::mouseClick(events.viewport(), Qt::LeftButton, {}, delay);
+    // The second click comes later than a double click would.
+    QTest::mouseClick(events.viewport(), Qt::LeftButton, {}, delay, 600);
+    TypeIntoEditor("70000");
+    EXPECT_EQ(events.item(1)->text(), "65535 ms");
+    EXPECT_EQ(Ini().Get("Macro_1", "Item1"), "65535 ms");
+
+    QListWidget& names = *dialog_->MacroList();
+    emit names.itemDoubleClicked(names.item(0));
+    EXPECT_TRUE(Ini().HasSection("Macro_1"));  // the store keeps the macro while editing
+    TypeIntoEditor("Macro_2");                 // taken: refused
+    EXPECT_EQ(names.item(0)->text(), "Macro_1");
+    emit names.itemDoubleClicked(names.item(0));
+    TypeIntoEditor("Burst");
+    EXPECT_EQ(names.item(0)->text(), "Burst");
+    EXPECT_EQ(Ini().Get("MacroName", "0"), "Burst");
+    EXPECT_FALSE(Ini().HasSection("Macro_1"));
+    EXPECT_EQ(Ini().Get("Burst", "Item1"), "65535 ms");
+}
+
+TEST_F(MacroProgramDialogTest, TheEventMenuCommandsActOnTheSelectedEvent) {
+    dialog_->EventList()->setCurrentRow(0);
+    dialog_->RunEventCommand(CMacroProgramDialog::kInsertRight);
+    EXPECT_EQ(Texts(*dialog_->EventList()),
+              (QStringList{"A   Dn", "R-Button   Dn", "R-Button   Up", "80 ms", "A   Up"}));
+    EXPECT_EQ(dialog_->EventList()->currentRow(), 2);
+    dialog_->RunEventCommand(CMacroProgramDialog::kDeleteEvent);
+    EXPECT_EQ(Ini().Get("Macro_1", "ItemCount"), "4");
+}
+
+}  // namespace
+}  // namespace vorlak
