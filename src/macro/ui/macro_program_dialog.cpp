@@ -12,11 +12,11 @@
 #include <QWindow>
 
 #include "controls/bitmap_btn.h"
+#include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/ex_menu.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
-#include "controls/window_keys.h"
 #include "macro/ui/lb_editor_wnd.h"
 #include "text/dialog_texts.h"
 #include "text/macro_cut_text.h"
@@ -466,7 +466,7 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
         const auto& keyEvent = *static_cast<QKeyEvent*>(event);
         // The Windows keys never reach the dialog.
         if (keyEvent.key() == Qt::Key_Super_L || keyEvent.key() == Qt::Key_Super_R ||
-            keyEvent.key() == Qt::Key_Meta || IsSwallowedKey(watched, keyEvent))
+            keyEvent.key() == Qt::Key_Meta || IsSwallowedDialogKey(watched, keyEvent.key()))
             return true;
     }
     return QDialog::eventFilter(watched, event);
