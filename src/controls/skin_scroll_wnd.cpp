@@ -20,6 +20,7 @@ CSkinScrollWnd::CSkinScrollWnd(SkinScrollable& window, const QImage& skin)
     connect(&window, &SkinScrollable::ScrollInfoChanged, this, &CSkinScrollWnd::Mirror);
     window.show();
     LayOut();
+    show();
 }
 
 void CSkinScrollWnd::resizeEvent(QResizeEvent*) {

@@ -22,8 +22,9 @@ public:
     static constexpr int kVerticalBarId = 101;
     static constexpr int kInnerWindowId = 200;
 
-    // Takes `window` in: the frame becomes a child of the window's parent at the window's
-    // place and size; the window moves into the inner window, one bar thickness narrower.
+    // Takes `window` in: the frame becomes a shown child of the window's parent at the
+    // window's place and size; the window moves into the inner window, one bar thickness
+    // narrower.
     CSkinScrollWnd(SkinScrollable& window, const QImage& skin);
 
     CSkinScrollBar* VerticalBar() const { return bar_; }
