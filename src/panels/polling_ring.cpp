@@ -1,0 +1,20 @@
+#include "panels/polling_ring.h"
+
+#include <cmath>
+
+namespace vorlak {
+
+std::optional<int> PollingCodeAt(int dx, int dy) {
+    const double distance = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
+    if (distance < kPollingInnerRadius || distance > kPollingOuterRadius || dx == 0 || dy == 0)
+        return std::nullopt;
+    if (dy < 0)
+        return dx > 0 ? 1 : 8;
+    return dx > 0 ? 2 : 4;
+}
+
+std::string PollingRateImage(int code) {
+    return "Skins\\/USBReportRate/" + std::to_string(1000 / code) + "HZ.png";
+}
+
+}  // namespace vorlak
