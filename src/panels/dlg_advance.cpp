@@ -1,14 +1,156 @@
 #include "panels/dlg_advance.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QWheelEvent>
 
+#include "controls/bitmap_btn.h"
 #include "controls/skin_image.h"
+#include "controls/ui_font.h"
+#include "panels/dlg_dpi_setting.h"
+#include "panels/dlg_lighting.h"
+#include "panels/dlg_mouse_wheel_speed.h"
+#include "panels/dlg_speed_dial.h"
+#include "panels/dlg_usb_report_rate.h"
 
 namespace vorlak {
+namespace {
 
-CDlgadvance::CDlgadvance(const std::filesystem::path& programFolder, QWidget* parent)
-    : QWidget(parent), background_(SkinImage(programFolder, "Skins\\BK_MainRight.png")) {
+constexpr int kTitleFontHeight = 13;
+constexpr int kTitleIndent = 5;
+
+std::array<int, kSectionCount> PanelHeights(const std::array<CSettingsPanel*, kSectionCount>& p) {
+    std::array<int, kSectionCount> heights{};
+    for (std::size_t k = 0; k < p.size(); ++k)
+        heights[k] = p[k]->height();
+    return heights;
+}
+
+}  // namespace
+
+CDlgadvance::CDlgadvance(PanelContext context, QWidget* parent)
+    : SkinScrollable(parent),
+      context_(std::move(context)),
+      background_(SkinImage(context_.programFolder, "Skins\\BK_MainRight.png")),
+      panels_(MakePanels()),
+      stack_(PanelHeights(panels_)),
+      wheelLines_([] { return QApplication::wheelScrollLines(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    const QImage title = SkinImage(context_.programFolder, "\\skins\\ItemBK.png");
+    const QFont font = UiFont(context_.languageCode, kTitleFontHeight);
+    const UiTextTable& text = context_.text;
+    const std::string* captions[] = {&text.TxtDpiSetting,       &text.TxtLighting,
+                                     &text.TxtPollingRate,      &text.TxtMouseSpeed,
+                                     &text.TxtDoubleClickSpeed, &text.TxtScrollSpeed};
+    for (int k = 0; k < kSectionCount; ++k) {
+        auto* button = new CBitmapBtn(this);
+        button->LoadBitmaps(QRect(0, 0, kSectionTitleWidth, kSectionTitleHeight), title, title,
+                            title, title);
+        button->resize(kSectionTitleWidth, kSectionTitleHeight);
+        button->SetFontHeight(kTitleFontHeight);
+        button->SetFontFace(font.family());
+        button->SetIndent(kTitleIndent);
+        button->SetText(PanelText(*captions[k]));
+        connect(button, &CBitmapBtn::clicked, this, [this, k] { ToggleSection(k); });
+        titles_[At(k)] = button;
+    }
+    PlaceSections();
+    UpdateScrollBar();
+}
+
+std::array<CSettingsPanel*, kSectionCount> CDlgadvance::MakePanels() {
+    return {new CDlgDPISetting(context_, this),    new CDlgLighting(context_, this),
+            new CDlgUSBReportRate(context_, this), new CDlgMouseSpeed(context_, this),
+            new CDlgDoubleClick(context_, this),   new CDlgMouseWheelSpeed(context_, this)};
+}
+
+void CDlgadvance::RefreshFromConfig() {
+    for (CSettingsPanel* panel : panels_)
+        panel->RefreshFromConfig();
+}
+
+void CDlgadvance::CloseAllSections() {
+    for (int k = kSectionCount - 1; k >= 0; --k)
+        SetSectionClosed(k, true);
+}
+
+void CDlgadvance::OnRecordChange(const RecordChange& change) {
+    if (change.part != RecordPart::Whole) {
+        for (CSettingsPanel* panel : panels_)
+            panel->OnRecordChange(change);
+        return;
+    }
+    RefreshFromConfig();
+    CloseAllSections();
+}
+
+void CDlgadvance::ToggleSection(int k) {
+    PostClickNotice();
+    SetSectionClosed(k, !stack_.Closed(k));
+}
+
+void CDlgadvance::SetSectionClosed(int k, bool closed) {
+    if (stack_.Closed(k) == closed)
+        return;
+    stack_.SetClosed(k, closed);
+    UpdateScrollBar();
+    Panel(k)->setVisible(!closed);
+    PlaceSections();
+    update();
+}
+
+void CDlgadvance::PlaceSections() {
+    for (int k = 0; k < kSectionCount; ++k) {
+        Title(k)->move(0, stack_.TitleTop(k) - scroll_.position);
+        Panel(k)->move(0, stack_.PanelTop(k) - scroll_.position);
+    }
+}
+
+void CDlgadvance::UpdateScrollBar() {
+    const ColumnScroll old = scroll_;
+    scroll_ = UpdateColumnScroll(old, height(), stack_.RangeHeight());
+    if (scroll_.position != old.position)
+        PlaceSections();
+    if (scroll_ != old)
+        emit ScrollInfoChanged();
+}
+
+void CDlgadvance::VerticalScroll(ScrollRequest request, int position) {
+    const int moved = ScrolledPosition(scroll_, request, position);
+    if (moved == scroll_.position)
+        return;
+    scroll_.position = moved;
+    PlaceSections();
+    repaint();
+    emit ScrollInfoChanged();
+}
+
+void CDlgadvance::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    if (scroll_.page == 0)
+        return;
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch * kWheelNotch;
+    wheelRemainder_ -= notches;
+    if (notches == 0)
+        return;
+    const WheelSteps steps = ColumnWheelSteps(notches, wheelLines_());
+    for (int i = 0; i < steps.count; ++i)
+        VerticalScroll(steps.request, 0);
+}
+
+void CDlgadvance::PostClickNotice() {
+    QCoreApplication::postEvent(window(),
+                                new QEvent(static_cast<QEvent::Type>(kSettingsClickNotice)));
+}
+
+void CDlgadvance::mousePressEvent(QMouseEvent*) {
+    PostClickNotice();
+}
+
+void CDlgadvance::resizeEvent(QResizeEvent*) {
+    UpdateScrollBar();
 }
 
 void CDlgadvance::paintEvent(QPaintEvent*) {

@@ -78,7 +78,9 @@ inline constexpr QSize kScrollPanel{kPanelWidth, 70};
 
 // DPI panel elements.
 inline constexpr QSize kDpiSlider{7, 169};
-inline constexpr QSize kDpiValueBox{25, 11};
+// The value boxes are 25 wide, stage 2's 33; the one image between them (29) keeps every
+// centred number within 2 pixels of its box's middle and holds four digits.
+inline constexpr QSize kDpiValueBox{29, 11};
 inline constexpr int kDpiFirstX = 35;
 inline constexpr int kDpiStep = 32;
 inline constexpr int kDpiSliderTop = 3;

@@ -19,6 +19,7 @@
 #include "controls/ex_menu.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
+#include "controls/skin_scroll_wnd.h"
 #include "controls/ui_font.h"
 #include "macro/ui/macro_program_dialog.h"
 #include "panels/config_dialog.h"
@@ -163,8 +164,14 @@ void CKestalDlg::MakeChildren() {
     };
     xSlider_ = slider(&RecordEditor::SetSensitivityX);
     ySlider_ = slider(&RecordEditor::SetSensitivityY);
-    settingsHost_ = new CDlgadvance(programFolder_, this);
+    settingsHost_ = new CDlgadvance({programFolder_,
+                                     controller_->LanguageCode(),
+                                     controller_->Text(),
+                                     controller_->Editor(),
+                                     {}},
+                                    this);
     settingsHost_->setGeometry(ToQRect(kSettingsHostRect));
+    new CSkinScrollWnd(*settingsHost_, SkinImage(programFolder_, "Skins/ScrollBar.png"));
 }
 
 void CKestalDlg::BuildWindow() {
@@ -305,6 +312,7 @@ void CKestalDlg::RefreshLabel(int entry) {
 }
 
 void CKestalDlg::OnRecordChange(const RecordChange& change) {
+    settingsHost_->OnRecordChange(change);
     switch (change.part) {
         case RecordPart::Entry:
             RefreshLabel(change.index);

@@ -70,6 +70,7 @@ public:
     CBitmapBtn* LabelBox(int k) const { return labelBoxes_[static_cast<std::size_t>(k)]; }
     CDMarker* XSlider() const { return xSlider_; }
     CDMarker* YSlider() const { return ySlider_; }
+    CDlgadvance* SettingsHost() const { return settingsHost_; }
     // The buttons by their caption item, for tests and the end-to-end run.
     CBitmapBtn* ApplyButton() const { return apply_; }
     CBitmapBtn* CancelButton() const { return cancel_; }

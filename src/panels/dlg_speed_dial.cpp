@@ -1,0 +1,63 @@
+#include "panels/dlg_speed_dial.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <string>
+
+#include "common/diagnostics.h"
+#include "controls/edge_rect.h"
+#include "panels/dial_rule.h"
+
+namespace vorlak {
+namespace {
+
+constexpr int kFontHeight = 13;
+constexpr char kBackground[] = "Skins\\MouseAttribute\\BK_MouseAttribute.png";
+
+}  // namespace
+
+CDlgSpeedDial::CDlgSpeedDial(const PanelContext& context, Byte MouseConfig::*field,
+                             EditResult (RecordEditor::*store)(int), QWidget* parent)
+    : CSettingsPanel(context, RecordPart::Pointer, kBackground, parent),
+      field_(field),
+      store_(store),
+      font_(PanelFont(kFontHeight)) {}
+
+void CDlgSpeedDial::PaintPanel(QPainter& painter) {
+    const std::string picture =
+        "Skins\\/MouseAttribute/Speed/" + std::to_string(Record().*field_) + ".png";
+    DrawImage(painter, picture, kPictureAt.x(), kPictureAt.y());
+    painter.setFont(font_);
+    DrawPanelText(painter, EdgeRect(5, 73, 50, 103), Qt::AlignRight | Qt::AlignVCenter,
+                  PanelText(Text().TxtSlow));
+    DrawPanelText(painter, EdgeRect(192, 73, 237, 103), Qt::AlignLeft | Qt::AlignVCenter,
+                  PanelText(Text().TxtFast));
+}
+
+void CDlgSpeedDial::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint from = event->position().toPoint() - kCentre;
+    const DialClick click = DialClickAt(from.x(), from.y(), Record().*field_);
+    if (click.ignored)
+        return;
+    if (click.onRing)
+        OnRingClick(click.angle);
+    (Editor().*store_)(click.step);
+}
+
+void CDlgSpeedDial::OnRingClick(double) {}
+
+CDlgMouseSpeed::CDlgMouseSpeed(const PanelContext& context, QWidget* parent)
+    : CDlgSpeedDial(context, &MouseConfig::pointerSpeed, &RecordEditor::SetPointerSpeed, parent) {}
+
+CDlgDoubleClick::CDlgDoubleClick(const PanelContext& context, QWidget* parent)
+    : CDlgSpeedDial(context, &MouseConfig::doubleClickStep, &RecordEditor::SetDoubleClickStep,
+                    parent) {}
+
+void CDlgDoubleClick::OnRingClick(double angle) {
+    Diagnostic("angle/18:angle=%f,angle/18=%d\n", angle, static_cast<int>(angle / 18));
+}
+
+}  // namespace vorlak

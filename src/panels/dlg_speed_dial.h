@@ -1,0 +1,53 @@
+// The two half-circle dials of 11 steps: the pointer speed and the double-click speed. A click
+// on the upper half ring chooses a step by its angle; elsewhere in the upper half it keeps the
+// stored step but brings it into 1...11; a click below the centre does nothing at all.
+#pragma once
+
+#include "panels/settings_panel.h"
+
+namespace vorlak {
+
+class CDlgSpeedDial : public CSettingsPanel {
+    Q_OBJECT
+
+public:
+    static constexpr QPoint kCentre{121, 91};
+    static constexpr QPoint kPictureAt{50, 20};
+
+protected:
+    // `field` is the record's step the dial shows; `store` the editor's operation for it.
+    CDlgSpeedDial(const PanelContext& context, Byte MouseConfig::*field,
+                  EditResult (RecordEditor::*store)(int), QWidget* parent);
+
+    void PaintPanel(QPainter& painter) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // Called for every click on the ring with its angle.
+    virtual void OnRingClick(double angle);
+
+private:
+    Byte MouseConfig::*field_;
+    EditResult (RecordEditor::*store_)(int);
+    QFont font_;
+};
+
+// The desktop's pointer speed (the record's pointerSpeed).
+class CDlgMouseSpeed : public CDlgSpeedDial {
+    Q_OBJECT
+
+public:
+    CDlgMouseSpeed(const PanelContext& context, QWidget* parent);
+};
+
+// The desktop's double-click time (the record's doubleClickStep); it traces each ring click's
+// angle on the diagnostic channel.
+class CDlgDoubleClick : public CDlgSpeedDial {
+    Q_OBJECT
+
+public:
+    CDlgDoubleClick(const PanelContext& context, QWidget* parent);
+
+protected:
+    void OnRingClick(double angle) override;
+};
+
+}  // namespace vorlak

@@ -1,0 +1,66 @@
+#include "panels/settings_panel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "controls/skin_image.h"
+#include "controls/ui_font.h"
+
+namespace vorlak {
+namespace {
+
+// Labels longer than their place are drawn smaller, down to this cell height, not cut off.
+constexpr int kSmallestTextHeight = 8;
+
+}  // namespace
+
+CSettingsPanel::CSettingsPanel(const PanelContext& context, RecordPart part,
+                               std::string_view background, QWidget* parent)
+    : QWidget(parent), context_(context), part_(part), background_(background) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QImage image = SkinImage(context.programFolder, background);
+    setFixedSize(image.isNull() ? QSize(0, 0) : image.size());
+    hide();
+}
+
+void CSettingsPanel::RefreshFromConfig() {
+    update();
+}
+
+void CSettingsPanel::OnRecordChange(const RecordChange& change) {
+    if (Shows(change))
+        update();
+}
+
+QFont CSettingsPanel::PanelFont(int pixelHeight) const {
+    return UiFont(context_.languageCode, pixelHeight);
+}
+
+void CSettingsPanel::DrawImage(QPainter& painter, std::string_view name, int x, int y) const {
+    DrawSkinImage(painter, context_.programFolder, name, x, y);
+}
+
+void CSettingsPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawImage(painter, background_, 0, 0);
+    PaintPanel(painter);
+}
+
+void DrawPanelText(QPainter& painter, const QRect& rect, int flags, const QString& text) {
+    QFont font = painter.font();
+    while (font.pixelSize() > kSmallestTextHeight &&
+           QFontMetrics(font).horizontalAdvance(text) > rect.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(rect, flags | Qt::TextSingleLine, text);
+    painter.restore();
+}
+
+QString PanelText(const std::string& item) {
+    return QString::fromStdString(item);
+}
+
+}  // namespace vorlak
