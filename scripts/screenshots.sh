@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Screenshots of the main window in each language, with its sections closed and open, taken
-# on a private Xvfb with the simulated mouse: docs/screenshots/<language>-<state>.png (the
-# README shows them), or FOLDER/<language>-<state>.png with scripts/screenshots.sh FOLDER.
+# Screenshots of the main window in each language, with its sections closed and open, and of
+# the settings column with every section open, at its top and bottom; taken on a private Xvfb
+# with the simulated mouse: docs/screenshots/<language>-<state>.png (the README shows them), or
+# FOLDER/<language>-<state>.png with scripts/screenshots.sh FOLDER.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshots}
@@ -26,6 +27,11 @@ for lan in EN DE CHS CHT; do
   import -window "$win" "$out/$lan-open.png"
   xdotool mousemove --window "$win" 549 541 click 1; sleep 0.3    # side view
   import -window "$win" "$out/$lan-side.png"
+  for y in 169 144 119 94 69 44; do                               # every settings section
+    xdotool mousemove --window "$win" 835 "$y" click 1; sleep 0.2; done
+  sleep 0.2; import -window "$win" "$out/$lan-settings-top.png"
+  xdotool mousemove --window "$win" 850 300 click --repeat 7 --delay 100 5; sleep 0.3
+  import -window "$win" "$out/$lan-settings-bottom.png"
   kill "$app"; wait "$app" 2>/dev/null || true
 done
 echo "screenshots in $out"
