@@ -16,3 +16,5 @@ DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEN
   build/bench/vorlak_bench_window
 DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_profiles
 DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_macros
+DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
+  build/bench/vorlak_bench_settings
