@@ -82,12 +82,23 @@ check "the record's first macro slot holds an encoded block" test "${block:0:5}"
 check "the simulated mouse holds the same block" wait_for 5 described "macro 1: $block"
 shot 08-applied
 
+# Holding a key: X repeats it as release-press pairs (the witness sees the repeats), the
+# recording keeps one press and one release.
+xdotool windowactivate --sync "$WITNESS" 2>/dev/null; sleep 0.3; : >"$W/xev.log"
+xdotool keydown b; sleep 1.2; xdotool keyup b; sleep 0.3
+check "the X server repeats a held key" test "$(tr -d '\0' <"$W/xev.log" | grep -c KeyPress)" -gt 2
 open_manager "Macro Manager"
-for i in $(seq 2 12); do at 46 380; done
+at 46 380                                           # New: Macro_2, delays off
+at 339 99
+xdotool keydown b; sleep 1.2; xdotool keyup b; sleep 0.3
+at 339 99
+shot 09-held-key
+check "a held key records one press and one release" sh -c "sed -n '/^\[Macro_2\]/,\$p' '$data/record.ini' | grep -qx 'ItemCount=2'"
+for i in $(seq 3 12); do at 46 380; done
 at 46 380                                           # the thirteenth
 check "twelve macros are listed" record_ini_has "MacroCount=12"
 check "the thirteenth New shows the limit message" wait_for 3 limit_box
-shot 09-limit
+shot 10-limit
 xdotool key Return; sleep 0.3
 at 381 408                                          # Cancel
 check "Cancel closes the manager" wait_for 3 no_manager
@@ -103,7 +114,7 @@ for lang in DE CHS CHT; do
   wait_for 15 main_window || { fail "no main window in $lang"; continue; }
   open_manager "${TITLE[$lang]}"
   check "the manager opens in $lang" test -n "$DLG"
-  shot "10-manager-$lang"
+  shot "11-manager-$lang"
 done
 
 finish

@@ -1,6 +1,10 @@
 #include "platform/linux/qt/x11_key_capture.h"
 
 #include <xcb/xcb.h>
+// xcb's XKB header names a field "explicit", a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 #include <QCoreApplication>
@@ -8,6 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "common/diagnostics.h"
@@ -57,6 +62,31 @@ X11KeyCapture::X11KeyCapture(QWidget& window) : window_(window), connection_(X11
     connect(&retry_, &QTimer::timeout, this, &X11KeyCapture::TryGrab);
 }
 
+namespace {
+
+// X reports a held key as release-press pairs unless the client asks for detectable
+// auto-repeat: then a held key gives presses only, and a press of a key already held is a
+// repeat. Sets the flag and returns whether it was set before.
+bool SetDetectableAutoRepeat(xcb_connection_t* connection, bool on) {
+    std::free(xcb_xkb_use_extension_reply(
+        connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
+        nullptr));
+    constexpr std::uint32_t kFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    xcb_xkb_per_client_flags_reply_t* before = xcb_xkb_per_client_flags_reply(
+        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 0, 0, 0),
+        nullptr);
+    const bool was = before != nullptr && (before->value & kFlag) != 0;
+    std::free(before);
+    std::free(
+        xcb_xkb_per_client_flags_reply(connection,
+                                       xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
+                                                                kFlag, on ? kFlag : 0, 0, 0, 0),
+                                       nullptr));
+    return was;
+}
+
+}  // namespace
+
 X11KeyCapture::~X11KeyCapture() {
     Stop();
 }
@@ -83,6 +113,7 @@ void X11KeyCapture::Stop() {
     retry_.stop();
     if (grabbed_ && connection_ != nullptr) {
         xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+        SetDetectableAutoRepeat(connection_, repeatWasDetectable_);
         xcb_flush(connection_);
     }
     grabbed_ = false;
@@ -110,6 +141,7 @@ void X11KeyCapture::TryGrab() {
     }
     if (status == XCB_GRAB_STATUS_SUCCESS) {
         grabbed_ = true;
+        repeatWasDetectable_ = SetDetectableAutoRepeat(connection_, true);
         held_.reset();
         return;
     }

@@ -61,6 +61,8 @@ private:
     bool running_ = false;
     bool grabbed_ = false;
     bool failed_ = false;
+    // Whether the connection had detectable auto-repeat before the grab set it.
+    bool repeatWasDetectable_ = false;
     // Keys pressed while grabbed: a press of one of them is the keyboard's auto-repeat.
     std::bitset<256> held_;
 };
