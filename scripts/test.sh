@@ -11,7 +11,7 @@ echo "== the includes keep to the layers"
 scripts/check_layers.sh
 
 echo "== build and test"
-scripts/build.sh build
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== the Debian package, from that build"
