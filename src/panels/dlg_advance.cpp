@@ -6,6 +6,7 @@
 
 #include "controls/bitmap_btn.h"
 #include "controls/skin_image.h"
+#include "controls/skin_names.h"
 #include "controls/ui_font.h"
 #include "panels/dlg_dpi_setting.h"
 #include "panels/dlg_lighting.h"
@@ -31,7 +32,7 @@ std::array<int, kSectionCount> PanelHeights(const std::array<CSettingsPanel*, kS
 CDlgadvance::CDlgadvance(PanelContext context, QWidget* parent)
     : SkinScrollable(parent),
       context_(std::move(context)),
-      background_(SkinImage(context_.programFolder, "Skins\\BK_MainRight.png")),
+      background_(SkinImage(context_.programFolder, skin::InSkins(skin::kMainRight))),
       panels_(MakePanels()),
       stack_(PanelHeights(panels_)),
       wheelLines_([] { return QApplication::wheelScrollLines(); }) {

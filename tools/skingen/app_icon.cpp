@@ -1,5 +1,7 @@
 #include "app_icon.h"
 
+#include "controls/skin_names.h"
+
 #include "emblem.h"
 #include "paint_kit.h"
 
@@ -41,7 +43,8 @@ QImage Tray(int side) {
 
 void AddAppIcons(SkinSet& skins) {
     for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        skins.Add("icon-" + QString::number(side) + ".png", Tile(side), QSize(side, side));
+        skins.Add(QString::fromStdString(vorlak::skin::AppIcon(side)), Tile(side),
+                  QSize(side, side));
     }
     skins.Add("tray-icon.png", Tray(32), QSize(32, 32));
 }

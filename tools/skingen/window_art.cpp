@@ -1,5 +1,7 @@
 #include "window_art.h"
 
+#include "controls/skin_names.h"
+
 #include "emblem.h"
 #include "layout.h"
 #include "paint_kit.h"
@@ -11,6 +13,12 @@
 namespace skingen {
 
 namespace {
+
+namespace skin = vorlak::skin;
+
+QString Name(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // Thin red corner brackets around `r`, the "display" look of the framed areas.
 void DrawBrackets(QPainter& p, const QRectF& r, qreal arm, QColor color) {
@@ -406,23 +414,23 @@ QImage Splash() {
 void AddWindowArt(SkinSet& skins) {
     const QImage scene = MainScene();
     skins.Add("main.png", scene, layout::kMainWindow, Alpha::kOpaque);
-    skins.Add("BK_MainMid.png", scene.copy(layout::kMouseArea), layout::kMouseArea.size(),
+    skins.Add(Name(skin::kMainMid), scene.copy(layout::kMouseArea), layout::kMouseArea.size(),
               Alpha::kOpaque);
     const QRect left(QPoint(0, 0), layout::kLeftColumn.size());
-    skins.Add("BK_MainLeft.png", scene.copy(left), left.size(), Alpha::kOpaque);
-    skins.Add("Logo.png", Logo(), layout::kLogo);
-    skins.Add("MLogo.png", MouseLogo(), layout::kMouseLogo);
-    skins.Add("BK_MainRight.png", SettingsColumn(), layout::kSettingsHost.size(), Alpha::kOpaque);
-    skins.Add("ButtonAssignment/BK_ButtonAssignment.png", AssignmentPanel(),
-              layout::kAssignmentPanel, Alpha::kOpaque);
-    skins.Add("XYSensitivity/BK_XYSensSetting.png", AxisPanel(), layout::kAxisPanel,
+    skins.Add(Name(skin::kMainLeft), scene.copy(left), left.size(), Alpha::kOpaque);
+    skins.Add(Name(skin::kLogo), Logo(), layout::kLogo);
+    skins.Add(Name(skin::kMouseLogo), MouseLogo(), layout::kMouseLogo);
+    skins.Add(Name(skin::kMainRight), SettingsColumn(), layout::kSettingsHost.size(),
               Alpha::kOpaque);
+    skins.Add(Name(skin::kAssignmentPanel), AssignmentPanel(), layout::kAssignmentPanel,
+              Alpha::kOpaque);
+    skins.Add(Name(skin::kAxisPanel), AxisPanel(), layout::kAxisPanel, Alpha::kOpaque);
     skins.Add("single-key.png", KeyDialog(), layout::kKeyDialog, Alpha::kOpaque);
     skins.Add("macro-key.png", MacroKeyDialog(), layout::kMacroKeyDialog, Alpha::kOpaque);
     skins.Add("MacroManagement/MacroManagement.png", MacroManager(), layout::kMacroManager,
               Alpha::kOpaque);
     skins.Add("Config/Config.png", ProfileManager(), layout::kProfileManager, Alpha::kOpaque);
-    skins.Add("splash.png", Splash(), layout::kSplash, Alpha::kOpaque);
+    skins.Add(Name(skin::kSplash), Splash(), layout::kSplash, Alpha::kOpaque);
 }
 
 }  // namespace skingen

@@ -19,6 +19,7 @@
 #include "common/diagnostics.h"
 #include "config/install_folders.h"
 #include "controls/menu_frame_look.h"
+#include "controls/skin_names.h"
 #include "controls/skin_path.h"
 #include "device/simulated_mouse_script.h"
 #include "panels/dlg_splash.h"
@@ -83,7 +84,7 @@ CKestalApp::~CKestalApp() {
 QIcon ApplicationIcon(const std::filesystem::path& programFolder) {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 256})
-        icon.addFile(SkinPath(programFolder, "Skins/icon-" + std::to_string(size) + ".png"));
+        icon.addFile(SkinPath(programFolder, skin::InSkins(skin::AppIcon(size))));
     return icon;
 }
 

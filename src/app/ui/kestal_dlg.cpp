@@ -19,6 +19,7 @@
 #include "controls/ex_menu.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
+#include "controls/skin_names.h"
 #include "controls/skin_scroll_wnd.h"
 #include "controls/ui_font.h"
 #include "macro/ui/macro_program_dialog.h"
@@ -542,13 +543,14 @@ bool CKestalDlg::event(QEvent* event) {
 void CKestalDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, background_);
-    DrawSkinImage(painter, programFolder_, "Skins\\BK_MainMid.png", 262, 4);
+    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kMainMid), 262, 4);
     PaintMouse(painter);
     painter.setFont(captionFont_);
     painter.setPen(Qt::white);
-    DrawSkinImage(painter, programFolder_, "/Skins/BK_MainLeft.png", 0, 0);
-    DrawSkinImage(painter, programFolder_, "Skins\\MLogo.png", kMouseLogoAt.x, kMouseLogoAt.y);
-    DrawSkinImage(painter, programFolder_, "Skins\\Logo.png", kLogoAt.x, kLogoAt.y);
+    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kMainLeft), 0, 0);
+    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kMouseLogo), kMouseLogoAt.x,
+                  kMouseLogoAt.y);
+    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kLogo), kLogoAt.x, kLogoAt.y);
     PaintLeftColumn(painter);
     painter.drawText(QPoint(kColorNotePos.x, kColorNotePos.y + painter.fontMetrics().ascent()),
                      Q(controller_->Text().TxtColorNote));
@@ -568,8 +570,7 @@ void CKestalDlg::PaintMouse(QPainter& painter) const {
 void CKestalDlg::PaintLeftColumn(QPainter& painter) const {
     const UiTextTable& text = controller_->Text();
     if (!assignmentCollapsed_) {
-        DrawSkinImage(painter, programFolder_, "/Skins/ButtonAssignment/BK_ButtonAssignment.png",
-                      20, 127);
+        DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kAssignmentPanel), 20, 127);
         const std::array<const std::string*, 7> captions = {
             &text.TxtButton1, &text.TxtButton2, &text.TxtButton3, &text.TxtButton4,
             &text.TxtButton5, &text.TxtButton6, &text.TxtButton7};
@@ -583,8 +584,7 @@ void CKestalDlg::PaintLeftColumn(QPainter& painter) const {
     if (!axisCollapsed_) {
         const QRect r = axisHeader_->geometry().adjusted(0, 0, 1, 1);
         const int left = r.left(), bottom = r.bottom(), right = r.right();
-        DrawSkinImage(painter, programFolder_, "/Skins/XYSensitivity/BK_XYSensSetting.png", left,
-                      bottom);
+        DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kAxisPanel), left, bottom);
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
         painter.drawText(QRect(QPoint(left + 17, bottom + 5), QPoint(right, bottom + 25)), flags,
                          Q(text.TxtXAxis));
