@@ -4,6 +4,7 @@
 
 #include "app/data_problem.h"
 #include "app/profile_notices.h"
+#include "assign/macro_follow.h"
 #include "common/diagnostics.h"
 #include "config/profile_renumbering.h"
 #include "macro/macro_event.h"
@@ -186,6 +187,23 @@ void MainController::FinishWrite() {
         waiting_.pop_front();
         task();
     }
+}
+
+bool MainController::SaveProfile() {
+    if (busy_)
+        return false;
+    const bool recordSaved = files_.SaveCurrentProfile(editor_.Record());
+    const bool labelsSaved = files_.SaveProfileSettings(text_.LabelSection, editor_.Labels());
+    return recordSaved && labelsSaved;
+}
+
+void MainController::TakeMacroManagerResult(const MacroManagerResult& result) {
+    for (int slot = 0; slot < kMacroSlots; ++slot)
+        editor_.SetMacroSlot(slot, result.rows[static_cast<std::size_t>(slot)]);
+    const MacroStore macros(files_.MacroStorePath());
+    const AssignmentContext context{text_, languageCode_, macros};
+    for (const auto& [entry, choice] : FollowMacros(editor_.Record(), result.moves))
+        editor_.AssignEntry(entry, choice, context);
 }
 
 void MainController::WhenIdle(std::function<void()> task) {

@@ -26,6 +26,7 @@
 #include "device/device_commands.h"
 #include "device/hid_transport.h"
 #include "device/hotplug_monitor.h"
+#include "macro/macro_manager.h"
 #include "text/ui_text.h"
 
 namespace vorlak {
@@ -108,6 +109,14 @@ public:
     void SetTrace(TransferTrace trace);
     // False when the last write to the mouse could not save the profile files.
     bool LastWriteSaved() const { return lastWriteSaved_; }
+    // The save at the end of Apply without the mouse: the working record into the current
+    // profile's record file (only if it exists) and the labels into its settings file. False
+    // when either was not written, or while a write runs.
+    bool SaveProfile();
+    // The macro manager ended with OK: its blocks become the record's macro slots and the
+    // buttons follow their macros (moved up, deleted: Deactivated, renamed: the new label),
+    // all through the editor.
+    void TakeMacroManagerResult(const MacroManagerResult& result);
     // Runs task now, or after the running write when one runs.
     void WhenIdle(std::function<void()> task);
 

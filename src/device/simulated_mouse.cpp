@@ -39,6 +39,7 @@ struct SimulatedMouse::State {
     std::span<Byte> pendingBlock;
     std::size_t pendingReceived = 0;
     std::deque<std::vector<Byte>> events;
+    int eventsSent = 0;
     std::vector<DeviceNotice> notices;
     std::function<void()> noticeReady;
 
@@ -307,8 +308,14 @@ void SimulatedMouse::SendEventReport(std::vector<Byte> report) {
         if (!state_->plugged)
             return;
         state_->events.push_back(std::move(report));
+        ++state_->eventsSent;
     }
     state_->changed.notify_all();
+}
+
+int SimulatedMouse::EventReportsSent() const {
+    std::lock_guard lock(state_->mutex);
+    return state_->eventsSent;
 }
 
 SimulatedMouseMemory SimulatedMouse::Memory() const {

@@ -68,6 +68,9 @@ public:
     void PressMacroKey(int n);
     // Any input report on the event collection (report id in byte 0).
     void SendEventReport(std::vector<Byte> report);
+    // How many input reports were sent so far (while plugged in), so that a driver can wait
+    // for their notices before it goes on.
+    int EventReportsSent() const;
 
     SimulatedMouseMemory Memory() const;
     // A readable account of the memory, one setting per line.
