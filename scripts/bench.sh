@@ -7,6 +7,7 @@ scripts/setup.sh
 scripts/build.sh build
 build/bench/vorlak_bench_apply
 build/bench/vorlak_bench_ini_file
+build/bench/vorlak_bench_cli
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"; [ -n "${xvfb:-}" ] && kill "$xvfb"' EXIT
 Xvfb -screen 0 1280x800x24 -nolisten tcp -displayfd 3 3>"$runtime/display" 2>/dev/null &

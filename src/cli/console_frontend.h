@@ -15,7 +15,12 @@ public:
     void RemoveTrayIcon() override {}
     void ShowNotice(const std::string& text, const std::string& title, int) override {
         std::cout << title << ": " << text << std::endl;
+        ++noticesShown_;
     }
+    int NoticesShown() const { return noticesShown_; }
+
+private:
+    int noticesShown_ = 0;
 };
 
 class ConsoleView : public MainView {

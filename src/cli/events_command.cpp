@@ -110,8 +110,22 @@ private:
         const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
         const bool more = count > 0 || (count < 0 && errno == EINTR);
         input_->Feed(std::string_view(bytes, count > 0 ? static_cast<std::size_t>(count) : 0),
-                     !more, [this] { DeliverNotices(); });
+                     !more, [this] {
+                         DeliverNotices();
+                         AwaitReportNotices();
+                     });
         return more;
+    }
+    // A line that made the mouse send a report waits for its notice, which the listener hands
+    // over from its thread: the next line (an unplug, the end of the input) would lose it.
+    void AwaitReportNotices() {
+        const int sent = session_.Hardware().simulated->EventReportsSent();
+        if (sent == reportsSent_)
+            return;
+        reportsSent_ = sent;
+        const int shown = session_.Tray().NoticesShown();
+        session_.Queue().RunUntil([&] { return session_.Tray().NoticesShown() > shown; },
+                                  std::chrono::milliseconds(kQuietEndMs));
     }
     void DeliverNotices() {
         for (const DeviceNotice& notice : session_.Hardware().monitor->TakeNotices())
@@ -122,6 +136,7 @@ private:
     Session& session_;
     const WakePipe& wake_;
     std::optional<SimulatedMouseInput> input_;  // with the simulated mouse only
+    int reportsSent_ = 0;
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
-// A configuration record in words, for vorlakctl.
+// A configuration record in words for people, and as JSON for scripts.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "assign/entry_assignment.h"
 #include "record/mouse_config.h"
 #include "text/ui_text.h"
 
@@ -12,11 +13,15 @@ namespace vorlak {
 struct DescriptionContext {
     const UiTextTable& text;
     std::string languageCode;
+    const EntryLabels& labels;            // as the window shows them
     std::vector<std::string> macroNames;  // of the macro store, in macro-number order
 };
 
-// DPI stages, polling rate, sensitivity, lighting, pointer settings, the fourteen
-// assignments, the macro slots that hold data and the two key matrices.
+// A stage colour as RRGGBB.
+std::string ColourText(const std::array<Byte, 3>& rgb);
+
+// The six DPI stages, polling rate, lighting, sensitivity, pointer settings, the fourteen
+// buttons by the window's captions with their labels, and the macros by name.
 std::string DescribeRecord(const MouseConfig& record, const DescriptionContext& context);
 
 }  // namespace vorlak

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -11,15 +12,12 @@
 
 #include "app/main_controller.h"
 #include "app/task_queue.h"
+#include "cli/cli_error.h"
 #include "cli/console_frontend.h"
 #include "platform/linux/gsettings_pointer_settings.h"
 #include "platform/linux/mouse_devices.h"
 
 namespace vorlak {
-
-inline constexpr int kExitNoMouse = 1;
-inline constexpr int kExitUsage = 2;
-inline constexpr int kExitDataFile = 3;
 
 // Says on standard error that no mouse was found; returns the exit status for it.
 inline int NoMouse() {
@@ -27,7 +25,7 @@ inline int NoMouse() {
     return kExitNoMouse;
 }
 
-// The command line of one run.
+// The command line of one run: the program's options, then the command and its words.
 struct Options {
     bool simulate = false;
     bool trace = false;
@@ -43,6 +41,17 @@ public:
     MouseDevices& Hardware() { return devices_; }
     MainController& Controller() { return controller_; }
     TaskQueue& Queue() { return queue_; }
+    const ConsoleTray& Tray() const { return tray_; }
+
+    // The current profile as the window reads it at start, without the mouse: record, language
+    // and labels. Throws a data-file error naming the file and why when none can be read.
+    void LoadCurrentProfile();
+    // Writes the working record and labels into the current profile's files as Apply's save
+    // does, without the mouse. Throws a data-file error naming the file and why.
+    void SaveCurrentProfile();
+    // Loads the current profile, runs edit on it and saves it when edit changed something.
+    // edit returns true when it did.
+    int EditCurrentProfile(const std::function<bool(MainController&)>& edit);
 
 private:
     ConfigStore store_;

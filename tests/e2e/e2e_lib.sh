@@ -3,6 +3,7 @@
 # notification daemon on a private session bus, a copy of the default data files, and the
 # application with the simulated mouse driven through standard input (say LINE). Source it
 # from a run script as: . "$(dirname "$0")/e2e_lib.sh" BIN_DIR OUT
+# A run may define before_start DATA_DIR first: it edits the data files before the start.
 # It defines pass/fail/check/wait_for/shot, main_window, tray_icon, balloon, click_in, say,
 # described, and finish (prints the counts and sets the exit status).
 set -uo pipefail
@@ -44,6 +45,7 @@ wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus
 
 data=$W/data; mkdir -p "$data"
 cp "$BIN"/*.bin "$BIN"/*.ini "$data"/
+if declare -F before_start >/dev/null; then before_start "$data"; fi  # a run's own data edits
 mkfifo "$W/mouse"
 "$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak.out" 2>"$W/vorlak.err" &
 APP=$!; PIDS+=($APP)

@@ -31,7 +31,7 @@ export HOME=$W/home XDG_CONFIG_HOME=$W/config XDG_RUNTIME_DIR=$W/xdg GSETTINGS_B
 unset VORLAK_DATA_DIR
 DATA=$XDG_CONFIG_HOME/vorlak BIN=$ROOT/usr/bin DEFAULTS=$ROOT/usr/share/vorlak/defaults
 
-VORLAK_DEBUG=1 "$BIN/vorlakctl" --simulate show >"$W/show1.out" 2>"$W/show1.err"
+VORLAK_DEBUG=1 "$BIN/vorlakctl" show >"$W/show1.out" 2>"$W/show1.err"
 check "installed vorlakctl show succeeds" test $? = 0
 check "it chose the user's data folder" grep -q "Data folder (user): $DATA/" "$W/show1.err"
 check "and seeded it" grep -q "Seeding $DATA/" "$W/show1.err"
@@ -44,7 +44,7 @@ check "the skins are found in the shared folder" \
 "$BIN/vorlakctl" --simulate apply >"$W/apply.out" 2>&1
 check "installed vorlakctl apply succeeds" test $? = 0
 sed -i 's/^Lan=.*/Lan=DE/' "$DATA/str0.ini"
-VORLAK_DEBUG=1 "$BIN/vorlakctl" --simulate show >"$W/show2.out" 2>"$W/show2.err"
+VORLAK_DEBUG=1 "$BIN/vorlakctl" show >"$W/show2.out" 2>"$W/show2.err"
 check "a second run uses the same folder" grep -q "Data folder (user): $DATA/" "$W/show2.err"
 check "without seeding it again" sh -c "! grep -q Seeding '$W/show2.err'"
 check "and reads what the user changed there" sh -c "! cmp -s '$W/show1.out' '$W/show2.out'"

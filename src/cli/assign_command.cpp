@@ -1,0 +1,201 @@
+// vorlakctl assign: a button of either layer gets any function of the catalogue, through the
+// record editor's assignment with the window's rules and messages.
+#include <array>
+#include <iostream>
+
+#include "assign/assignment_dispatcher.h"
+#include "cli/command.h"
+#include "cli/entry_names.h"
+#include "cli/words.h"
+#include "keys/key_table.h"
+#include "macro/macro_name.h"
+
+namespace vorlak {
+namespace {
+
+constexpr std::string_view kUsage = "assign BUTTON FUNCTION [NAME] [MODE]";
+
+struct PlainWord {
+    std::string_view word;
+    EntryChoice choice;
+};
+
+const std::array<PlainWord, 11>& PlainWords() {
+    static const std::array<PlainWord, 11> words = {{
+        {"click", PlainChoice{kFnLeftClick}},
+        {"menu", PlainChoice{kFnRightClick}},
+        {"scroll", PlainChoice{kFnMiddleClick}},
+        {"forward", PlainChoice{kFnForward}},
+        {"back", PlainChoice{kFnBack}},
+        {"double-click", PlainChoice{kFnDoubleClick}},
+        {"shift", PlainChoice{kFnShift}},
+        {"deactivated", PlainChoice{kFnDeactivated}},
+        {"dpi-up", DpiChoice{kDpiUp}},
+        {"dpi-down", DpiChoice{kDpiDown}},
+        {"dpi-loop", DpiChoice{kDpiLoop}},
+    }};
+    return words;
+}
+
+// The macro picker's play modes, by the words of the command line.
+constexpr std::array<std::string_view, 3> kPlayModes = {"once", "until-any-button", "while-held"};
+
+// The index of name in the list of the profile's language or in the English one.
+template <std::size_t N>
+std::size_t NameIndex(std::span<const std::string_view, N> local,
+                      std::span<const std::string_view, N> english, std::string_view name,
+                      std::string_view what) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (SameName(local[i], name) || SameName(english[i], name))
+            return i;
+    }
+    std::string known;
+    for (std::string_view n : english)
+        known += (known.empty() ? "" : ", ") + FoldName(n);
+    ThrowUsage("no " + std::string(what) + " is called \"" + std::string(name) + "\"; they are " +
+               known);
+}
+
+// A key name of the key table: exactly as listed, or ignoring case.
+std::string KeyName(std::string_view name) {
+    if (KeyNameToUsage(name) != 0)
+        return std::string(name);
+    for (const KeyRow& row : KeyTable()) {
+        if (SameName(row.name, name) && row.usage != 0)
+            return std::string(row.name);
+    }
+    ThrowUsage("no key is called \"" + std::string(name) +
+               "\"; the key names are those the window's key capture shows (A, F5, Enter, "
+               "Left Ctrl ...)");
+}
+
+MacroChoice Macro(const MacroStore& store, std::string_view name, std::string_view modeWord) {
+    const std::vector<std::string> names = store.ReadNames();
+    for (std::size_t i = 0; i < names.size() && i < kMacroSlots; ++i) {
+        if (!SameMacroName(names[i], name))
+            continue;
+        int mode = 0;
+        if (!modeWord.empty()) {
+            mode = -1;
+            for (std::size_t m = 0; m < kPlayModes.size(); ++m) {
+                if (SameName(kPlayModes[m], modeWord) || modeWord == std::to_string(m))
+                    mode = static_cast<int>(m);
+            }
+            if (mode < 0)
+                ThrowUsage("the play mode is once, until-any-button or while-held, not \"" +
+                           std::string(modeWord) + "\"");
+        }
+        return MacroChoice{static_cast<int>(i), static_cast<Byte>(mode), names[i]};
+    }
+    ThrowUsage("no macro is called \"" + std::string(name) + "\" (vorlakctl macro list)");
+}
+
+// The choice the words after BUTTON name.
+EntryChoice Choice(CommandArgs words, const MainController& controller, const MacroStore& store) {
+    const std::string function = FoldName(words[0]);
+    const std::string_view code = controller.LanguageCode();
+    const bool named = function == "media" || function == "office" || function == "windows" ||
+                       function == "key" || function == "macro";
+    ExpectWords(words.size(), named ? 2 : 1, function == "macro" ? 3 : named ? 2 : 1, kUsage);
+    for (const PlainWord& plain : PlainWords()) {
+        if (function == FoldName(plain.word))
+            return plain.choice;
+    }
+    const std::string& name = words.size() > 1 ? words[1] : words[0];
+    if (function == "media")
+        return MultimediaChoice{kMultimediaUsageLow[NameIndex(MultimediaFunctionNames(code),
+                                                              MultimediaFunctionNames("EN"), name,
+                                                              "multimedia function")]};
+    if (function == "office")
+        return OfficeChoice{kOfficeKeyUsages[NameIndex(
+            OfficeFunctionNames(code), OfficeFunctionNames("EN"), name, "office function")]};
+    if (function == "windows")
+        return WindowsShortcutChoice{static_cast<Byte>(NameIndex(
+            WindowsShortcutNames(code), WindowsShortcutNames("EN"), name, "Windows shortcut"))};
+    if (function == "key")
+        return KeyChoice{KeyName(name)};
+    if (function == "macro")
+        return Macro(store, name, words.size() > 2 ? words[2] : std::string_view());
+    ThrowUsage("no function is called \"" + words[0] + "\"; vorlakctl assign --help lists them");
+}
+
+// The rules the window keeps by the menu it opens (or does not), said in words.
+void CheckMenuRules(const MouseConfig& record, const UiTextTable& text, int entry,
+                    const EntryChoice& choice) {
+    const AssignmentDispatcher dispatcher(record, {});
+    switch (dispatcher.Opening(entry)) {
+        case MenuOpening::None: {
+            int base = 0;
+            while (MirrorOf(base) != entry)
+                ++base;
+            ThrowUsage(EntryCaption(text, entry) + " carries Shift because " +
+                       EntryCaption(text, base) +
+                       " does: the held button keeps its meaning in the Shift layer. Give " +
+                       EntryCaption(text, base) + " another function first.");
+        }
+        case MenuOpening::LastClickMessage: {
+            const MessageText message = LastClickMessage(text);
+            ThrowUsage(message.caption + " " + message.text + " (" + EntryCaption(text, entry) +
+                       " is the last one)");
+        }
+        case MenuOpening::Menu:
+            break;
+    }
+    // The Shift layer's menu has no Shift item.
+    const Byte code = std::visit([](const auto& c) { return c.Code(); }, choice);
+    if (entry >= kFirstShiftEntry && code == kFnShift)
+        ThrowUsage("Shift is a function of Button 1 ... Button 7 only (the Shift layer has none)");
+}
+
+int Assign(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 2, 4, kUsage);
+    const int entry = ParseEntry(args[0]);
+    if (entry < 0)
+        ThrowUsage("no button is called \"" + args[0] +
+                   "\"; they are 1 ... 7 and shift+1 ... shift+7");
+    return session.EditCurrentProfile([&](MainController& controller) {
+        const MacroStore store(controller.Files().MacroStorePath());
+        const EntryChoice choice = Choice(args.subspan(1), controller, store);
+        const UiTextTable& text = controller.Text();
+        RecordEditor& editor = controller.Editor();
+        CheckMenuRules(editor.Record(), text, entry, choice);
+        const AssignResult result =
+            editor.AssignEntry(entry, choice, {text, controller.LanguageCode(), store});
+        const auto label = [&](int e) { return editor.Labels()[static_cast<std::size_t>(e)]; };
+        if (result.outcome == AssignOutcome::Unchanged)
+            std::cout << EntryCaption(text, entry) << ": " << label(entry) << " (unchanged)\n";
+        for (int e : result.changed)
+            std::cout << EntryCaption(text, e) << ": " << label(e) << "\n";
+        return result.outcome == AssignOutcome::Assigned;
+    });
+}
+
+constexpr Command kCommands[] = {
+    {"assign", "BUTTON FUNCTION [NAME] [MODE]", "give a button of either layer a function",
+     "BUTTON: 1 ... 7 (Button 1 ... Button 7) or shift+1 ... shift+7 (the Shift layer, as the\n"
+     "window captions it). FUNCTION:\n"
+     "  click, menu, scroll, forward, back, double-click, deactivated\n"
+     "  shift                    (buttons 1 ... 7; the same button's Shift+ entry follows)\n"
+     "  dpi-up, dpi-down, dpi-loop\n"
+     "  media NAME               open-media-player, next-track, previous-track, stop,\n"
+     "                           play/pause, mute, volume-up, volume-down\n"
+     "  office NAME              new, cut, copy, paste, save, print, find, redo, undo,\n"
+     "                           select-all\n"
+     "  windows NAME             my-computer, web-home, search-computer, maximize,\n"
+     "                           minimize, show-desktop, run\n"
+     "  key NAME                 a key by its name (A, F5, Enter, Left Ctrl ...)\n"
+     "  macro NAME [MODE]        a macro by its name; MODE once (default), until-any-button\n"
+     "                           or while-held\n"
+     "Names ignore case, and - reads as a blank. The window's rules hold: the last left\n"
+     "click stays; a Shift+ entry that carries Shift follows its button; a button that gives\n"
+     "up Shift leaves its Shift+ entry Deactivated; a macro of one event plays once.",
+     Access::WritesFiles, Assign},
+};
+
+}  // namespace
+
+std::span<const Command> AssignCommands() {
+    return kCommands;
+}
+
+}  // namespace vorlak

@@ -1,0 +1,22 @@
+// The assignment entries as the window captions them: "Button 1" … "Button 7" for the base
+// layer (entries 0..6, in the language of the text table) and "Shift+1" … "Shift+7" for the
+// Shift layer (entries 7..13: "Shift+n" is entry 6 + n, in key-matrix slot order).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/ui_text.h"
+
+namespace vorlak {
+
+std::string EntryCaption(const UiTextTable& text, int entry);
+
+// The entry a button word names: "1" … "7" or "button1" … "button7" (blanks, case and a
+// "button" prefix are free), "shift+1" … "shift+7"; -1 for any other word.
+int ParseEntry(std::string_view word);
+
+// The word for an entry as ParseEntry reads it ("2", "shift+4"), for messages and completion.
+std::string EntryWord(int entry);
+
+}  // namespace vorlak

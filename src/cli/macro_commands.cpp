@@ -1,0 +1,341 @@
+// vorlakctl macro: the macro manager's flows on the macro store, ended as its OK ends them:
+// the store's blocks go into the record's twelve slots, buttons follow their macros, and the
+// current profile is saved.
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <regex>
+
+#include "cli/command.h"
+#include "cli/words.h"
+#include "keys/key_capture.h"
+#include "keys/key_table.h"
+#include "macro/macro_block.h"
+#include "macro/macro_event.h"
+#include "macro/macro_manager.h"
+#include "macro/macro_name.h"
+#include "macro/macro_store.h"
+#include "text/dialog_texts.h"
+
+namespace vorlak {
+namespace {
+
+// The number of the macro named name; a usage error when there is none.
+int MacroIndex(const std::vector<std::string>& names, std::string_view name) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (SameMacroName(names[i], name))
+            return static_cast<int>(i);
+    }
+    ThrowUsage("no macro is called \"" + std::string(name) + "\" (vorlakctl macro list)");
+}
+
+// vorlakctl records no keys: the manager's recorder never starts.
+class NoKeyCapture : public KeyCapture {
+public:
+    void Start(KeyHandler, FailureHandler) override {}
+    void Stop() override {}
+};
+
+// The macro manager opened on the data folder's store, as the window opens it, with the
+// record's macro slots as its staging rows. The store's pause after a write (for the
+// window's sake) is left out: nothing waits for vorlakctl.
+class ManagerRun {
+public:
+    explicit ManagerRun(MainController& controller)
+        : controller_(controller),
+          store_(controller.Files().MacroStorePath(), [](std::chrono::milliseconds) {}),
+          staging_(controller.Editor().Record().macroSlot),
+          manager_(
+              Opened(store_), staging_, keys_, [] { return 0U; },
+              [](std::function<void()> task) { task(); },
+              std::string(MacroManagerTextsFor(controller.LanguageCode()).namePrefix), {}) {}
+
+    MacroManager& Manager() { return manager_; }
+    MacroStore& Store() { return store_; }
+    const MacroManagerTexts Texts() const {
+        return MacroManagerTextsFor(controller_.LanguageCode());
+    }
+    // The number of the macro named name, selected; a usage error when there is none.
+    int Select(std::string_view name) {
+        const int index = MacroIndex(manager_.Names(), name);
+        manager_.SelectMacro(index);
+        return index;
+    }
+    // OK: the blocks into the record and the buttons after their macros; then the store is
+    // checked, since the manager's writes report nothing.
+    bool Ok() {
+        controller_.TakeMacroManagerResult(manager_.Ok());
+        if (std::string problem = FileProblem(store_.Path(), W_OK); !problem.empty())
+            ThrowDataFile(store_.Path().string() + " " + problem);
+        return true;
+    }
+
+private:
+    // The store must be there and writable: the manager skips its writes otherwise.
+    static MacroStore& Opened(MacroStore& store) {
+        if (std::string problem = FileProblem(store.Path(), R_OK | W_OK); !problem.empty())
+            ThrowDataFile(store.Path().string() + " " + problem);
+        return store;
+    }
+
+    MainController& controller_;
+    MacroStore store_;
+    MacroRows staging_;
+    NoKeyCapture keys_;
+    MacroManager manager_;
+};
+
+void CheckName(std::string_view name, std::span<const std::string> others) {
+    if (!IsValidMacroName(name, others)) {
+        ThrowUsage("\"" + std::string(name) +
+                   "\" cannot name a macro: names are unique (ignoring case), not empty, without "
+                   "blanks at either end, line breaks, [ ] or =, and not MacroName");
+    }
+}
+
+// The names without entry index.
+std::vector<std::string> Others(std::vector<std::string> names, int index) {
+    names.erase(names.begin() + index);
+    return names;
+}
+
+int List(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 0, 0, "macro list");
+    session.LoadCurrentProfile();
+    const MacroStore store(session.Controller().Files().MacroStorePath());
+    const std::vector<NamedMacro> macros = store.ReadMacros(kMaxStoreEntries);
+    for (std::size_t i = 0; i < macros.size(); ++i) {
+        const StoredMacro& m = macros[i].macro;
+        std::cout << i + 1 << "  " << macros[i].name << "  " << m.events.size() << " events, loop "
+                  << (m.loopText.empty() ? "1" : m.loopText) << "\n";
+    }
+    if (macros.empty())
+        std::cout << "no macros\n";
+    return kExitSuccess;
+}
+
+int Show(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 1, 1, "macro show NAME");
+    session.LoadCurrentProfile();
+    const MacroStore store(session.Controller().Files().MacroStorePath());
+    const std::vector<std::string> names = store.ReadNames();
+    const int index = MacroIndex(names, args[0]);
+    const std::string& name = names[static_cast<std::size_t>(index)];
+    const StoredMacro macro = store.ReadMacro(name);
+    const EncodedMacro encoded = EncodeMacroBlock(macro.loopText, macro.events);
+    std::cout << "# macro " << index + 1 << " \"" << name << "\": loop "
+              << (macro.loopText.empty() ? "1" : macro.loopText) << ", record delays "
+              << (macro.delayFlag == "1" ? "on" : "off") << ", " << macro.events.size()
+              << " events";
+    if (encoded.dropped)
+        std::cout << "; " << encoded.dropped << " key events do not fit the mouse and are cut";
+    std::cout << "\n";
+    for (const std::string& event : macro.events)
+        std::cout << event << "\n";
+    return kExitSuccess;
+}
+
+int New(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 0, 1, "macro new [NAME]");
+    return session.EditCurrentProfile([&](MainController& controller) {
+        ManagerRun run(controller);
+        MacroManager& manager = run.Manager();
+        if (!args.empty())
+            CheckName(args[0], manager.Names());
+        if (!manager.New()) {
+            const MacroManagerTexts texts = run.Texts();
+            ThrowUsage(std::string(texts.limitCaption) + " " + std::string(texts.limitMessage));
+        }
+        const int index = manager.SelectedMacro();
+        if (!args.empty())
+            manager.EndNameEdit(index, args[0]);
+        std::cout << "macro " << index + 1 << " \""
+                  << manager.Names()[static_cast<std::size_t>(index)] << "\"\n";
+        return run.Ok();
+    });
+}
+
+int Rename(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 2, 2, "macro rename NAME NEW-NAME");
+    return session.EditCurrentProfile([&](MainController& controller) {
+        ManagerRun run(controller);
+        const int index = run.Select(args[0]);
+        CheckName(args[1], Others(run.Manager().Names(), index));
+        run.Manager().EndNameEdit(index, args[1]);
+        std::cout << "macro " << index + 1 << " \"" << args[1] << "\"\n";
+        return run.Ok();
+    });
+}
+
+int Delete(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 1, 1, "macro delete NAME");
+    return session.EditCurrentProfile([&](MainController& controller) {
+        ManagerRun run(controller);
+        const int index = run.Select(args[0]);
+        const std::string name = run.Manager().Names()[static_cast<std::size_t>(index)];
+        run.Manager().Delete();
+        std::cout << "deleted macro \"" << name << "\"\n";
+        return run.Ok();
+    });
+}
+
+// An event as the store writes it. The press and release suffixes may come with any run of
+// blanks before Dn or Up; a delay may be written "50ms".
+std::string EventText(const std::string& typed, std::size_t number) {
+    static const std::regex kKey(R"(^(.*?)\s+(Dn|Up)$)");
+    static const std::regex kDelay(R"(^\s*(\d+)\s*ms$)");
+    std::smatch match;
+    auto bad = [&](const std::string& why) {
+        ThrowUsage("event " + std::to_string(number) + " \"" + typed + "\" " + why);
+    };
+    if (std::regex_match(typed, match, kDelay)) {
+        if (match[1].length() > 7 || std::stoi(match[1]) > kMaxMacroDelay)
+            bad("is longer than the mouse can wait (" + std::to_string(kMaxMacroDelay) + " ms)");
+        return DelayText(std::stoi(match[1]));
+    }
+    if (!std::regex_match(typed, match, kKey))
+        bad("is not an event: write KEY   Dn, KEY   Up or N ms (as macro show prints them)");
+    const std::string key = match[1];
+    if (MacroKeyNameToUsage(key) == 0)
+        bad("names no key the mouse knows (A, F5, Enter, L-Button, M-Button, R-Button ...)");
+    return match[2] == "Dn" ? PressText(key) : ReleaseText(key);
+}
+
+std::vector<std::string> ReadEventLines(std::string_view typed) {
+    std::ifstream file;
+    const std::filesystem::path path = UserPath(typed);
+    if (typed != "-") {
+        if (std::string problem = FileProblem(path, R_OK); !problem.empty())
+            ThrowDataFile(path.string() + " " + problem);
+        file.open(path);
+    }
+    std::istream& in = typed == "-" ? std::cin : file;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && !line.starts_with('#'))
+            lines.push_back(line);
+    }
+    if (in.bad())
+        ThrowDataFile(path.string() + " could not be read: " + SystemReason(errno));
+    return lines;
+}
+
+struct MacroSettings {
+    std::optional<int> loop;
+    std::optional<bool> recordDelay;
+    std::optional<std::vector<std::string>> events;
+};
+
+MacroSettings ParseSettings(CommandArgs args) {
+    MacroSettings settings;
+    std::vector<std::string> typed;
+    bool fromFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const bool option = word == "--loop" || word == "--record-delay" || word == "--file";
+        if (option && i + 1 == args.size())
+            ThrowUsage(word + " needs a value");
+        if (word == "--loop") {
+            settings.loop = ParseNumber(args[++i], "the loop count", 1, 65535);
+        } else if (word == "--record-delay") {
+            const std::string& value = args[++i];
+            if (value != "on" && value != "off")
+                ThrowUsage("--record-delay is on or off, not \"" + value + "\"");
+            settings.recordDelay = value == "on";
+        } else if (word == "--file") {
+            fromFile = true;
+            typed = ReadEventLines(args[++i]);
+        } else if (word == "--events") {
+            settings.events.emplace();
+        } else {
+            if (fromFile)
+                ThrowUsage("the events come from --file or from the words, not both");
+            typed.push_back(word);
+        }
+    }
+    if (fromFile || !typed.empty() || settings.events) {
+        settings.events.emplace();
+        for (std::size_t i = 0; i < typed.size(); ++i)
+            settings.events->push_back(EventText(typed[i], i + 1));
+    }
+    return settings;
+}
+
+constexpr std::string_view kSetUsage =
+    "NAME [--loop N] [--record-delay on|off] [--file FILE | --events | EVENT ...]";
+
+int Set(Session& session, CommandArgs args) {
+    ExpectWords(args.size(), 2, 100000, std::string("macro set ") + std::string(kSetUsage));
+    const MacroSettings settings = ParseSettings(args.subspan(1));
+    return session.EditCurrentProfile([&](MainController& controller) {
+        std::optional<ManagerRun> run(std::in_place, controller);
+        const int index = run->Select(args[0]);
+        const std::string name = run->Manager().Names()[static_cast<std::size_t>(index)];
+        const StoredMacro old = run->Store().ReadMacro(name);
+        const std::vector<std::string>& events = settings.events ? *settings.events : old.events;
+        const std::string loop = settings.loop          ? std::to_string(*settings.loop)
+                                 : old.loopText.empty() ? "1"
+                                                        : old.loopText;
+        const int delayFlag =
+            settings.recordDelay ? int(*settings.recordDelay) : ParseLeadingInt(old.delayFlag);
+        const EncodedMacro encoded = EncodeMacroBlock(loop, events);
+        if (encoded.dropped) {
+            ThrowUsage("\"" + name + "\" does not fit the mouse's macro block (126 bytes of " +
+                       "events): " + std::to_string(encoded.dropped) +
+                       " key events would be cut. Shorten it, or split it into two macros.");
+        }
+        // The manager has no operation that replaces the events whole: the section is written
+        // as its own write would, then the manager opens again on the store and ends with OK.
+        run->Store().Write({run->Manager().Names(), "",
+                            NamedMacro{name, {std::to_string(delayFlag), loop, events}}});
+        if (events.empty())
+            run->Store().WriteLoopCount(name, ParseLeadingInt(loop));
+        run.emplace(controller);
+        std::cout << "macro " << index + 1 << " \"" << name << "\": " << events.size()
+                  << " events, loop " << loop << ", record delays " << (delayFlag ? "on" : "off")
+                  << "\n";
+        return run->Ok();
+    });
+}
+
+constexpr Command kCommands[] = {
+    {"macro list", "", "the macros by number and name", "Lists the macro store's macros.",
+     Access::Reads, List},
+    {"macro show", "NAME", "a macro's loop count, flag and events",
+     "Prints the macro's loop count and record-delay flag on a # line, then its events one a\n"
+     "line, as macro set --file reads them.",
+     Access::Reads, Show},
+    {"macro new", "[NAME]", "a new empty macro",
+     "Adds an empty macro at the end of the list, named NAME or as the macro manager names\n"
+     "new macros. Twelve macros at most.",
+     Access::WritesFiles, New},
+    {"macro rename", "NAME NEW-NAME", "rename a macro; buttons follow",
+     "Renames the macro; the buttons that play it show the new name. Names are unique without\n"
+     "regard to case; blanks at either end, line breaks, [ ] = and MacroName are refused.",
+     Access::WritesFiles, Rename},
+    {"macro delete", "NAME", "delete a macro; buttons follow",
+     "Deletes the macro. The macros after it move up one number, and the buttons that play\n"
+     "them follow; the buttons that played the deleted one become Deactivated.",
+     Access::WritesFiles, Delete},
+    {"macro set", kSetUsage, "set a macro's events, loop, delay flag",
+     "The events as the store writes them, from the words or from FILE (one a line, - for\n"
+     "standard input, # starts a comment), for example:\n"
+     "  vorlakctl macro set Macro_1 --loop 2 'A   Dn' '95 ms' 'A   Up'\n"
+     "The blanks before Dn and Up are free; --events alone empties the macro. The loop count\n"
+     "is 1 to 65535; a delay at most 6553599 ms. A macro that does not fit the mouse's block\n"
+     "(126 bytes of events) is refused with the number of key events that would be cut.\n"
+     "Each change of the macros also writes them into the current profile's record, as the\n"
+     "macro manager's OK does.",
+     Access::WritesFiles, Set},
+};
+
+}  // namespace
+
+std::span<const Command> MacroCommands() {
+    return kCommands;
+}
+
+}  // namespace vorlak

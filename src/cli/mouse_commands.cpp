@@ -1,0 +1,100 @@
+// The commands that reach the mouse: status, apply, events.
+#include <cstdio>
+
+#include "cli/command.h"
+#include "cli/events_command.h"
+#include "device/protocol.h"
+#include "platform/linux/hidraw_backend.h"
+
+namespace vorlak {
+namespace {
+
+std::string Hex4(unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", value);
+    return text;
+}
+
+int Status(Session& session, CommandArgs) {
+    MainController& controller = session.Controller();
+    if (!controller.FindMouse()) {
+        for (const std::string& node : InaccessibleMouseNodes()) {
+            std::cerr << "vorlakctl: " << node << " is a Vorlak mouse but cannot be opened: the "
+                      << "udev rule is missing (install data/70-vorlak.rules into "
+                      << "/etc/udev/rules.d/, then run: udevadm control --reload; "
+                      << "udevadm trigger)\n";
+        }
+        return NoMouse();
+    }
+    const HidTransport& transport = controller.Transport();
+    const auto interfaces =
+        session.Hardware().backend->Enumerate().value_or(std::vector<HidInterfaceInfo>{});
+    for (const HidInterfaceInfo& info : interfaces) {
+        const bool command = info.path == transport.DevicePath();
+        const bool event = info.caps.usagePage == kEventUsage && info.caps.usage == kEventUsage;
+        std::cout << (command ? "command"
+                      : event ? "event  "
+                              : "other  ")
+                  << " collection " << info.path << "  identity " << Hex4(info.identity.vendorId)
+                  << ":" << Hex4(info.identity.productId) << "  usage " << Hex4(info.caps.usagePage)
+                  << "/" << Hex4(info.caps.usage) << "\n";
+    }
+    std::cout << "event collection: " << (transport.EventOpen() ? "open" : "not open") << "\n";
+    const MouseReport report = controller.ReadMouseReport();
+    const auto& options = report.functionOptions;
+    char line[96];
+    std::snprintf(line, sizeof line, "firmware %02X-%02X, function options %02X %02X %02X %02X\n",
+                  report.version[0], report.version[1], options[0], options[1], options[2],
+                  options[3]);
+    std::cout << line;
+    return kExitSuccess;
+}
+
+// What the window does at start-up with the mouse present, then Apply.
+int Apply(Session& session, CommandArgs) {
+    MainController& controller = session.Controller();
+    if (!controller.Start())
+        return NoMouse();
+    if (!controller.ProfileLoaded()) {
+        ThrowDataFile("no current profile could be read from " +
+                      controller.Files().Folder().Folder().string() + ": " +
+                      controller.DataProblemNotice());
+    }
+    controller.ShowPresence();
+    bool done = false;
+    controller.ApplyFlow([&] { done = true; });
+    session.Queue().RunUntil([&] { return done; }, std::chrono::hours(1));
+    if (!controller.LastWriteSaved()) {
+        ThrowDataFile("the settings reached the mouse, but the profile files in " +
+                      controller.Files().Folder().Folder().string() + " could not be written");
+    }
+    return kExitSuccess;
+}
+
+int RunEvents(Session& session, CommandArgs) {
+    return Events(session);
+}
+
+constexpr Command kCommands[] = {
+    {"status", "", "find the mouse, read its firmware",
+     "Finds the mouse and reads its firmware version and function options.", Access::ReachesMouse,
+     Status},
+    {"apply", "", "write the current profile to the mouse",
+     "Runs the window's start-up exchange, then writes the current profile's record to the\n"
+     "mouse, saves the profile files and hands the pointer settings to the desktop. The edit\n"
+     "commands only write the files; apply sends them.",
+     Access::ReachesMouse, Apply},
+    {"events", "", "print the mouse's notices",
+     "Prints each notice of the mouse as \"Title: text\" until interrupted. With --simulate,\n"
+     "lines on standard input drive the simulated mouse (dpi, macro N, unplug, plug,\n"
+     "describe); at the end of the input the command ends when nothing came for half a second.",
+     Access::ReachesMouse, RunEvents},
+};
+
+}  // namespace
+
+std::span<const Command> MouseCommands() {
+    return kCommands;
+}
+
+}  // namespace vorlak

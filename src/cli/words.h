@@ -1,0 +1,22 @@
+// Reading the words of a command line: numbers in a range, and names ignoring case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlak {
+
+// The decimal number word is, when it is one and lies in low..high; otherwise a usage error
+// that names what and the range.
+int ParseNumber(std::string_view word, std::string_view what, int low, int high);
+
+// Lower case, with "-" and "_" read as blanks: "Next-Track" and "next track" read alike.
+std::string FoldName(std::string_view name);
+
+// True when both read alike under FoldName.
+bool SameName(std::string_view a, std::string_view b);
+
+// A usage error showing usage ("dpi STAGE SETTING...") unless count lies in low..high.
+void ExpectWords(std::size_t count, std::size_t low, std::size_t high, std::string_view usage);
+
+}  // namespace vorlak
