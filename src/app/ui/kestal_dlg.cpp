@@ -13,7 +13,6 @@
 #include <QWindow>
 
 #include "app/ui/profile_file_dialog.h"
-#include "assign/macro_follow.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
@@ -298,14 +297,7 @@ void CKestalDlg::RunMacroManager() {
                                this);
     if (dialog.exec() != QDialog::Accepted || !dialog.Result())
         return;
-    const MacroManagerResult& result = *dialog.Result();
-    RecordEditor& editor = controller_->Editor();
-    for (int slot = 0; slot < kMacroSlots; ++slot)
-        editor.SetMacroSlot(slot, result.rows[static_cast<std::size_t>(slot)]);
-    const MacroStore macros(controller_->Files().MacroStorePath());
-    const AssignmentContext context{controller_->Text(), controller_->LanguageCode(), macros};
-    for (const auto& [entry, choice] : FollowMacros(editor.Record(), result.moves))
-        editor.AssignEntry(entry, choice, context);
+    controller_->TakeMacroManagerResult(*dialog.Result());
 }
 
 void CKestalDlg::RefreshLabel(int entry) {
