@@ -29,13 +29,21 @@ void* operator new(std::size_t size) {
     return block;
 }
 
-void operator delete(void* block) noexcept {
+namespace {
+
+void Release(void* block) noexcept {
     liveBytes -= malloc_usable_size(block);
     std::free(block);
 }
 
+}  // namespace
+
+void operator delete(void* block) noexcept {
+    Release(block);
+}
+
 void operator delete(void* block, std::size_t) noexcept {
-    operator delete(block);
+    Release(block);
 }
 
 namespace vorlak {
