@@ -19,3 +19,5 @@ DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorl
 DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_macros
 DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
   build/bench/vorlak_bench_settings
+DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
+  build/bench/vorlak_bench_assign

@@ -17,19 +17,19 @@ int IndexIn(int id, int first, std::size_t count) {
 }  // namespace
 
 std::optional<EntryChoice> ChoiceOfCommand(int id) {
-    if (int i = IndexIn(id, kCmdClick, kMouseFunctions.size()); i >= 0)
+    if (int i = IndexIn(id, kMenuClick, kMouseFunctions.size()); i >= 0)
         return PlainChoice{kMouseFunctions[static_cast<std::size_t>(i)]};
-    if (id == kCmdShift)
+    if (id == kMenuShift)
         return PlainChoice{kFnShift};
-    if (id == kCmdDeactivated)
+    if (id == kMenuDeactivated)
         return PlainChoice{kFnDeactivated};
-    if (int i = IndexIn(id, kCmdDpiFirst, 3); i >= 0)
+    if (int i = IndexIn(id, kMenuDpiFirst, 3); i >= 0)
         return DpiChoice{static_cast<Byte>(kDpiUp + i)};
-    if (int i = IndexIn(id, kCmdWindowsShortcutFirst, kWindowsShortcutCount); i >= 0)
+    if (int i = IndexIn(id, kMenuWindowsShortcutFirst, kWindowsShortcutCount); i >= 0)
         return WindowsShortcutChoice{static_cast<Byte>(i)};
-    if (int i = IndexIn(id, kCmdMultimediaFirst, kMultimediaUsageLow.size()); i >= 0)
+    if (int i = IndexIn(id, kMenuMultimediaFirst, kMultimediaUsageLow.size()); i >= 0)
         return MultimediaChoice{kMultimediaUsageLow[static_cast<std::size_t>(i)]};
-    if (int i = IndexIn(id, kCmdOfficeFirst, kOfficeKeyUsages.size()); i >= 0)
+    if (int i = IndexIn(id, kMenuOfficeFirst, kOfficeKeyUsages.size()); i >= 0)
         return OfficeChoice{kOfficeKeyUsages[static_cast<std::size_t>(i)]};
     return std::nullopt;
 }
@@ -51,8 +51,8 @@ MenuOpening AssignmentDispatcher::Opening(int entry) const {
 void AssignmentDispatcher::OnAssignmentCommand(int id) {
     if (currentEntry_ < 0 || id < kFirstAssignmentCommand || id > kLastAssignmentCommand)
         return;
-    std::optional<EntryChoice> choice = id == kCmdKeyboardKey ? AskKey()
-                                        : id == kCmdMacro     ? AskMacro()
+    std::optional<EntryChoice> choice = id == kMenuKeyboardKey ? AskKey()
+                                        : id == kMenuMacro     ? AskMacro()
                                                               : ChoiceOfCommand(id);
     if (choice)
         prompts_.assign(currentEntry_, *choice);

@@ -28,23 +28,23 @@ AssignmentMenu BuildAssignmentMenu(int entry, const UiTextTable& text,
                                    std::string_view languageCode) {
     AssignmentMenu menu{kTopWidth, {}};
     auto& items = menu.items;
-    int id = kCmdClick;
+    int id = kMenuClick;
     for (const std::string* caption : {&text.TxtFnClick, &text.TxtFnMenu, &text.TxtFnScroll,
                                        &text.TxtFnForward, &text.TxtFnBack, &text.TxtFnDoubleClick})
         items.push_back({*caption, id++, 0, {}});
     // The Shift layer cannot hold the Shift function.
     if (entry < kFirstShiftEntry)
-        items.push_back({std::string(kShiftLabel), kCmdShift, 0, {}});
-    items.push_back(Submenu(text.TxtMenuDpi, kDpiWidth, kCmdDpiFirst, DpiFunctionNames(text)));
-    items.push_back(Submenu(text.TxtMenuMultimedia, kMultimediaWidth, kCmdMultimediaFirst,
+        items.push_back({std::string(kShiftLabel), kMenuShift, 0, {}});
+    items.push_back(Submenu(text.TxtMenuDpi, kDpiWidth, kMenuDpiFirst, DpiFunctionNames(text)));
+    items.push_back(Submenu(text.TxtMenuMultimedia, kMultimediaWidth, kMenuMultimediaFirst,
                             MultimediaFunctionNames(languageCode)));
-    items.push_back(Submenu(text.TxtMenuOffice, kOfficeWidth, kCmdOfficeFirst,
+    items.push_back(Submenu(text.TxtMenuOffice, kOfficeWidth, kMenuOfficeFirst,
                             OfficeFunctionNames(languageCode)));
-    items.push_back(Submenu(text.TxtMenuWindows, kWindowsWidth, kCmdWindowsShortcutFirst,
+    items.push_back(Submenu(text.TxtMenuWindows, kWindowsWidth, kMenuWindowsShortcutFirst,
                             WindowsShortcutNames(languageCode)));
-    items.push_back({text.TxtFnKeyboardKey, kCmdKeyboardKey, 0, {}});
-    items.push_back({text.TxtFnMacro, kCmdMacro, 0, {}});
-    items.push_back({text.TxtFnDeactivated, kCmdDeactivated, 0, {}});
+    items.push_back({text.TxtFnKeyboardKey, kMenuKeyboardKey, 0, {}});
+    items.push_back({text.TxtFnMacro, kMenuMacro, 0, {}});
+    items.push_back({text.TxtFnDeactivated, kMenuDeactivated, 0, {}});
     return menu;
 }
 

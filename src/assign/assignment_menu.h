@@ -13,17 +13,16 @@ namespace vorlak {
 // Command ids of the menu items. Every id of 1001..4000 reaches the dispatcher.
 inline constexpr int kFirstAssignmentCommand = 1001;
 inline constexpr int kLastAssignmentCommand = 4000;
-inline constexpr int kCmdClick = 2001;  // 2001..2006: click, menu, scroll, forward, back,
-                                        // double click
-inline constexpr int kCmdDoubleClick = 2006;
-inline constexpr int kCmdShift = 2010;
-inline constexpr int kCmdKeyboardKey = 2011;
-inline constexpr int kCmdMacro = 2012;
-inline constexpr int kCmdDeactivated = 2013;
-inline constexpr int kCmdDpiFirst = 2020;              // up, down, loop
-inline constexpr int kCmdWindowsShortcutFirst = 2030;  // the seven Windows shortcuts
-inline constexpr int kCmdMultimediaFirst = 2050;       // the eight multimedia functions
-inline constexpr int kCmdOfficeFirst = 2060;           // the ten office shortcuts
+// 2001..2006: click, menu, scroll, forward, back, double click.
+inline constexpr int kMenuClick = 2001;
+inline constexpr int kMenuShift = 2010;
+inline constexpr int kMenuKeyboardKey = 2011;
+inline constexpr int kMenuMacro = 2012;
+inline constexpr int kMenuDeactivated = 2013;
+inline constexpr int kMenuDpiFirst = 2020;              // up, down, loop
+inline constexpr int kMenuWindowsShortcutFirst = 2030;  // the seven Windows shortcuts
+inline constexpr int kMenuMultimediaFirst = 2050;       // the eight multimedia functions
+inline constexpr int kMenuOfficeFirst = 2060;           // the ten office shortcuts
 
 struct AssignmentMenuItem {
     std::string text;

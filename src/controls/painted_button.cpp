@@ -3,15 +3,29 @@
 #include <QPainter>
 
 #include "controls/skin_image.h"
+#include "controls/ui_font.h"
 
 namespace vorlak {
+namespace {
+
+constexpr int kCaptionMargin = 4;
+
+}  // namespace
 
 void PaintButton(QPainter& painter, const std::filesystem::path& programFolder,
                  const PaintedButton& button, bool hovered) {
-    DrawSkinImage(painter, programFolder, hovered ? button.hoverImage : button.normalImage,
-                  button.rect.x(), button.rect.y());
-    if (!button.caption.isEmpty())
-        painter.drawText(button.rect, Qt::AlignCenter | Qt::TextSingleLine, button.caption);
+    const std::string_view image = hovered ? button.hoverImage : button.normalImage;
+    DrawSkinImage(painter, programFolder, image, button.rect.x(), button.rect.y());
+    if (button.caption.isEmpty())
+        return;
+    // The caption sits on the picture where the picture is narrower than the region.
+    const QImage picture = SkinImage(programFolder, image);
+    const QRect face =
+        picture.isNull() ? button.rect : button.rect & QRect(button.rect.topLeft(), picture.size());
+    painter.save();
+    painter.setFont(FitToWidth(painter.font(), button.caption, face.width() - kCaptionMargin));
+    painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, button.caption);
+    painter.restore();
 }
 
 int ButtonAt(std::span<const PaintedButton> buttons, const QPoint& point) {

@@ -20,7 +20,8 @@ struct PaintedButton {
     QString caption;
 };
 
-// Draws the button's image at its rectangle's corner and the caption in the painter's pen.
+// Draws the button's image at its rectangle's corner and the caption in the painter's pen and
+// font, centred on the picture and made smaller where it would not fit.
 void PaintButton(QPainter& painter, const std::filesystem::path& programFolder,
                  const PaintedButton& button, bool hovered);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include <string_view>
@@ -18,5 +19,11 @@ QFont FaceFont(std::string_view face, int pixelHeight);
 inline QFont FaceFont(const DialogFont& font) {
     return FaceFont(font.face, font.height);
 }
+
+// The font, made smaller (down to 8 pixels) until the text fits the width on one line.
+QFont FitToWidth(QFont font, const QString& text, int width);
+// The font, made smaller (down to 8 pixels) until the text, wrapped at words to the
+// rectangle's width, fits its height.
+QFont FitToRect(QFont font, const QString& text, const QRect& rect);
 
 }  // namespace vorlak

@@ -114,7 +114,7 @@ TEST_F(DispatcherTest, EveryCommandStoresItsFunctionParameterAndTheItemsText) {
             ResetToDefaults(record_);
             record_.KeyFunction[6] = kFnLeftClick;
             // Base entry 3 (Button 4) carries Shift, so its mirror is entry 11.
-            Choose(3, kCmdShift);
+            Choose(3, kMenuShift);
             ASSERT_EQ(Fn(11), kFnShift);
 
             Choose(3, row.id);
@@ -163,14 +163,14 @@ TEST_F(DispatcherTest, LabelsInEachLanguage) {
 
 TEST_F(DispatcherTest, TheKeyboardKeyAsksWithTheCurrentKeyAndStoresTheAnswer) {
     keyAnswer_ = "F5";
-    Choose(2, kCmdKeyboardKey);
+    Choose(2, kMenuKeyboardKey);
     EXPECT_EQ(Fn(2), kFnKeyboardKey);
     EXPECT_EQ(record_.KeyCode[2], 0x3E);
     EXPECT_EQ(Label(2), "Assign Keyboard Key-F5");
 
     UseLanguage("DE");
     keyAnswer_ = "A";
-    Choose(2, kCmdKeyboardKey);
+    Choose(2, kMenuKeyboardKey);
     EXPECT_EQ(record_.KeyCode[2], 4);
     EXPECT_EQ(Label(2), "Keyboard-Taste zuweisen +-A");
     EXPECT_EQ(presets_, (std::vector<std::string>{"", "F5"}));
@@ -183,14 +183,14 @@ TEST_F(DispatcherTest, NoKeyOrCancelLeavesTheEntry) {
     for (const std::optional<std::string>& answer :
          {std::optional<std::string>(), std::optional<std::string>("")}) {
         keyAnswer_ = answer;
-        Choose(2, kCmdKeyboardKey);
+        Choose(2, kMenuKeyboardKey);
         EXPECT_EQ(record_.KeyCode[2], 4);
         EXPECT_EQ(Label(2), "Assign Keyboard Key-A");
     }
     // Leaving a Shift entry by a cancelled dialog keeps the mirror's Shift.
-    Choose(4, kCmdShift);
+    Choose(4, kMenuShift);
     keyAnswer_.reset();
-    Choose(4, kCmdKeyboardKey);
+    Choose(4, kMenuKeyboardKey);
     EXPECT_EQ(Fn(4), kFnShift);
     EXPECT_EQ(Fn(10), kFnShift);
 }
@@ -200,21 +200,21 @@ TEST_F(DispatcherTest, AKeyWithoutANameIsNoPreset) {
     record_.KeyFunction[2] = kFnKeyboardKey;
     record_.KeyCode[2] = 100;
     keyAnswer_ = "";
-    Choose(2, kCmdKeyboardKey);
+    Choose(2, kMenuKeyboardKey);
     EXPECT_EQ(presets_, std::vector<std::string>{""});
     EXPECT_EQ(record_.KeyCode[2], 100);
 }
 
 TEST_F(DispatcherTest, MacroPlayModeFollowsTheEventCount) {
     macroAnswer_ = MacroChoice{1, 2, "Two"};
-    Choose(5, kCmdMacro);
+    Choose(5, kMenuMacro);
     EXPECT_EQ(Fn(5), kFnMacro);
     EXPECT_EQ(record_.KeyMacroIndex[5], 1);
     EXPECT_EQ(record_.KeyMacroMode[5], 2);
     EXPECT_EQ(Label(5), "Macro:Two");
 
     macroAnswer_ = MacroChoice{0, 2, "One"};
-    Choose(5, kCmdMacro);
+    Choose(5, kMenuMacro);
     EXPECT_EQ(record_.KeyMacroIndex[5], 0);
     EXPECT_EQ(record_.KeyMacroMode[5], 0);
     EXPECT_EQ(Label(5), "Macro:One");
@@ -226,7 +226,7 @@ TEST_F(DispatcherTest, NoMacroCancelOrAMacroPastTheTwelfthLeavesTheEntry) {
          {std::optional<MacroChoice>(), std::optional<MacroChoice>(MacroChoice{-1, 1, ""}),
           std::optional<MacroChoice>(MacroChoice{12, 0, "Thirteenth"})}) {
         macroAnswer_ = answer;
-        Choose(5, kCmdMacro);
+        Choose(5, kMenuMacro);
         EXPECT_EQ(record_.KeyFunction, before.KeyFunction);
         EXPECT_EQ(Label(5), "");
     }
@@ -239,7 +239,7 @@ TEST_F(DispatcherTest, IdsOutsideTheTableAndCommandsBeforeAnyMenuChangeNothing) 
     EXPECT_EQ(dispatcher_.CurrentEntry(), -1);
     EXPECT_EQ(record_.KeyFunction, before.KeyFunction);
 
-    Choose(3, kCmdShift);
+    Choose(3, kMenuShift);
     const MouseConfig shifted = record_;
     for (int id : {1003, 2007, 2014, 2023, 2037, 2058, 2070, 4000, 999, 4001}) {
         dispatcher_.OnAssignmentCommand(id);
@@ -282,7 +282,7 @@ TEST(AssignmentMenuTest, ShiftOnlyInTheBaseLayerAndTheFixedWidths) {
         const AssignmentMenu menu = BuildAssignmentMenu(entry, text, "EN");
         EXPECT_EQ(menu.width, 120);
         EXPECT_EQ(menu.items.size(), entry < 7 ? 14u : 13u) << entry;
-        EXPECT_EQ(ItemText(menu, kCmdShift), entry < 7 ? "Shift" : "(no item)") << entry;
+        EXPECT_EQ(ItemText(menu, kMenuShift), entry < 7 ? "Shift" : "(no item)") << entry;
     }
     const AssignmentMenu menu = BuildAssignmentMenu(0, text, "EN");
     std::vector<std::pair<std::string, int>> submenus;

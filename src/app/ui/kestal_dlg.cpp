@@ -1,6 +1,5 @@
 #include "app/ui/kestal_dlg.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -13,9 +12,11 @@
 #include <QWindow>
 
 #include "app/ui/profile_file_dialog.h"
+#include "assign/ui/assignment_menus.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
+#include "controls/language_message_box.h"
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
 #include "controls/skin_names.h"
@@ -46,18 +47,6 @@ QRect ToQRect(const PixelRect& r) {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Runs a message box with the language's OK and Cancel texts on its buttons.
-int ShowInLanguage(QMessageBox& box, std::string_view code) {
-    const KeyCaptureTexts words = KeyCaptureTextsFor(code);
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
-        ok->setText(QString::fromUtf8(words.ok.data(), static_cast<qsizetype>(words.ok.size())));
-    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) {
-        cancel->setText(
-            QString::fromUtf8(words.cancel.data(), static_cast<qsizetype>(words.cancel.size())));
-    }
-    return box.exec();
 }
 
 }  // namespace
@@ -145,10 +134,7 @@ void CKestalDlg::MakeChildren() {
                        "\\skins\\ButtonAssignment\\DropdownBox-normal.png");
         box->SetIndent(5);
         box->hide();
-        connect(box, &CBitmapBtn::clicked, this, [this, k, box] {
-            HighlightEntry(k);
-            box->SetChecked(true);
-        });
+        connect(box, &CBitmapBtn::clicked, this, [this, k] { OnLabelBoxPressed(k); });
         labelBoxes_[static_cast<std::size_t>(k)] = box;
     }
     auto slider = [&](EditResult (RecordEditor::*store)(int)) {
@@ -183,6 +169,13 @@ void CKestalDlg::BuildWindow() {
     SetTexts();
     controller_->Editor().AddObserver(
         [this](const RecordChange& change) { OnRecordChange(change); });
+    assignmentMenus_ = std::make_unique<CAssignmentMenus>(
+        AssignmentMenuParts{*this, programFolder_, controller_->Text(), controller_->LanguageCode(),
+                            captionFont_, controller_->Files().MacroStorePath(), MakeKeyCapture},
+        controller_->Editor().Record(),
+        [this](int entry, const EntryChoice& choice, const AssignmentContext& context) {
+            controller_->Editor().AssignEntry(entry, choice, context);
+        });
     connect(apply_, &CBitmapBtn::clicked, this, [this] {
         HighlightEntry(-1);
         controller_->ApplyFlow([this] {
@@ -298,6 +291,19 @@ void CKestalDlg::RunMacroManager() {
     if (dialog.exec() != QDialog::Accepted || !dialog.Result())
         return;
     controller_->TakeMacroManagerResult(*dialog.Result());
+}
+
+// The press checks the box alone and lights its button; what it opens (the menu, the last
+// click's message) clears both when it closes, before the chosen command runs.
+void CKestalDlg::OnLabelBoxPressed(int entry) {
+    for (int k = 0; k < kEntryCount; ++k)
+        LabelBox(k)->SetChecked(k == entry);
+    HighlightEntry(entry);
+    const std::optional<int> command = assignmentMenus_->Show(entry, *LabelBox(entry));
+    if (!command)
+        return;
+    HighlightEntry(-1);
+    assignmentMenus_->Dispatch(*command);
 }
 
 void CKestalDlg::RefreshLabel(int entry) {

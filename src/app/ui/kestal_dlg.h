@@ -17,6 +17,7 @@
 
 namespace vorlak {
 
+class CAssignmentMenus;
 class CBitmapBtn;
 class CConfigDialog;
 class CDMarker;
@@ -57,6 +58,8 @@ public:
     // The Macro Manager button: the macro manager dialog, modally.
     void RunMacroManager();
     // Shows the entry's label as the editor holds it.
+    // A press on the label box of an entry: its assignment menu, and the chosen function.
+    void OnLabelBoxPressed(int entry);
     void RefreshLabel(int entry);
     // The Config button: the profile manager over the left column, once.
     void OpenProfileManager();
@@ -151,6 +154,7 @@ private:
     CConfigDialog* profileManager_ = nullptr;
     // The macro manager's staging rows: kept from one run of the manager to the next.
     MacroRows macroStaging_{};
+    std::unique_ptr<CAssignmentMenus> assignmentMenus_;
 };
 
 }  // namespace vorlak

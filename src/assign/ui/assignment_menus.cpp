@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/ex_menu.h"
+#include "controls/language_message_box.h"
 #include "macro/ui/macro_dialog.h"
 
 namespace vorlak {
@@ -60,7 +61,7 @@ std::optional<int> CAssignmentMenus::Show(int entry, const QWidget& box) {
             const MessageText message = LastClickMessage(parts_.text);
             QMessageBox warning(QMessageBox::NoIcon, Q(message.caption), Q(message.text),
                                 QMessageBox::Ok, &parts_.window);
-            warning.exec();
+            ShowInLanguage(warning, parts_.languageCode);
             return 0;
         }
         case MenuOpening::Menu:

@@ -8,10 +8,11 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "controls/ui_font.h"
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
+#include "controls/language_message_box.h"
 #include "controls/skin_image.h"
+#include "controls/ui_font.h"
 #include "keys/captured_key_name.h"
 #include "text/dialog_texts.h"
 
@@ -38,6 +39,7 @@ CSingleDialog::CSingleDialog(std::filesystem::path programFolder, std::string_vi
                              KeyCaptureFactory makeCapture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       programFolder_(std::move(programFolder)),
+      languageCode_(languageCode),
       makeCapture_(std::move(makeCapture)),
       background_(SkinImage(programFolder_, "skins/single-key.png")) {
     setWindowTitle("Vorlak");
@@ -77,8 +79,16 @@ CSingleDialog::~CSingleDialog() = default;
 
 void CSingleDialog::SetKeyName(const std::string& name) {
     keyName_ = name;
-    if (label_ != nullptr)
-        label_->setText(Q(keyName_));
+    ShowKeyName();
+}
+
+// A long name ("Right Windows") is drawn smaller to fit the label.
+void CSingleDialog::ShowKeyName() {
+    if (label_ == nullptr)
+        return;
+    const QString text = Q(keyName_);
+    label_->setFont(FitToWidth(font_, text, label_->width() - 2));
+    label_->setText(text);
 }
 
 void CSingleDialog::showEvent(QShowEvent* event) {
@@ -106,7 +116,7 @@ void CSingleDialog::StartCapture() {
 
 void CSingleDialog::OnKey(const CapturedKey& key) {
     keyName_ = std::string(CapturedKeyName(key));
-    label_->setText(Q(keyName_));
+    ShowKeyName();
     label_->repaint();
     emit KeyShown();
 }
@@ -117,7 +127,7 @@ void CSingleDialog::OnCaptureFailure(int errorCode) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                     QString::asprintf("JournalRecordHook Install error code :%d\n", errorCode),
                     QMessageBox::Ok, this);
-    box.exec();
+    ShowInLanguage(box, languageCode_);
 }
 
 void CSingleDialog::done(int result) {
@@ -134,7 +144,10 @@ void CSingleDialog::paintEvent(QPaintEvent*) {
         painter.drawImage(0, 0, background_);
     painter.setFont(font_);
     painter.setPen(Qt::white);
+    painter.save();
+    painter.setFont(FitToWidth(font_, prompt_, kPromptRect.width()));
     painter.drawText(kPromptRect, Qt::AlignCenter | Qt::TextSingleLine, prompt_);
+    painter.restore();
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
 }

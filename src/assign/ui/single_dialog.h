@@ -66,11 +66,13 @@ protected:
 
 private:
     void StartCapture();
+    void ShowKeyName();
     void OnKey(const CapturedKey& key);
     void OnCaptureFailure(int errorCode);
     void SetHovered(int button);
 
     std::filesystem::path programFolder_;
+    std::string languageCode_;
     KeyCaptureFactory makeCapture_;
     QImage background_;
     QFont font_;

@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "controls/ui_font.h"
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/skin_image.h"
+#include "controls/ui_font.h"
 #include "macro/macro_store.h"
 #include "text/dialog_texts.h"
 
@@ -88,9 +88,17 @@ QRect CMacroDialog::ModeMarkArea(int mode) {
     return QRect(220, 78 + kModeStep * mode, kMarkSize, kMarkSize);
 }
 
+QRect CMacroDialog::ModeBox(int mode) {
+    return EdgeRect(237, 70 + kModeStep * mode, 390, 102 + kModeStep * mode);
+}
+
+QFont CMacroDialog::ModeFont(int mode) const {
+    return FitToRect(font_, modeTexts_[static_cast<std::size_t>(mode)], ModeBox(mode));
+}
+
 QRect CMacroDialog::ModeTextRect(int mode) const {
-    const QRect box = EdgeRect(237, 70 + kModeStep * mode, 390, 102 + kModeStep * mode);
-    const int height = QFontMetrics(font_)
+    const QRect box = ModeBox(mode);
+    const int height = QFontMetrics(ModeFont(mode))
                            .boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap,
                                          modeTexts_[static_cast<std::size_t>(mode)])
                            .height();
@@ -162,9 +170,11 @@ void CMacroDialog::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
     painter.drawText(kPromptRect, Qt::AlignCenter | Qt::TextWordWrap, prompt_);
-    for (int m = 0; m < kModeCount; ++m)
+    for (int m = 0; m < kModeCount; ++m) {
+        painter.setFont(ModeFont(m));
         painter.drawText(ModeTextRect(m), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          modeTexts_[static_cast<std::size_t>(m)]);
+    }
 }
 
 void CMacroDialog::SetHovered(int button) {

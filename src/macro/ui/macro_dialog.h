@@ -45,8 +45,10 @@ public:
     }
     static QRect DropDownArea();
     static QRect ModeMarkArea(int mode);
-    // Where the text of a mode is drawn: its rectangle shrunk to the wrapped text's height.
+    // Where the text of a mode is drawn: its rectangle shrunk to the wrapped text's height,
+    // in the dialog's font made smaller where the text would not fit the rectangle.
     QRect ModeTextRect(int mode) const;
+    QFont ModeFont(int mode) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static QRect ModeBox(int mode);
     void OpenDropDown();
     void CloseDropDown();
     void TakeListChoice();

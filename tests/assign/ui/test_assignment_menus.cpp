@@ -145,7 +145,7 @@ TEST_F(AssignmentMenusTest, AShiftLayerShiftOpensNothing) {
 TEST_F(AssignmentMenusTest, TheKeyboardKeyComesFromTheCaptureDialog) {
     When<CExMenu>([](CExMenu& menu) { PickItem(menu, "Assign Keyboard Key"); });
     const std::optional<int> id = Menus().Show(2, box_);
-    ASSERT_EQ(id, kCmdKeyboardKey);
+    ASSERT_EQ(id, kMenuKeyboardKey);
     When<CSingleDialog>([this](CSingleDialog& dialog) {
         script_->Key('A');
         script_->Key('A', KeyFlagRelease);
@@ -161,7 +161,7 @@ TEST_F(AssignmentMenusTest, TheKeyboardKeyComesFromTheCaptureDialog) {
 TEST_F(AssignmentMenusTest, TheMacroComesFromThePicker) {
     When<CExMenu>([](CExMenu& menu) { PickItem(menu, "Macro"); });
     const std::optional<int> id = Menus().Show(5, box_);
-    ASSERT_EQ(id, kCmdMacro);
+    ASSERT_EQ(id, kMenuMacro);
     When<CMacroDialog>([](CMacroDialog& dialog) {
         Press(dialog, CMacroDialog::DropDownArea().center());
         dialog.DropDown()->setCurrentRow(1);

@@ -139,6 +139,11 @@ TEST_F(SingleDialogTest, TextsAndTheLayoutOfTheRegions) {
         for (int y = 0; y < label.height() && !black; ++y)
             black = label.pixelColor(x, y) == QColor(Qt::black);
     EXPECT_TRUE(black);
+    // A long name is drawn smaller to fit.
+    script_->Key(92, KeyFlagExtended);
+    QLabel& name = *dialog->KeyNameLabel();
+    EXPECT_EQ(name.text(), "Right Windows");
+    EXPECT_LE(name.fontMetrics().horizontalAdvance(name.text()), name.width());
 }
 
 TEST_F(SingleDialogTest, AFailedCaptureIsToldAndTheDialogStillCloses) {

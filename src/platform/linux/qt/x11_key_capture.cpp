@@ -143,6 +143,7 @@ void X11KeyCapture::TryGrab() {
         grabbed_ = true;
         repeatWasDetectable_ = SetDetectableAutoRepeat(connection_, true);
         held_.reset();
+        Diagnostic("X11KeyCapture: keyboard grabbed\n");
         return;
     }
     const bool retryable = status == kAlreadyGrabbed || status == kNotViewable;

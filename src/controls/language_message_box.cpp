@@ -1,0 +1,21 @@
+#include "controls/language_message_box.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+#include "text/dialog_texts.h"
+
+namespace vorlak {
+
+int ShowInLanguage(QMessageBox& box, std::string_view languageCode) {
+    const KeyCaptureTexts words = KeyCaptureTextsFor(languageCode);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QString::fromUtf8(words.ok.data(), static_cast<qsizetype>(words.ok.size())));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) {
+        cancel->setText(
+            QString::fromUtf8(words.cancel.data(), static_cast<qsizetype>(words.cancel.size())));
+    }
+    return box.exec();
+}
+
+}  // namespace vorlak

@@ -1,0 +1,222 @@
+#!/bin/bash
+# Button assignment on a real, headless desktop: the assignment menus, the key capture
+# dialog with its keyboard grab (xev is the witness that no key leaks), the macro picker,
+# and the menus and dialogs in all four languages (lang-*). Screenshots of each step go to OUT.
+#   usage: assign_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
+export VORLAK_DEBUG=1   # the captured keys' lines on the program's standard error
+. "$(dirname "$0")/e2e_lib.sh" "$@"
+GRABBER=$(dirname "$BIN")/tests/e2e_grab_keyboard
+
+# Client pixels of the left column: the section header and the label box of each entry.
+box_y() { echo $((141 + 20 * $1)); }
+open_box() { click_in 185 "$(box_y "$1")"; }
+
+# The visible popup menu of the program that is WIDTH pixels wide (item width + frame).
+popup() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q "Geometry: $1x" && { echo "$w"; return 0; }
+  done; return 1; }
+no_popup() { ! popup "$1"; }
+# Points at item INDEX (from 0) of a menu window: 3 pixels of frame, 20 per item.
+point_item() { xdotool mousemove --window "$1" 30 $((3 + 20 * $2 + 10)); }
+click_item() { point_item "$1" "$2"; sleep 0.2; xdotool click 1; }
+# Chooses item INDEX of the top menu, or item SUB of the submenu (WIDTH wide) that item
+# INDEX opens, with a screenshot named SHOT while both are open.
+choose() {  # choose INDEX [SUB WIDTH [SHOT]]
+  local top sub; top=$(wait_for 5 popup 126 && popup 126) || return 1
+  if [ $# -eq 1 ]; then click_item "$top" "$1"; return; fi
+  point_item "$top" "$1"; wait_for 5 popup "$3" || return 1
+  sub=$(popup "$3"); point_item "$sub" "$2"; sleep 0.3
+  [ -z "${4:-}" ] || shot "$4"
+  xdotool click 1; }
+# The dialogs of the program by their size.
+dialog() { for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q "Geometry: $1" && { echo "$w"; return 0; }
+  done; return 1; }
+key_dialog() { dialog 384x285; }
+picker() { dialog 396x292; }
+no_picker() { ! picker; }
+no_key_dialog() { ! key_dialog; }
+click_dialog() { local d; d=$($1) && xdotool mousemove --window "$d" "$2" "$3" click 1; }
+
+# Record bytes by their offset in the record (the file starts with its first-run flag), the
+# labels by entry, the key matrices as the mouse holds them.
+byte_at() { od -An -tu1 -j $(($1 + 1)) -N1 "$data/config0.bin" | tr -d ' '; }
+label_of() { grep -q "^Item$(($1 + 1))=$2\$" "$data/str0.ini"; }
+slot_is() {  # slot_is MATRIX SLOT "B0 B1 B2 B3"
+  say describe; sleep 0.3
+  grep "^key matrix $1:" "$W/vorlak.out" | tail -1 | cut -d: -f2 |
+    awk -v s="$2" -v want="$3" '{ got = $(4*s+1) " " $(4*s+2) " " $(4*s+3) " " $(4*s+4);
+                                  exit !(got == want) }'; }
+# Apply, until it has ended: its last step hands the pointer settings to the desktop, whose
+# missing wheel setting leaves a diagnostic line each time.
+writes_ended() { grep -c 'SETWHEELSCROLLLINES failed' "$W/vorlak.err"; }
+ended_since() { [ "$(writes_ended)" -gt "$1" ]; }
+apply() { local ended; ended=$(writes_ended)
+  click_in 951 619
+  wait_for 30 ended_since "$ended" && sleep 0.3; }
+
+wait_for 15 main_window && pass "the main window shows" || fail "no main window"
+click_in 141 117      # open the button assignment section
+sleep 0.3
+
+# Button 4 (entry 3): Multimedia Commands + / Mute.
+open_box 3
+choose 8 5 106 01-button4-menu || fail "the multimedia submenu"
+apply && pass "Apply saves the profile" || fail "Apply"
+# Button 4's key-matrix slot is 4: the third and fourth base entries exchange their slots.
+check "the mouse's base matrix holds 03 00 E2 00 in Button 4's slot" wait_for 5 slot_is 0 4 "03 00 E2 00"
+check "config0.bin holds function 7 for entry 3" test "$(byte_at 65)" = 7
+check "and usage E2" test "$(byte_at 107)" = 226
+check "str0.ini holds the label Mute" label_of 3 Mute
+shot 02-button4-mute
+
+# Button 2 (entry 1): Keyboard key, with xev focused as the witness.
+xev -event keyboard -geometry 300x200+960+560 >"$W/xev.log" 2>&1 & XEV=$!; PIDS+=($XEV)
+wait_for 5 xdotool search --onlyvisible --name '^Event Tester$'
+WITNESS=$(xdotool search --onlyvisible --name '^Event Tester$' | head -1)
+xdotool windowactivate --sync "$WITNESS" 2>/dev/null; xdotool windowfocus --sync "$WITNESS"
+presses() { grep -c '^KeyPress event' "$W/xev.log"; }
+xdotool key x; sleep 0.3
+check "the witness receives keys while it has the focus" test "$(presses)" -ge 1
+open_box 1
+choose 11 || fail "the keyboard key item"
+wait_for 5 key_dialog && pass "the key capture dialog opens" || fail "no key capture dialog"
+sleep 0.3
+xdotool windowfocus "$WITNESS" 2>/dev/null   # the focus alone does not bring the keys back
+witnessed=$(presses)
+xdotool key a; sleep 0.3
+shot 03-key-dialog-A
+check "the dialog captured A" grep -q 'vk code=41,scan code=1e,key flag=0' "$W/vorlak.err"
+check "the witness received no key" test "$(presses)" = "$witnessed"
+xdotool key Return Escape space; sleep 0.3
+check "Enter, Escape and Space do not close the dialog" key_dialog
+xdotool key alt+F4; sleep 0.5
+check "Alt+F4 closes nothing" key_dialog
+check "nor the main window" main_window
+xdotool key a; sleep 0.2
+click_dialog key_dialog 276 262   # OK
+check "OK closes the dialog" wait_for 5 no_key_dialog
+xdotool windowactivate --sync "$WITNESS" 2>/dev/null; xdotool windowfocus --sync "$WITNESS"
+sleep 0.2; witnessed=$(presses); xdotool key b; sleep 0.3
+check "after the dialog the next key reaches the witness" test "$(presses)" -gt "$witnessed"
+kill "$XEV"
+apply
+check "OK stored usage 4 for entry 1" test "$(byte_at 189)" = 4
+check "as a keyboard key" test "$(byte_at 63)" = 10
+check "with the label Assign Keyboard Key-A" label_of 1 "Assign Keyboard Key-A"
+shot 04-button2-key
+
+# Button 3 (entry 2): Shift, then DPI -; its mirror is entry 9.
+open_box 2
+choose 6 || fail "the Shift item"
+sleep 0.3; shot 05-button3-shift
+apply
+check "Shift on Button 3 makes its mirror Shift" test "$(byte_at 64):$(byte_at 71)" = 18:18
+check "and the Shift matrix holds the Shift entry in slot 2" wait_for 5 slot_is 3 2 "08 00 02 00"
+open_box 2
+choose 7 1 56 || fail "the DPI submenu"
+sleep 0.3; shot 06-button3-dpi-down
+apply
+check "DPI - on Button 3 makes the mirror Deactivated" test "$(byte_at 64):$(byte_at 78):$(byte_at 71)" = 6:2:13
+
+# Button 1 (entry 0), the only click: the message, no menu.
+open_box 0
+attention() { xdotool search --onlyvisible --name '^ATTENTION!!$'; }
+check "the last click shows the message" wait_for 5 attention
+check "and no menu" no_popup 126
+shot 07-last-click
+xdotool windowactivate --sync "$(attention | head -1)" 2>/dev/null; xdotool key Return
+check "the message closes" wait_for 5 sh -c '! xdotool search --onlyvisible --name "^ATTENTION!!$"'
+
+# Macros: one with a play mode on Button 6 (entry 5), one of a single event on Button 7.
+cat >"$data/record.ini" <<'INI'
+[MacroName]
+MacroCount=2
+0=Fire
+1=Tap
+[Fire]
+DelayTimeSelStatus=0
+MacroLoopTimes=1
+ItemCount=4
+Item0=A   Dn
+Item1=50 ms
+Item2=A   Up
+Item3=50 ms
+[Tap]
+DelayTimeSelStatus=0
+MacroLoopTimes=1
+ItemCount=1
+Item0=B   Dn
+INI
+pick_macro() {  # pick_macro ROW MODE
+  click_dialog picker 96 136; sleep 0.3   # the drop-down
+  click_dialog picker 80 $((154 + 16 * $1)); sleep 0.3
+  click_dialog picker 228 $((86 + 50 * $2)); sleep 0.2
+}
+open_box 5
+choose 12 || fail "the macro item"
+wait_for 5 picker && pass "the macro picker opens" || fail "no macro picker"
+click_dialog picker 96 136; sleep 0.3; shot 08-picker-list
+click_dialog picker 96 136; sleep 0.2
+pick_macro 0 1
+shot 09-picker-chosen
+click_dialog picker 279 262   # OK
+open_box 6
+choose 12
+wait_for 5 picker
+pick_macro 1 2
+click_dialog picker 279 262
+apply
+check "the macro with a play mode: index 0, mode 1" test "$(byte_at 67):$(byte_at 305):$(byte_at 319)" = 11:0:1
+check "the matrix entry 09 01 01 00" wait_for 5 slot_is 0 5 "09 01 01 00"
+check "the macro of one event is stored with mode 0" test "$(byte_at 68):$(byte_at 306):$(byte_at 320)" = 11:1:0
+check "labels Macro:Fire and Macro:Tap" sh -c "grep -q '^Item6=Macro:Fire$' '$data/str0.ini' && grep -q '^Item7=Macro:Tap$' '$data/str0.ini'"
+shot 10-macros
+
+# Another client holds the keyboard: the dialog says so, and OK and Cancel still close it.
+"$GRABBER" >"$W/grabber.out" 2>&1 & GRAB=$!; PIDS+=($GRAB)
+wait_for 5 grep -q grabbed "$W/grabber.out" || fail "the grabbing client"
+open_box 4
+sleep 1   # the menu, which cannot grab the keyboard now, takes its clicks once it is mapped
+choose 11 || fail "the keyboard key item while another client holds the keyboard"
+grab_failure() { xdotool search --onlyvisible --name '^Vorlak$' | while read -r w; do
+    xdotool getwindowgeometry "$w" | grep -qE 'Geometry: (1000x|384x285|396x292)' || echo "$w"; done | grep -q .; }
+no_grab_failure() { ! grab_failure; }
+check "the dialog shows the failure message" wait_for 8 grab_failure
+shot 11-grab-failed
+failure=$(xdotool search --onlyvisible --name '^Vorlak$' | while read -r w; do
+  xdotool getwindowgeometry "$w" | grep -qE 'Geometry: (1000x|384x285)' || echo "$w"; done | head -1)
+geometry=$(xdotool getwindowgeometry "$failure" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')
+# Its OK button sits at the bottom right of the message box.
+xdotool mousemove --window "$failure" $(( ${geometry% *} - 50 )) $(( ${geometry#* } - 25 )) click 1
+check "the message closes by its button" wait_for 5 no_grab_failure
+click_dialog key_dialog 346 262   # Cancel
+check "Cancel still closes the dialog" wait_for 5 no_key_dialog
+kill "$GRAB"
+
+# The menu with a submenu, the key capture dialog and the macro picker in each language.
+kill "$APP"; wait "$APP" 2>/dev/null
+for lan in EN DE CHS CHT; do
+  sed -i "s/^Lan=.*/Lan=$lan/" "$data"/str*.ini
+  "$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak-$lan.out" 2>&1 &
+  APP=$!; PIDS+=($APP)
+  exec 3>"$W/mouse"
+  wait_for 15 main_window || { fail "no main window in $lan"; continue; }
+  click_in 141 117; sleep 0.3
+  open_box 1
+  choose 8 5 106 "lang-$lan-1-menu" && wait_for 5 no_popup 126 &&
+    pass "the menu and its submenu in $lan" || fail "the menu in $lan"
+  open_box 1
+  choose 11 && wait_for 5 key_dialog && sleep 0.3 && xdotool key F5 && sleep 0.3 &&
+    shot "lang-$lan-2-key-dialog" && pass "the key capture dialog in $lan" ||
+    fail "the key capture dialog in $lan"
+  click_dialog key_dialog 346 262; wait_for 5 no_key_dialog
+  open_box 1
+  choose 12 && wait_for 5 picker && click_dialog picker 96 136 && sleep 0.3 &&
+    shot "lang-$lan-3-picker" &&
+    pass "the macro picker in $lan" || fail "the macro picker in $lan"
+  click_dialog picker 346 262; wait_for 5 no_picker
+  kill "$APP"; wait "$APP" 2>/dev/null
+done
+
+finish
