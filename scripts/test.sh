@@ -12,7 +12,9 @@ scripts/check_layers.sh
 
 echo "== build and test"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
-ctest --test-dir build --output-on-failure -j "$jobs"
+# A run on the desktop may lose a race with the window manager now and then: a failed test
+# runs once more, and the output keeps both runs.
+ctest --test-dir build --output-on-failure -j "$jobs" --repeat until-pass:2
 
 echo "== the Debian package, from that build"
 scripts/package.sh build

@@ -5,6 +5,7 @@
 # simulated mouse. The thirteenth New shows the limit; the manager in all four languages.
 #   usage: macros_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
 . "$(dirname "$0")/e2e_lib.sh" "$@"
+. "$(dirname "$0")/assign_lib.sh"
 
 manager() {  # the visible 490 x 432 window of the manager, titled in its language
   for w in $(xdotool search --onlyvisible --pid "$APP" --name "^$1\$" 2>/dev/null); do
@@ -73,12 +74,23 @@ sleep 0.5; xdotool windowactivate --sync "$WITNESS" 2>/dev/null; sleep 0.3; : >"
 xdotool key x; sleep 0.3
 check "after the manager the witness receives keys again" grep -q KeyPress "$W/xev.log"
 
+# The macro on Button 5 (entry 4) through its menu and the picker, played once.
+click_in 141 117; sleep 0.3                         # the button assignment section
+open_box 4
+{ choose 12 && wait_for 5 picker && pick_macro 0 0 && click_dialog picker 279 262; } ||
+  fail "the macro picker on Button 5"
+check "the picker closes with OK" wait_for 5 no_picker
+shot 07b-assigned
+click_in 141 117; sleep 0.3          # closed again: the headers below keep their places
+
 before=$(stat -c %y "$data/config0.bin")
 click_in 951 619                                    # Apply
 wait_for 20 sh -c "[ \"\$(stat -c %y '$data/config0.bin')\" != '$before' ]"; sleep 0.5
 block=$(od -An -tx1 -v -j329 -N128 "$data/config0.bin" | tr -s ' \n' ' ' | sed 's/^ //;s/ $//' | tr a-f A-F)
 check "the record's first macro slot holds an encoded block" test "${block:0:5}" = "00 01"
 check "the simulated mouse holds the same block" wait_for 5 described "macro 1: $block"
+check "Button 5 (entry 4) plays macro 0 once" test "$(byte_at 66):$(byte_at 304):$(byte_at 318)" = 11:0:0
+check "and its label names the macro" label_of 4 "Macro:Combo"
 shot 08-applied
 
 # Holding a key: X repeats it as release-press pairs (the witness sees the repeats), the
