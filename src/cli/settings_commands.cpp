@@ -138,8 +138,10 @@ int Sensitivity(Session& session, CommandArgs args) {
         args.size() == 2 ? ParseNumber(args[1], "the Y sensitivity", kMinStep, kMaxDialStep) : x;
     return session.EditCurrentProfile([&](MainController& controller) {
         RecordEditor& editor = controller.Editor();
-        const bool changed =
-            Changed(editor.SetSensitivityX(x)) | Changed(editor.SetSensitivityY(y));
+        // Both are set, whichever of them changes.
+        const bool changedX = Changed(editor.SetSensitivityX(x));
+        const bool changedY = Changed(editor.SetSensitivityY(y));
+        const bool changed = changedX || changedY;
         std::cout << "Sensitivity: x " << x << ", y " << y << "\n";
         return changed;
     });

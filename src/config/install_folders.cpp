@@ -87,8 +87,7 @@ RunFolders ChooseRunFolders(const std::optional<fs::path>& commandLineFolder,
 
 std::string DataFolderProblem::Describe() const {
     static constexpr const char* kWhat[] = {"cannot be created",
-                                            "cannot be filled with the "
-                                            "default data files",
+                                            "cannot be filled with the default data files",
                                             "cannot be read", "cannot be written"};
     return "the data folder " + folder.string() + " " + kWhat[static_cast<int>(step)] + ": " +
            reason;

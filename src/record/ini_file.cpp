@@ -367,9 +367,9 @@ struct IniFile::Document {
     // The mark of the key that reads and writes go to.
     std::optional<std::uint32_t> FindKey(std::uint32_t section, std::string_view name) const {
         name = Trim(name);
-        const auto [first, last] = Keys(section);
+        const auto range = Keys(section);
         return keys.Find(NameHash(name, section + 1), [&](std::uint32_t mark) {
-            return mark >= first && mark < last && SameName(KeyNameOf(mark), name);
+            return mark >= range.first && mark < range.second && SameName(KeyNameOf(mark), name);
         });
     }
 
