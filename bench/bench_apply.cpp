@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full Apply against the simulated mouse with its real pauses, beside the sum of the
 // pauses the sequence must keep; then the CPU the idle listener uses in ten seconds.
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assignment menus' figures on a real X server (scripts/bench.sh starts Xvfb), in the
 // program with the simulated mouse: a press on a label box to its menu on screen, "Keyboard
 // key" chosen to the keyboard grab held, and a key pressed (XTEST, as a keyboard would) to

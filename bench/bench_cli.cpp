@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl from start to exit: each command run as a process many times on a data folder of
 // its own, without a mouse; prints the median, 90th percentile and slowest run. Goal: an edit
 // command and show --json at a median of 20 ms or less.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the largest INI file the program accepts: time and peak memory of IniFile::Open
 // on a file of that size, made of blank lines (the most lines per byte) and of macro
 // store lines. Each file is read in a child process of its own, so each peak is its own.

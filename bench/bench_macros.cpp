@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro manager's figures: opening it until its first paint, a key pressed during a
 // recording until its text is in the event list, and OK with twelve full macros (write,
 // encode). Also the longest stall of the event loop across all of it, measured by a 5 ms

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile manager's figures: opening it over a shown main window until its first paint,
 // and closing it with a list whose commit renumbers all six profiles (a deleted first entry,
 // a copy and a new one). Prints min / median / max in milliseconds. The opening needs an X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings column's figures: a full repaint of the main window with every section open, one
 // wheel notch's scroll with its repaint, a dial click until its repaint; resident memory with
 // everything open; and, hidden in the tray with every section open, the CPU time and context

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's figures: time from process start to the splash and to the main
 // window, one full repaint of the main window, the longest stall of the event loop during
 // an Apply, and CPU, context switches and resident memory over 30 s hidden in the tray.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses the input as an INI file, edits it as the input's first bytes say, and checks
 // that an untouched document serializes to its bytes, that written keys read back, and
 // that the serialized text parses to the same document.

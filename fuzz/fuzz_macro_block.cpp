@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a macro store and encodes every macro it lists.
 #include <algorithm>
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile loading and import on arbitrary files: the input is split into a profile list,
 // a record file and a settings file, written into a private folder, and read the way the
 // program reads them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses arbitrary bytes as a HID report descriptor: within the buffer, and with no more
 // collections than the bytes can hold (a Collection and an End Collection each).
 #include <cstddef>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the benchmarks; they print figures, nothing is asserted. The window's
 # benchmark runs on its own Xvfb, with the desktop's settings in memory.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the includes of src/ against the layers (see ARCHITECTURE.md): an include may point
 # to its own layer or below, never up; folders never include each other in a cycle; and the
 # core (every layer below UI and platform) includes no platform header (Qt, X11, xcb, udev,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for SECONDS (default 300).
 # Corpora grow in fuzz-corpus/<target>; seeds come from fuzz/seeds/<target>.
 set -euo pipefail

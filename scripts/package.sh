@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package vorlak_<version>_amd64.deb with CPack, checks that it holds every
 # installed file, and checks it with lintian (an error fails; warnings are shown).
 #   usage: scripts/package.sh [BUILD_DIR]

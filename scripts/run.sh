@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds, and starts Vorlak with the simulated mouse. Lines typed on
 # standard input drive that mouse: dpi, macro N, unplug, plug, describe.
 # Without a display it runs the command-line twin's apply against the simulated mouse.

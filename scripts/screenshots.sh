@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the main window in each language, with its sections closed and open, and of
 # the settings column with every section open, at its top and bottom; taken on a private Xvfb
 # with the simulated mouse: docs/screenshots/<language>-<state>.png (the README shows them), or

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs every test: the normal build and its Debian package, the whole
 # suite again under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzzer.
 set -euo pipefail
@@ -9,6 +10,7 @@ scripts/setup.sh
 
 echo "== the includes keep to the layers"
 scripts/check_layers.sh
+scripts/check_licence.sh
 
 echo "== build and test"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release

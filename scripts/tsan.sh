@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds build-tsan with ThreadSanitizer and runs the tests of the threads under it: the
 # device tests (simulated mouse and scripted backend), the controller's (Apply on its worker
 # thread beside the listener) and the hidraw and udev tests against umockdev's mocked kernel. Only races inside umockdev's preload library

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest main for the Qt tests: one QApplication for the whole program, offscreen.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting with the desktop: the autostart entry that the tray menu's item writes and removes,
 // $XDG_CONFIG_HOME/autostart/<desktop id>.desktop, which starts this very executable.
 #pragma once

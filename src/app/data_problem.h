@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why the current profile could not be read, named for the user: the folder or file and the
 // reason, in the user's language.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the mouse's event reports and the name patterns of hot-plug notices.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flows of the main window without the window: start-up, apply, cancel, defaults
 // reset, the profile manager's requests, device arrival and loss, and the notices of the
 // mouse's event reports. The window and vorlakctl both drive it; it reaches them only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's pointer settings that Apply hands over: acceleration, pointer speed,
 // wheel scroll lines and double-click time.
 #pragma once

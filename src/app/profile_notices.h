@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the profile manager's file operations tell the user when they change nothing: a refused
 // import, an export that could not be written, a list that could not be committed. In the
 // language of code.

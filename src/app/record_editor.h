@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam for every edit of the working record: one typed operation per change a user
 // can make, each keeping its own rules, and a change notice to the views. The window, its
 // panels, menus and dialogs and vorlakctl are its clients; none of them writes record bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A UiDispatcher for programs without a toolkit event loop (vorlakctl, tests): tasks are
 // queued from any thread and run by whoever drives the queue.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user-interface thread as the controller reaches it from other threads.
 #pragma once
 

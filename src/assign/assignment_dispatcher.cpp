@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "assign/assignment_dispatcher.h"
 
 #include "assign/assignment_menu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assignment menus' logic without the window: what a press on a label box opens, and
 // what a chosen command does to the entry whose menu was shown last. The window shows the
 // menu, the message and the two dialogs through the prompts; the record changes only

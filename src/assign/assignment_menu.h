@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assignment menu of an entry: every function of the catalogue as the tree of items the
 // window shows, with the command ids the items send and the fixed item widths.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Giving an assignment entry a new function: the choices the assignment menus offer and
 // the rules that keep the assignment usable (a last left click, the Shift button in both
 // layers).

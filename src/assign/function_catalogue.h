@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The functions an assignment entry can carry: their codes, the parameter tables of the
 // multimedia, office and Windows-shortcut functions, the entry layout and the labels.
 #pragma once

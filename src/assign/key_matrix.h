@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four-byte key-matrix entries of the assignment functions and the two 64-byte key
 // matrices (base layer, Shift layer) that the mouse stores.
 #pragma once

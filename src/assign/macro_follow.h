@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons follow their macros when the macro manager ends with OK: an entry whose macro moved
 // up takes its new number, one whose macro was deleted becomes Deactivated, and the label of
 // a renamed macro shows the new name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl assign: a button of either layer gets any function of the catalogue, through the
 // record editor's assignment with the window's rules and messages.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a vorlakctl command ends: its exit status, and the message it leaves on standard error.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One vorlakctl command: its words, its help and what it touches. Each command group's file
 // lists its commands; main finds them by name, takes the instance lock for those that write
 // files or reach the mouse, and prints their help.

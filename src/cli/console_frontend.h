@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray and the window of vorlakctl: notices become lines on standard output, apply
 // progress lines on standard error, and the window's other duties have nothing to do.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl events: the mouse's event reports as notices until interrupted.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl macro: the macro manager's flows on the macro store, ended as its OK ends them:
 // the store's blocks go into the record's twelve slots, buttons follow their macros, and the
 // current profile is saved.

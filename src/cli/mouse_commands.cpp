@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that reach the mouse: status, apply, events.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl profile: the profile manager's list (New, Copy, Rename, Delete, the current
 // profile), committed as its close commits it, with the files following their names; and its
 // Load and Save, which read a profile file into the current profile and write it out.

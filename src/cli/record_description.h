@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A configuration record in words for people, and as JSON for scripts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile record file the user names (show FILE, profile import).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of vorlakctl: its options, the devices, the store and the controller that the
 // window would drive.
 #pragma once

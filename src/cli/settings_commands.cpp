@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings panels' values: dpi, polling, lighting, sensitivity, pointer. Each edit goes
 // through the record editor with the panel's rule, then the current profile is saved.
 #include <array>

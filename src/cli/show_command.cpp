@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl show: the current profile, or a record file, for people or (--json) for scripts.
 #include <iostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl: the command-line twin of the Vorlak window. The command groups list their
 // commands (command.h); this file reads the program's options, finds the command, takes the
 // instance lock for the commands that write files or reach the mouse, and prints help.

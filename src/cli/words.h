@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the words of a command line: numbers in a range, and names ignoring case.
 #pragma once
 

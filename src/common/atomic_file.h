@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reads with a size bound and atomic whole-file replacement.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debugger output channel: one sink for every diagnostic line of the program.
 // Silent by default; VORLAK_DEBUG=1 sends the lines to stderr; tests capture them.
 #pragma once

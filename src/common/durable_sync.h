@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flushing to the disk: what a file replacement needs so that a power loss cannot undo it.
 // Declared here for the core, implemented by the platform.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pauses of the program's fixed sequences go through a Sleeper so that tests
 // can record them instead of waiting.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's version: the build defines VORLAK_VERSION for the two programs.
 #pragma once
 

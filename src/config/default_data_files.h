@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files of a fresh installation: the default and the six profile records, the
 // profile list and settings files with the default labels in every language, and an empty
 // macro store.

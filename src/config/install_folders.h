@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folders of a run, portable or installed. A build's runnable folder (and the portable
 // layout) keeps the data files and the Skins beside the executable; an installed program
 // keeps the user's data files in $XDG_CONFIG_HOME/vorlak and finds the Skins and the default

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile files beside the program: the profile list "str.ini", the records
 // "config%d.bin" and settings "str%d.ini" of each profile, the default files
 // "config.bin" and "str.ini", and import and export of a profile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile list: the names of the "Profile" section of "str.ini", in list order, and the
 // edits the profile manager and vorlakctl make to it (New, Delete, Copy, Rename). Entry i
 // names the profile stored in the files numbered i; each entry also remembers where its data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Committing an edited profile list: the record and settings files ("config%d.bin",
 // "str%d.ini") are renumbered to the list's new order together with the list itself, so
 // that every name opens its own profile. Entry i takes the files its source names: the

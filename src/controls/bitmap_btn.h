@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned image button: four state bitmaps cut from skin images and an optional caption.
 #pragma once
 

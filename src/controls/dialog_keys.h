@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys a skinned window swallows before it handles them: Enter, Escape, Space and F1
 // never close a window or open help.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangles given by their edges (left, top, right, bottom), right and bottom exclusive,
 // as the layout tables of the skinned windows state them.
 #pragma once

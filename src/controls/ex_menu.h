@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned popup menu: every item drawn in the skin colours, a fixed item width, no check
 // marks and no submenu arrows, inside the three-ring frame.
 #pragma once

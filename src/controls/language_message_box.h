@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes in the user's language: their OK and Cancel buttons carry the language's words.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marker sliders: a skinned track that fills like a level gauge up to the current position.
 // CDMarker runs horizontally and fills from the left, CDMarkerV vertically from the bottom.
 #pragma once

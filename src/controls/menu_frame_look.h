@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three-ring frame of every popup menu of the application, drawn by a style that wraps the
 // application's own style.
 #pragma once

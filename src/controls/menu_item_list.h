@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The items of a skinned popup menu in append order: text, sequence number and command id.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A button that a skinned dialog paints itself (no child window): a rectangle, an image for
 // the normal and the hovered state, and an optional caption centred on one line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the parts of a skinned scroll bar lie along its length, which part a point hits, and
 // where a thumb drag puts the position. No toolkit: plain integer arithmetic, the divisions
 // truncating.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skin images: decoded once per file and kept for the whole run, drawn alpha-blended, or cut
 // into opaque bitmaps for buttons and sliders.
 #pragma once

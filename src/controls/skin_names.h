@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the skin images, relative to the Skins folder, written once: the window reads
 // them through SkinPath (after InSkins) and the artwork generator writes the files under them,
 // so a name cannot drift between the two. A new panel or dialog adds its names here: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a skin image lies: the program folder followed by the image's name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned vertical scroll bar: drawn from a skin grid of 9 columns (up arrow, down arrow,
 // thumb, track in columns 0 to 3) and 3 rows (normal, hot, pressed). It hot-tracks its arrows
 // and thumb, repeats arrow and page steps while the button is held (one at once, the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/skin_scroll_wnd.h"
 
 #include "controls/skin_scroll_bar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame that gives a window a skinned vertical scroll bar without touching its scrolling
 // code: it takes the window's place, clips the window in an inner window, puts the skinned bar
 // at its right, hands every request of the bar to the window as the window's own scroll

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that scrolls its own content vertically and can be given a skinned scroll bar: it
 // keeps its scroll state, handles the standard scroll requests itself and says when its state
 // changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font faces of the user interface: the language's own face where the desktop has it,
 // else the nearest it has (a metric twin of Arial; a CJK face for the Chinese texts).
 #pragma once

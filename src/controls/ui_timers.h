@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers by number, the way a window's timers work: started (or restarted) and stopped by id,
 // each period ending in a call of the function given at the start. The program runs them on
 // the toolkit's timers; tests run them on a clock they drive themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse's command language: the single senders, the option exchanges and the full
 // write of the configuration record with its fixed order and pauses.
 #pragma once

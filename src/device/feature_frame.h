@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes that go over the command collection: 9-byte feature frames with their
 // checksum and 33-byte output reports carrying 32 bytes of a data block each.
 #pragma once

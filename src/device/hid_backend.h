@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's HID services as the transport needs them: the list of present HID
 // interfaces (one per top-level collection) with identity and capabilities, and open
 // collections that take feature reports, output reports and input report reads.

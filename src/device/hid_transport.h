@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link to the mouse's two HID collections: discovery, command frames, block
 // transfers and the listener thread that hands event reports to a callback.
 #pragma once

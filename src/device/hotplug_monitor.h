@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arrival and removal notices of HID interfaces, for the presence logic.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The facts of the mouse's protocol, in one place: its two USB identities, its two HID
 // collections and their reports, the command codes of the feature frames and the objects
 // of the block transfers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mouse in software that behaves like the hardware on the wire: one device with a
 // command and an event collection, that answers the read commands, keeps what is written
 // to it, sends event reports on request and can be unplugged and plugged in again.

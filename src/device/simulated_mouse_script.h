@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines that drive the simulated mouse by hand or from a script: "dpi", "macro N",
 // "unplug", "plug", and "describe", which tells what the mouse holds.
 #pragma once

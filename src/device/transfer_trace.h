@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An optional observer of every transfer of the transport, for tracing a session.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System-wide key capture: while it runs, every key press and release of the keyboard
 // reaches its handler as a Windows virtual-key code with the extended and release flags,
 // and (where the platform has a global grab) no other application receives the key.

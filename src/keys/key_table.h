@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key names, HID keyboard usages and Windows virtual-key codes.
 #pragma once
 

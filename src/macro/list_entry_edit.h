@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the in-place list editor: which text an entry takes when its edit is committed.
 // The editor serves three lists: the profile names, the delays of a macro's events and the
 // macro names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse's 128-byte macro blocks: a big-endian loop count, then packed event records.
 #pragma once
 

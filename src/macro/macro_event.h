@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro events exist only as texts: a key name followed by "   Dn" (press) or
 // "   Up" (release), or decimal milliseconds followed by " ms" (delay).
 #pragma once

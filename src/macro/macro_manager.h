@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro manager's flows without a window: the macro list and the selected macro's event
 // list, the loop field and the two option boxes, recording, and the store written after every
 // edit. The dialog shows this state, turns the user's actions into these operations and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the macros went while the macro manager was open: what an assignment of macro number
 // i (as numbered when the manager opened) now points at.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which macro names the store can hold. A macro's name is at once a value of the name
 // list and the header of its own section, so a name must survive both unchanged.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording a macro from the keyboard: while a recording runs, every key the capture reports
 // becomes a press or release text in the manager's event list, with the measured time between
 // two events as a delay text when the record-delay option is on.

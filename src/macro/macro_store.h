@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro store "record.ini": the list of macro names and one section per macro.
 #pragma once
 

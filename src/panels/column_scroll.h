@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings column's vertical scrolling: its state, how it follows a change of the range or
 // of the visible height, where a scroll request takes it, and how many steps a wheel turn
 // makes. No toolkit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile manager: a skinned child window over the left part of the main window that
 // lists the profiles by name (at most six) and edits that list: New, Delete, Copy, and
 // renaming in place (a second click on an entry, a double click, or Edit). It asks the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The half-circle dial of the pointer-speed and double-click panels: which of its 11 steps a
 // click chooses. No toolkit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings host: the scrolling right-hand column of the main window. Six sections stack in
 // it, each a title bar over its panel: DPI, lighting, polling rate, pointer speed, double-click
 // speed and wheel. All start closed; a title click opens or closes its section and the

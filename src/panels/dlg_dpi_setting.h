@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DPI panel: six stages side by side, each a vertical slider (codes 1 to 54), its DPI value,
 // an on/off toggle and a swatch of its colour. Dragging a slider stores the code and switches
 // the stage on; the toggle switches it; the swatch of a stage whose flag is exactly 1 opens the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lighting panel: three modes (Standard, Respiration, Neon), each with its mark, its label
 // and a slider of six steps (brightness, breathing speed, neon speed) with a scale under it.
 // Only the selected mode's slider takes input; a record with mode 4 disables all three, one

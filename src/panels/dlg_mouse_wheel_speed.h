@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel panel: lines per notch in a number field (digits only, 1 to 100, anything else
 // becomes 1) with up and down arrows, or one screen per notch. The one-screen mode keeps the
 // line count, and the field shows "0" in it without changing the count.

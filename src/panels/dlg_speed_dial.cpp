@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/dlg_speed_dial.h"
 
 #include <QMouseEvent>

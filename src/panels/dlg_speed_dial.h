@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two half-circle dials of 11 steps: the pointer speed and the double-click speed. A click
 // on the upper half ring chooses a step by its angle; elsewhere in the upper half it keeps the
 // stored step but brings it into 1...11; a click below the centre does nothing at all.

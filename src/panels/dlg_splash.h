@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: its picture for three seconds, and no way to close it sooner.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The polling-rate panel: a dial of four quarters, 1000 Hz upper right, 500 lower right, 250
 // lower left and 125 upper left; a click on a quarter of the ring chooses its rate. The whole
 // dial picture changes with the rate; a stored 0 is shown as 500 Hz and set to 2 when the panel

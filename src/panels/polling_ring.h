@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The polling-rate dial: which quarter of its ring a click hits, and the picture of a rate
 // code. No toolkit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings column's six sections stacked under each other: where each title and panel lies
 // as sections open and close, and the content height the column scrolls over. No toolkit;
 // positions are in content coordinates (before scrolling).

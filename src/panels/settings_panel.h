@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the settings column's panels share: the record editor they edit through, the texts and
 // fonts of the language, and their background image, which gives each panel its size and is
 // painted first on every paint.

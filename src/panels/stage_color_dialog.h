@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour chooser of the DPI stages: the toolkit's own colour dialog, modal and owned by
 // the main window, opening on black with no preset, in the window's dark colours.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel panel's line count: the number field's rule and the arrows' steps. No toolkit.
 #pragma once
 

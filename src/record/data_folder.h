@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the data files live: a folder given on the command line or in the environment, else
 // the caller's fallback (see install_folders.h for how it is chosen).
 #pragma once

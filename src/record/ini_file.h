@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI text files with the observable behaviour of the Windows private-profile
 // functions: case-insensitive section and key names, a missing key reads as "",
 // values trimmed, one pair of surrounding quotes removed, cut at 1023 characters;

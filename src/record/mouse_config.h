@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1888-byte configuration record, the device staging block and the
 // companion state of the configuration store.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress texts of Apply's steps, in the four languages.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs' own texts and fonts, chosen by the language code like the UI text table:
 // "CHS" Simplified, "CHT" Traditional, "DE" German, any other code English.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line the macro manager shows for a macro that OK had to shorten: the mouse's block has
 // room for 126 bytes of events, and the events after the first that did not fit were left out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text tables held as rows: one row per item with its four language variants, and the
 // member of the target struct that receives the chosen variant.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UI text table in four languages and the choice of language.
 #pragma once
 

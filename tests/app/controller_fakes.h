@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes of the tray and the desktop's pointer settings for tests of the controller and the
 // window: calls go into one log, so their order shows.
 #pragma once

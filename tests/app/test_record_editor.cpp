@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editor: each operation's rules, the change notices, and the refusals while a
 // write runs.
 #include "app/record_editor.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the vorlakctl tests: a fresh data folder, the check helpers and readers of the
 # record file, the settings files and the macro store.
 # Needs: ctl (the program) and datagen (the default data writer).

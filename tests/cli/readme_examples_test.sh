@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's vorlakctl examples run as written, in order, on a fresh data folder.
 # usage: readme_examples_test.sh VORLAKCTL DATAGEN README
 ctl=$1 datagen=$2 readme=$3

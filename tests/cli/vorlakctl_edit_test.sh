@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vorlakctl's edits: each command and the record bytes, labels and store entries it leaves;
 # every refusal with its exit status and message; show --json read back against show.
 # usage: vorlakctl_edit_test.sh VORLAKCTL DATAGEN

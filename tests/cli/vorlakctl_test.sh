@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vorlakctl from the outside: its commands that read and reach the mouse, help, messages,
 # exit codes and the instance lock.
 # usage: vorlakctl_test.sh VORLAKCTL DATAGEN

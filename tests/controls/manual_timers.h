@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers on a clock the test drives: Advance moves the clock and fires every timer that falls
 // due on the way, in time order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image button: which state bitmap shows, the caption's colour and place, pointer tracking
 // and the click.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned popup menu: the width rule, item sizes, the item look and the commands.
 #include <gtest/gtest.h>
 

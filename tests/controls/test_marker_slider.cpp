@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marker sliders: pointer-to-value mapping, the gauge painting with its divisor, the release
 // notice and the drag rules.
 #include <gtest/gtest.h>

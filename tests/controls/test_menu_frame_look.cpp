@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every popup menu of the application wears the three-ring frame, CExMenu or not.
 #include <gtest/gtest.h>
 

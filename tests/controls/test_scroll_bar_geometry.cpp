@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scroll-bar geometry: arrows, thumb size and place, hit testing and the thumb drag, on the
 // settings column's bar (561 pixels long, 13-pixel cells) and on bars too short for a thumb.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skin images: decoding, alpha-blended drawing, opaque cuts and the process-wide cache.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skin image names from every caller resolve to one path per file.
 #include <gtest/gtest.h>
 

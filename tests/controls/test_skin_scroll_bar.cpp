@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned scroll bar on a clock the test drives: one step at once, nothing for 500 ms,
 // then one every 100 ms; the pause off the pressed part; the thumb drag's requests; the skin
 // rows it paints from; and the frame that mirrors its window's scroll state.

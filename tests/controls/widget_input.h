@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthetic pointer input for widget tests: events are sent straight to the widget.
 #pragma once
 

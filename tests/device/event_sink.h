@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collects the events a listener delivers; Wait blocks until n have arrived.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted HID backend for the transport tests: a fixed interface list, handles that
 // record what they are given and an event handle fed report by report.
 #pragma once

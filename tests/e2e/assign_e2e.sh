@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Button assignment on a real, headless desktop: the assignment menus, the key capture
 # dialog with its keyboard grab (xev is the witness that no key leaks), the macro picker,
 # and the menus and dialogs in all four languages (lang-*). Screenshots of each step go to OUT.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The assignment menus, dialogs and record checks of the end-to-end runs; sourced after
 # e2e_lib.sh by the runs that assign buttons.
 # Client pixels of the left column: the section header and the label box of each entry.

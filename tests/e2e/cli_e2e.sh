@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What vorlakctl sets is what the window shows after a start and what its Apply sends to the
 # simulated mouse: a DPI stage, a multimedia button, the sensitivity and a macro on a button.
 #   usage: cli_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)

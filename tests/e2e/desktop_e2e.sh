@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The application on a real, headless desktop: Xvfb, a window manager, an XEmbed tray and a
 # notification daemon on a private session bus, with the simulated mouse driven through
 # standard input. Screenshots of each step go to OUT.

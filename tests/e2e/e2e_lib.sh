@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shared start of every end-to-end run: Xvfb, a window manager, an XEmbed tray and a
 # notification daemon on a private session bus, a copy of the default data files, and the
 # application with the simulated mouse driven through standard input (say LINE). Source it

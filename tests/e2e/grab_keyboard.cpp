@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An X client that holds the keyboard grab until it is ended: the other client the key
 // capture dialog must give way to. Prints "grabbed" once it holds the grab.
 #include <xcb/xcb.h>

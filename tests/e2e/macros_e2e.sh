@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The macro manager end to end: a macro recorded from the keyboard with delays while a witness
 # client has the focus, a click and a delay inserted from the event menu, the delay edited and
 # the macro renamed in place, OK, Apply; checked on record.ini, on the record and on the

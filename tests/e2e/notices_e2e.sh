@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A desktop without a tray: the mouse's events become desktop notifications, and each new
 # one replaces the one still shown instead of piling up.
 #   usage: notices_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)

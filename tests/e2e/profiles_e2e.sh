@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The profile manager end to end: a new profile renamed in place, exported and imported through
 # the file dialog, the list committed on close with the files renumbered after it, and the
 # manager in all four languages. Checked on the data files and on the simulated mouse.

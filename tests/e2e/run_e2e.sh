@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one end-to-end script in a private session: its own home, runtime folder and session bus.
 #   usage: run_e2e.sh SCRIPT BIN_DIR OUT
 set -eu

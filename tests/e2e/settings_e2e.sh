@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings column end to end: every section opened, a DPI stage switched off, a slider
 # dragged, a colour chosen in the colour chooser, Neon lighting at step 5, 1000 Hz, the pointer
 # dials, the wheel lines by the arrows, the column scrolled by the wheel and by the bar's

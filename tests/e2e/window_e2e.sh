@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window on a real desktop: a tap on its background leaves it where it is, and after
 # Minimise a double click on the tray icon brings it back.
 #   usage: window_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)

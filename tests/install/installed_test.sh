@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed layout at work: installs the build into a temporary root with a read-only
 # program folder, runs the installed vorlakctl and vorlak with a fresh home, and checks that
 # the data folder is seeded in $XDG_CONFIG_HOME/vorlak, that a second run finds it, that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A macro manager on a store in a temporary folder, driven by a scripted key capture, a clock
 // the test sets and a queue of posted hand-overs the test runs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A record behind its editor, the English texts and the built skins, for the panels' tests;
 // the colour chooser answers from a queue the test fills and counts how often it was asked.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings column's scrolling: the range with every section closed and open, the rescale
 // when the range or page changes, scroll requests, thumb drags past the end and the wheel.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile manager on its own: the list it reads, the buttons, the menu, the rename by a
 // second click, the requests it posts and the keys it swallows.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings host in its scroll frame: sections as they open and close, the scroll range,
 // the wheel with three lines and with one page, a thumb drag past the end, the click notice to
 // the main window, and a replaced record closing every section.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DPI panel: drags, toggle and swatch clicks on stages holding edge values, and the record
 // bytes after each; the seventh stage never changes.
 #include "panels/dlg_dpi_setting.h"

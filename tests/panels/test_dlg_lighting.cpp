@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lighting panel: mode marks and slider drags on records with modes and steps outside the
 // panel's range, and the record bytes after each.
 #include "panels/dlg_lighting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panels' click rules without the panels: the pointer dials' angle and ring, the polling
 // dial's quarters, and the wheel panel's line count.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The polling-rate dial, the two pointer dials and the wheel panel: clicks, typing and pastes
 // on records holding values outside the panels' ranges, and the record bytes after each.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings column's stack of sections: where titles and panels lie after opening and
 // closing in every order, and the content height the column scrolls over.
 #include <gtest/gtest.h>

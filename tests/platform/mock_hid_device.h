@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A HID device in umockdev's mocked kernel: usb_device -> usb_interface -> hid -> hidraw
 // per node (or hid -> hidraw without USB), each node taking feature and output reports
 // and serving queued input reports one per read(). Reads are announced to poll() by a

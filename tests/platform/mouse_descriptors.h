@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report descriptors of the mouse's two collections and of a few other HID interfaces,
 // for the parser and the device tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs on GSettings' in-memory backend (GSETTINGS_BACKEND=memory), so the desktop's real
 // settings are never touched.
 #include "platform/linux/gsettings_pointer_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidraw backend with the real libudev and hidraw calls, against umockdev's mocked
 // kernel, and the transport and command set running over it.
 #include "platform/linux/hidraw_backend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hot-plug monitor on the uevents of umockdev's mocked kernel.
 #include "platform/linux/udev_hotplug_monitor.h"
 

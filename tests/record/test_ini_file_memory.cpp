@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory a read of an INI file takes, counted by replacing the global allocation
 // functions of this test program: a read must cost a few times the file's size.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the default data files into the runnable folder; existing files stay as they are.
 #include <cstdio>
 

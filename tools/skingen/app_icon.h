@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon in several sizes and the tray icon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The product emblem: a faceted red chevron with a diamond above it, no lettering.
 #pragma once
 

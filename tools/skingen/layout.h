@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions and sizes the program lays its skin images out at. Every image size is derived
 // from the rectangle the image fills; the few sizes the layout leaves open are marked.
 #pragma once

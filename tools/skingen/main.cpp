@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skingen FOLDER            writes the skin images into FOLDER
 // skingen --preview FOLDER  writes composed previews of the windows into FOLDER
 #include "preview.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two pictures of the mouse and the seven button overlays of each.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared colours and drawing helpers of the artwork generator.
 #pragma once
 

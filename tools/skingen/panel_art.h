@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backgrounds of the settings panels and their sliders, dials and marks.
 #pragma once
 

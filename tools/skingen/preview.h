@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composed pictures of the windows, put together from the skin set the way the program lays the
 // images out, with sample captions, for checking the artwork by eye.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin of the settings column's scroll bar: 9 columns x 3 rows of cells.
 #pragma once
 

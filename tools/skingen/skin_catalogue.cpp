@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin_catalogue.h"
 
 #include "app_icon.h"

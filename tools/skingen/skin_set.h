@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated images by their file names inside the skin folder.
 #pragma once
 

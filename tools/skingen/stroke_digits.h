@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digits drawn as strokes, so that number pictures need no font.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window backgrounds: the main window and its pieces, the left-column sections, the settings
 // column, the dialogs and the splash picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application: the single-instance rule, the splash, the main window with its
 // controller and tray icon, the mouse's hot-plug notices, and the run until Exit.
 #pragma once

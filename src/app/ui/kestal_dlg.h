@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the skinned view of the mouse with its left column and buttons. It shows
 // what the controller holds and hands every button to it; the controller drives it back
 // through MainView.

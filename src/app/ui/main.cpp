@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlak [--simulate] [--data-dir DIR] [--help] [--version]: the Vorlak configuration utility.
 #include <QApplication>
 

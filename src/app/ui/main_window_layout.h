@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where things sit in the main window: the button rectangles, the mouse pictures with their
 // overlays, and the left column's sections as they collapse and expand. Client pixels.
 // Qt-free: the artwork generator draws its images to these same rectangles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file dialogs of the profile manager's Load and Save: Qt's own dialog, the same on every
 // desktop, with the filter "Palvex Profile(*.bin)", starting at the current record file, in
 // the window's language and dark colours. Load takes only an existing file; Save asks before

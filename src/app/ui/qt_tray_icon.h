@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon on QSystemTrayIcon, with its menu (starting with the desktop, Exit) and
 // balloon notices. Without a tray, notices go to the desktop's notification service instead.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UI thread as Qt's event loop: tasks become queued calls on a context object, and are
 // dropped with it.
 #pragma once

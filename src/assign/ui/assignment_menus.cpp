@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "assign/ui/assignment_menus.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assignment menus in the main window: a press on a label box shows the entry's menu
 // (or the last-click message) beside the box, and the chosen command runs through the
 // dispatcher, with the key capture dialog or the macro picker where it asks for them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key capture dialog: asks for the keyboard key a mouse button shall produce. While it
 // is open every keystroke is captured system-wide (KeyCapture) and reaches no other
 // application; the name of the last key touched, pressed or released, is shown and handed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/ui/lb_editor_wnd.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-place list editor: a one-line edit laid over one entry of a list, whose text
 // replaces the entry when the edit ends (list_entry_edit.h gives the rules of each mode).
 // Enter, Tab, a left click outside it and the loss of the keyboard focus commit; Escape

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/ui/macro_dialog.h"
 
 #include <QKeyEvent>

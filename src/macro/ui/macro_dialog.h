@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro picker: one of the stored macros from a drop-down list and one of three play
 // modes. A new picker starts with no macro chosen and play mode 0; opening the list always
 // sets the mode back to 0.

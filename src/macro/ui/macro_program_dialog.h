@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro manager: the skinned modal dialog in which the user creates, records, edits,
 // renames and deletes the twelve macros. It shows the state of a MacroManager and turns
 // clicks, keys and edits into its operations; every edit reaches the store at once, and OK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the running program's file is, as the kernel tells it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's pointer settings through GSettings (org.gnome.desktop.peripherals.mouse),
 // for GNOME-family desktops. Without the schema, or without a desktop session, every
 // setting reports failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HID services of Linux for the transport: udev's list of hidraw nodes, one
 // interface per top-level collection of each node's report descriptor, and the nodes
 // opened as hidraw handles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One open hidraw node: feature reports through the HIDIOCSFEATURE / HIDIOCGFEATURE
 // ioctls, output reports through write(), input reports through poll() and read() with
 // an eventfd that Wake() signals.

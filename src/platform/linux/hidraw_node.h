@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What udev tells about one hidraw node: its device node, the identity of its HID
 // device, the USB interface it belongs to and the HID device's report descriptor. Shared
 // by the HID backend and the hot-plug monitor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance rule: a lock file that one process at a time holds. The kernel
 // releases it when the process ends, also when it dies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/mouse_devices.h"
 
 #include "platform/linux/hidraw_backend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a run finds the mouse: the simulated one, or the hidraw devices with their udev
 // hot-plug monitor.
 #pragma once

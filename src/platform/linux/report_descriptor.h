@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capabilities of a HID report descriptor as the transport counts them: for each
 // top-level application collection its usage page and usage, and the longest input,
 // output and feature report in bytes with one byte for the report id added (also when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arrival and removal notices of hidraw nodes from a udev monitor. Each added or removed
 // node of any HID device becomes one notice named like \\?\HID#VID_04D9&PID_A168&MI_01#hidraw3.
 #pragma once

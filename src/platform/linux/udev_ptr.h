@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owning pointers for libudev's reference-counted objects.
 #pragma once
 

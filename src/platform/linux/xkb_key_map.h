@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key of an X or Wayland key event as Windows would report it: a virtual-key code with
 // the extended and release flags. The physical key decides every key that is not a
 // character (modifiers left and right, the keypad, the grey navigation keys, AltGr as Right

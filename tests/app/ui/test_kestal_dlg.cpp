@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window offscreen, over the simulated mouse and the artwork the build made.
 #include "app/ui/kestal_dlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A key capture driven by the test: it hands the keys and the failure the test gives to the
 // handlers of its owner, while it runs.
 #pragma once

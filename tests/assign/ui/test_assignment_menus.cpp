@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assignment menus offscreen: where and how the menu shows, and the commands that reach
 // the record through the two dialogs.
 #include "assign/ui/assignment_menus.h"

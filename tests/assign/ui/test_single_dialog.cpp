@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key capture dialog offscreen, on a scripted capture: the names it shows, the keys it
 // swallows, its three regions, and its two failures.
 #include "assign/ui/single_dialog.h"

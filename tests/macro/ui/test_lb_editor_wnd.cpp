@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-place list editor on a real list: where it lies, what ends it, what it writes back,
 // and the end notice that follows every edit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro picker offscreen: the list, the play modes and what OK hands back.
 #include "macro/ui/macro_dialog.h"
 

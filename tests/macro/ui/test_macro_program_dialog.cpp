@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro manager window on a store in a temporary folder, offscreen: its lists follow the
 // manager, its painted buttons act, a recording fills the event list, and the in-place editors
 // write their results back.

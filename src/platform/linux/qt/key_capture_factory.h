@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key capture for a window on the running platform: the X11 grab on X11, the window's
 // own keys elsewhere.
 #pragma once

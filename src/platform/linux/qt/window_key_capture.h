@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key capture where no global grab exists (Wayland): the keys a window receives while
 // it has the focus. Other applications, not focused, receive none of them.
 #pragma once

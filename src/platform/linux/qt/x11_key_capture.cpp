@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/qt/x11_key_capture.h"
 
 #include <xcb/xcb.h>

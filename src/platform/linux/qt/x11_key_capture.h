@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system-wide key capture on X11: the keyboard grabbed for a window while it is shown,
 // its key events read ahead of Qt's input method. Every key then comes to us, the window
 // manager's shortcuts included, and no other client receives one.
