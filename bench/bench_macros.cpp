@@ -20,6 +20,7 @@
 
 #include "macro/macro_store.h"
 #include "macro/ui/macro_program_dialog.h"
+#include "platform/linux/fsync_durable_sync.h"
 
 namespace vorlak {
 namespace {
@@ -162,6 +163,7 @@ void Measure(const std::filesystem::path& store, QWidget& window, Heartbeat& hea
 }  // namespace vorlak
 
 int main(int argc, char** argv) {
+    vorlak::InstallFsyncDurableSync();
     QApplication app(argc, argv);
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("vorlak-bench-macros-" + std::to_string(getpid()));

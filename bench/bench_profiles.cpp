@@ -16,11 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "controls/ui_font.h"
 #include "config/default_data_files.h"
 #include "config/profile_files.h"
 #include "config/profile_renumbering.h"
+#include "controls/ui_font.h"
 #include "panels/config_dialog.h"
+#include "platform/linux/fsync_durable_sync.h"
 #include "record/ini_file.h"
 
 namespace vorlak {
@@ -109,6 +110,7 @@ std::vector<double> OpeningTimes(const std::filesystem::path& folder) {
 }  // namespace vorlak
 
 int main(int argc, char** argv) {
+    vorlak::InstallFsyncDurableSync();
     QApplication app(argc, argv);
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("vorlak-bench-profiles-" + std::to_string(getpid()));

@@ -14,6 +14,7 @@
 #include "config/install_folders.h"
 #include "config/profile_renumbering.h"
 #include "platform/linux/executable_path.h"
+#include "platform/linux/fsync_durable_sync.h"
 #include "platform/linux/instance_lock.h"
 #include "record/data_folder.h"
 
@@ -224,6 +225,7 @@ int Run(int argc, char** argv) {
 }  // namespace vorlak
 
 int main(int argc, char** argv) {
+    vorlak::InstallFsyncDurableSync();
     try {
         return vorlak::Run(argc, argv);
     } catch (const vorlak::CliError& error) {

@@ -7,7 +7,9 @@
 #include <fstream>
 
 #include <csignal>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -29,13 +31,39 @@ TEST(AtomicFileTest, ReplacesAndReadsBackWithinTheBound) {
     EXPECT_FALSE(std::filesystem::exists(folder.Path("a.bin.vorlak-new")));
 }
 
-TEST(AtomicFileTest, SyncsFilesAndFoldersToTheDisk) {
+// Records what the core asks to flush; fails for the names it is told to.
+class RecordingSync : public DurableSync {
+public:
+    RecordingSync() : previous_(InstallDurableSync(this)) {}
+    ~RecordingSync() override { InstallDurableSync(previous_); }
+    RecordingSync(const RecordingSync&) = delete;
+    RecordingSync& operator=(const RecordingSync&) = delete;
+
+    std::error_code Sync(const std::filesystem::path& path) const override {
+        flushed.push_back(path.filename().string());
+        return path.filename() == failFor ? std::make_error_code(std::errc::io_error)
+                                          : std::error_code();
+    }
+    mutable std::vector<std::string> flushed;
+    std::string failFor;
+
+private:
+    const DurableSync* previous_;
+};
+
+TEST(AtomicFileTest, TheNewBytesAndThenTheNameAreFlushedThroughTheInstalledSync) {
     TestFolder folder;
+    RecordingSync sync;
     std::error_code error;
-    EXPECT_TRUE(SyncToDisk(folder.Write("a.bin", "x"), error));
-    EXPECT_TRUE(SyncToDisk(folder.Root(), error));
-    EXPECT_FALSE(SyncToDisk(folder.Path("missing"), error));
-    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("a.bin"), "new", error));
+    EXPECT_EQ(sync.flushed,
+              (std::vector<std::string>{"a.bin.vorlak-new", folder.Root().filename().string()}));
+    // A flush that fails keeps the old file: its name never points at bytes that may be lost.
+    sync.failFor = "a.bin.vorlak-new";
+    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("a.bin"), "newer", error));
+    EXPECT_EQ(error, std::errc::io_error);
+    EXPECT_EQ(folder.Read("a.bin"), "new");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("a.bin.vorlak-new")));
 }
 
 TEST(AtomicFileTest, StaleTemporaryFromAKilledWriterIsHarmless) {

@@ -7,8 +7,10 @@
 #include "app/autostart_entry.h"
 #include "app/ui/kestal_app.h"
 #include "common/version.h"
+#include "platform/linux/fsync_durable_sync.h"
 
 int main(int argc, char** argv) {
+    vorlak::InstallFsyncDurableSync();
     std::string problem;
     std::optional<vorlak::AppOptions> options = vorlak::ParseAppOptions(argc, argv, problem);
     if (!options) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/durable_sync.h"
+#include "platform/linux/fsync_durable_sync.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,14 +8,19 @@
 
 namespace vorlak {
 
-bool SyncToDisk(const std::filesystem::path& path, std::error_code& error) {
+std::error_code FsyncDurableSync::Sync(const std::filesystem::path& path) const {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    bool ok = fd >= 0 && ::fsync(fd) == 0;
-    if (!ok)
+    std::error_code error;
+    if (fd < 0 || ::fsync(fd) != 0)
         error = std::error_code(errno, std::generic_category());
     if (fd >= 0)
         ::close(fd);
-    return ok;
+    return error;
+}
+
+void InstallFsyncDurableSync() {
+    static const FsyncDurableSync sync;
+    InstallDurableSync(&sync);
 }
 
 }  // namespace vorlak
