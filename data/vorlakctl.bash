@@ -12,6 +12,7 @@ _vorlakctl() {
     while [ $i -lt $COMP_CWORD ]; do  # the program's options before the command
         case ${COMP_WORDS[i]} in
             --data-dir) _vorlakctl_dir=${COMP_WORDS[i + 1]}; i=$((i + 2)) ;;
+            --simulate-line) i=$((i + 2)) ;;
             --*) i=$((i + 1)) ;;
             *) break ;;
         esac
@@ -21,7 +22,7 @@ _vorlakctl() {
         COMPREPLY=($(compgen -d -- "$cur")); return
     fi
     case "${#words[@]} ${words[*]}" in
-        0\ *) candidates="--simulate --trace --data-dir --help --version status apply events show
+        0\ *) candidates="--simulate --simulate-line --trace --data-dir --help --version status apply events show
               dpi polling lighting sensitivity pointer assign profile macro help" ;;
         1\ help) candidates="status apply events show dpi polling lighting sensitivity pointer
                  assign profile macro" ;;

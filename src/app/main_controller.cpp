@@ -40,8 +40,16 @@ bool MainController::FindMouse() {
 MouseReport MainController::ReadMouseReport() {
     ClearDeviceImage(store_);
     MouseReport report;
-    report.version = commands_.ReadFirmwareVersion();
-    commands_.ReadFunctionOptions();
+    const FirmwareRead version = commands_.ReadFirmwareVersion();
+    if (!version.result) {
+        report.error = version.result.Error();
+        return report;
+    }
+    report.version = version.version;
+    if (TransferResult options = commands_.ReadFunctionOptions(); !options) {
+        report.error = options.Error();
+        return report;
+    }
     const DeviceImage& image = store_.deviceImage;
     report.functionOptions = {image.functionOption1, image.functionOption2, image.functionOption3,
                               image.functionOption4};
@@ -55,7 +63,9 @@ void MainController::SetTrace(TransferTrace trace) {
 bool MainController::Start() {
     const bool found = FindMouse();
     if (found) {
-        commands_.StartupExchange();
+        // A mouse that does not answer now is told when an Apply reaches it.
+        if (TransferResult exchanged = commands_.StartupExchange(); !exchanged)
+            Diagnostic("The start-up exchange with the mouse failed (%d).\n", exchanged.Error());
     } else {
         store_.deviceConnected = 0;
     }
@@ -153,33 +163,50 @@ void MainController::RunWrite(std::function<void()> finish) {
     sending_ = editor_.Record();
     editor_.SetWriting(true);
     view_.SetBusy(true);
-    writer_ = std::thread(
-        [this, alive = alive_, labels = editor_.Labels(), section = text_.LabelSection] {
-            lastWriteSaved_ = commands_.ApplyToMouse(sending_, files_, section, labels,
-                                                     [this, alive](const ApplyProgressStep& s) {
-                                                         ui_.Post([this, alive, s] {
-                                                             if (*alive)
-                                                                 view_.ShowApplyProgress(s);
-                                                         });
-                                                     });
-            ui_.Post([this, alive] {
-                if (*alive)
-                    FinishWrite();
-            });
+    writer_ = std::thread([this, alive = alive_, code = languageCode_, labels = editor_.Labels(),
+                           section = text_.LabelSection] {
+        const ApplyOutcome outcome = Write(code, labels, section);
+        ui_.Post([this, alive, outcome] {
+            if (*alive)
+                FinishWrite(outcome);
         });
+    });
 }
 
-// What the mouse now holds becomes the snapshot, and the desktop gets its pointer settings.
-// The window takes input again before the caller learns of the end, which may start
-// another write.
-void MainController::FinishWrite() {
+// On the worker: the steps until one fails, then the profile files whatever the mouse took.
+ApplyOutcome MainController::Write(const std::string& languageCode, const EntryLabels& labels,
+                                   const std::string& labelSection) {
+    const std::vector<ApplyStep> steps = BuildApplySteps(sending_);
+    const int stepCount = static_cast<int>(steps.size()) + 1;
+    auto tell = [this, alive = alive_](ApplyProgressStep step) {
+        ui_.Post([this, alive, step = std::move(step)] {
+            if (*alive)
+                view_.ShowApplyProgress(step);
+        });
+    };
+    const ApplyResult sent =
+        commands_.ApplyToMouse(sending_, steps, [&](int index, int, const ApplyStep& step) {
+            tell({index, stepCount, ApplyStepText(languageCode, step.kind, step.number)});
+        });
+    tell({stepCount, stepCount, ProfileFilesStepText(languageCode)});
+    const bool recordSaved = files_.SaveCurrentProfile(sending_);
+    const bool labelsSaved = files_.SaveProfileSettings(labelSection, labels);
+    return {sent.sent, sent.failure, recordSaved && labelsSaved, files_.Folder().Folder()};
+}
+
+// What the profile files now hold becomes the snapshot, the desktop gets its pointer settings
+// and the user learns what happened. The window takes input again before the caller learns of
+// the end, which may start another write.
+void MainController::FinishWrite(const ApplyOutcome& outcome) {
     writer_.join();
     editor_.SetWriting(false);
     editor_.Replace(sending_, editor_.Labels());
     TakeSnapshot(store_);
     ApplyPointerSettings(editor_.Record(), pointerSettings_);
+    lastApply_ = outcome;
     busy_ = false;
     view_.SetBusy(false);
+    view_.ShowApplyOutcome(ApplyOutcomeReport(outcome, languageCode_));
     std::function<void()> finish = std::move(afterWrite_);
     afterWrite_ = nullptr;
     finish();
@@ -353,7 +380,8 @@ void MainController::Arrival(const std::string& name) {
             OnDeviceEvent(kEventDetected, 0);
     });
     store_.deviceConnected = 1;
-    commands_.ArrivalExchange();
+    if (TransferResult exchanged = commands_.ArrivalExchange(); !exchanged)
+        Diagnostic("The arrival exchange with the mouse failed (%d).\n", exchanged.Error());
     LoadCurrentProfile();
     LoadProfileSettings();
     AddTrayIcon();

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -15,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "app/apply_report.h"
 #include "app/device_notices.h"
 #include "app/main_view.h"
 #include "app/pointer_settings.h"
@@ -56,6 +56,7 @@ enum class WriteStart {
 
 // What vorlakctl status reads from the mouse.
 struct MouseReport {
+    int error = 0;  // the system's reason when the mouse did not answer; 0 when it did
     FirmwareVersion version{};
     std::array<Byte, 4> functionOptions{};
 };
@@ -84,11 +85,13 @@ public:
     // empty when the record was read whole.
     const std::string& DataProblemNotice() const { return dataProblem_; }
 
-    // Apply: writes the record to the mouse on a worker thread, then takes the snapshot and
-    // hands over the pointer settings; done runs on the UI thread when it has all ended.
-    // Notices that arrive meanwhile are handled after it. With the mouse absent nothing is
-    // sent or saved. Nothing happens while a write is running, nor when no record was ever
-    // read or reset (the view is told; done does not run).
+    // Apply: on a worker thread, writes the record to the mouse until a step fails, then saves
+    // it into the current profile's files whatever the mouse took (the edits are never lost);
+    // then takes the snapshot, hands over the pointer settings and shows the view the outcome;
+    // done runs on the UI thread when it has all ended. Notices that arrive meanwhile are
+    // handled after it. With the mouse absent nothing is sent or saved. Nothing happens while
+    // a write is running, nor when no record was ever read or reset (the view is told; done
+    // does not run).
     WriteStart ApplyFlow(std::function<void()> done = {});
     // Cancel: back to the snapshot, then hidden to the tray. Cancel, Close and the profile
     // manager's requests do nothing while a write runs; ShowFromTray waits for its end.
@@ -104,12 +107,13 @@ public:
     bool Busy() const { return busy_; }
     // The start-up search, primary identity first, without the start-up exchange.
     bool FindMouse();
-    // The firmware version and function options, read from a mouse that was found.
+    // The firmware version and function options, read from a mouse that was found; the first
+    // failed read ends it with its reason.
     MouseReport ReadMouseReport();
     // Every transfer to and from the mouse, as it happens.
     void SetTrace(TransferTrace trace);
-    // False when the last write to the mouse could not save the profile files.
-    bool LastWriteSaved() const { return lastWriteSaved_; }
+    // What the last write to the mouse (Apply or the defaults reset) did.
+    const ApplyOutcome& LastApply() const { return lastApply_; }
     // The save at the end of Apply without the mouse: the working record into the current
     // profile's record file (only if it exists) and the labels into its settings file. False
     // when either was not written, or while a write runs.
@@ -161,7 +165,9 @@ private:
     void LoadProfileSettings();
     void TakeCurrentEntry(const ProfileList& list, int current, bool imported);
     void RunWrite(std::function<void()> finish);
-    void FinishWrite();
+    ApplyOutcome Write(const std::string& languageCode, const EntryLabels& labels,
+                       const std::string& labelSection);
+    void FinishWrite(const ApplyOutcome& outcome);
     void Arrival(const std::string& name);
     void Removal(const std::string& name);
     void LossSteps();
@@ -198,7 +204,7 @@ private:
     bool accessToldOnce_ = false;
 
     bool busy_ = false;
-    std::atomic<bool> lastWriteSaved_ = true;
+    ApplyOutcome lastApply_;
     std::thread writer_;
     std::function<void()> afterWrite_;
     std::deque<std::function<void()>> waiting_;

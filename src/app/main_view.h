@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "device/device_commands.h"
+#include "app/apply_report.h"
 
 namespace vorlak {
 
@@ -21,6 +21,9 @@ public:
     // The wait state of a running write to the mouse: no input, a progress indication.
     virtual void SetBusy(bool busy) = 0;
     virtual void ShowApplyProgress(const ApplyProgressStep& step) = 0;
+    // The end of a write to the mouse: what was sent and saved, in the user's language; a
+    // problem (the mouse did not take it, the files were not saved) is a warning.
+    virtual void ShowApplyOutcome(const ApplyReport& report) = 0;
     // Destroys the profile manager window and shows the controls it covered.
     virtual void CloseProfileManager() = 0;
     // Tells the user that a data file or folder could not be read (which and why), or that

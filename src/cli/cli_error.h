@@ -9,10 +9,11 @@
 namespace vorlak {
 
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitNoMouse = 1;   // no mouse found
-inline constexpr int kExitUsage = 2;     // the command line or a value was refused
-inline constexpr int kExitDataFile = 3;  // a data file could not be read or written
-inline constexpr int kExitBusy = 4;      // the window or another vorlakctl holds the mouse
+inline constexpr int kExitNoMouse = 1;      // no mouse found
+inline constexpr int kExitUsage = 2;        // the command line or a value was refused
+inline constexpr int kExitDataFile = 3;     // a data file could not be read or written
+inline constexpr int kExitBusy = 4;         // the window or another vorlakctl holds the mouse
+inline constexpr int kExitMouseFailed = 5;  // the mouse did not take or answer a transfer
 
 // Thrown by a command that cannot go on; main prints "vorlakctl: " + message and exits
 // with status. Nothing was written when a command throws before its save.

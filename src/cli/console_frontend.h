@@ -33,6 +33,11 @@ public:
     void ShowApplyProgress(const ApplyProgressStep& step) override {
         std::cerr << "[" << step.step << "/" << step.stepCount << "] " << step.text << "\n";
     }
+    // A problem ends the command with its message (apply's exit status); the rest is a line.
+    void ShowApplyOutcome(const ApplyReport& report) override {
+        if (!report.problem)
+            std::cerr << report.text << "\n";
+    }
     void CloseProfileManager() override {}
     void ShowDataProblem(const std::string& text) override {
         std::cerr << "vorlakctl: " << text << "\n";

@@ -2,10 +2,12 @@
 // The commands that reach the mouse: status, apply, events.
 #include <cstdio>
 
+#include "app/apply_report.h"
 #include "cli/command.h"
 #include "cli/events_command.h"
 #include "device/protocol.h"
 #include "platform/linux/hidraw_backend.h"
+#include "text/ui_text.h"
 
 namespace vorlak {
 namespace {
@@ -42,6 +44,10 @@ int Status(Session& session, CommandArgs) {
     }
     std::cout << "event collection: " << (transport.EventOpen() ? "open" : "not open") << "\n";
     const MouseReport report = controller.ReadMouseReport();
+    if (report.error != 0) {
+        throw CliError{kExitMouseFailed, "the mouse did not answer: " +
+                                             TransferReasonText(kLanguageEnglish, report.error)};
+    }
     const auto& options = report.functionOptions;
     char line[96];
     std::snprintf(line, sizeof line, "firmware %02X-%02X, function options %02X %02X %02X %02X\n",
@@ -65,9 +71,11 @@ int Apply(Session& session, CommandArgs) {
     bool done = false;
     controller.ApplyFlow([&] { done = true; });
     session.Queue().RunUntil([&] { return done; }, std::chrono::hours(1));
-    if (!controller.LastWriteSaved()) {
-        ThrowDataFile("the settings reached the mouse, but the profile files in " +
-                      controller.Files().Folder().Folder().string() + " could not be written");
+    const ApplyOutcome& outcome = controller.LastApply();
+    if (outcome.Problem()) {
+        // Edits that could not be saved come first: they are what a user may lose.
+        throw CliError{outcome.saved ? kExitMouseFailed : kExitDataFile,
+                       ApplyOutcomeReport(outcome, controller.LanguageCode()).text};
     }
     return kExitSuccess;
 }
@@ -78,17 +86,21 @@ int RunEvents(Session& session, CommandArgs) {
 
 constexpr Command kCommands[] = {
     {"status", "", "find the mouse, read its firmware",
-     "Finds the mouse and reads its firmware version and function options.", Access::ReachesMouse,
-     Status},
+     "Finds the mouse and reads its firmware version and function options (exit status 5\n"
+     "when the mouse does not answer).",
+     Access::ReachesMouse, Status},
     {"apply", "", "write the current profile to the mouse",
      "Runs the window's start-up exchange, then writes the current profile's record to the\n"
      "mouse, saves the profile files and hands the pointer settings to the desktop. The edit\n"
-     "commands only write the files; apply sends them.",
+     "commands only write the files; apply sends them. The write stops at the first step the\n"
+     "mouse does not take; the files are saved all the same, and the command ends with exit\n"
+     "status 5, naming the step and the reason (3 when the files could not be saved).",
      Access::ReachesMouse, Apply},
     {"events", "", "print the mouse's notices",
      "Prints each notice of the mouse as \"Title: text\" until interrupted. With --simulate,\n"
      "lines on standard input drive the simulated mouse (dpi, macro N, unplug, plug,\n"
-     "describe); at the end of the input the command ends when nothing came for half a second.",
+     "describe, fail N ERROR); at the end of the input the command ends when nothing came for\n"
+     "half a second.",
      Access::ReachesMouse, RunEvents},
 };
 

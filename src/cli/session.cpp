@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include "device/simulated_mouse_script.h"
+
 namespace vorlak {
 
 Session::Session(const Options& options, DataFolder folder)
@@ -11,6 +13,12 @@ Session::Session(const Options& options, DataFolder folder)
                                   std::move(folder)}) {
     if (options.trace)
         controller_.SetTrace([](const Transfer& t) { std::cout << FormatTransfer(t) << "\n"; });
+    for (const std::string& line : options.simulatedLines) {
+        std::string reply;
+        if (!RunSimulatedMouseLine(*devices_.simulated, line, reply))
+            ThrowUsage(reply);
+        std::cout << reply;
+    }
 }
 
 void Session::LoadCurrentProfile() {

@@ -30,6 +30,7 @@ inline int NoMouse() {
 struct Options {
     bool simulate = false;
     bool trace = false;
+    std::vector<std::string> simulatedLines;  // run on the simulated mouse before the command
     std::optional<std::filesystem::path> dataDir;
     std::vector<std::string> command;
 };

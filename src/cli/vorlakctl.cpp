@@ -22,7 +22,8 @@ namespace vorlak {
 namespace {
 
 constexpr std::string_view kProgramHelp =
-    "usage: vorlakctl [--simulate] [--trace] [--data-dir DIR] COMMAND [ARGUMENTS]\n"
+    "usage: vorlakctl [--simulate [--simulate-line LINE]...] [--trace] [--data-dir DIR]\n"
+    "                 COMMAND [ARGUMENTS]\n"
     "       vorlakctl --help | --version | COMMAND --help | help COMMAND\n"
     "\n"
     "The command-line twin of the Vorlak window: it shows and edits the current profile's\n"
@@ -30,6 +31,10 @@ constexpr std::string_view kProgramHelp =
     "\n"
     "Options (before the command):\n"
     "  --simulate       use the built-in simulated mouse (status, apply, events)\n"
+    "  --simulate-line LINE\n"
+    "                   a line for the simulated mouse before the command runs, as `events`\n"
+    "                   reads them; \"fail N ERROR\" makes the Nth transfer from then on (the\n"
+    "                   start-up exchange's included) fail with EIO, EPIPE, ENODEV ...\n"
     "  --trace          print every transfer to and from the mouse (status, apply, events)\n"
     "  --data-dir DIR   the data folder (also VORLAK_DATA_DIR); default: beside the program\n"
     "                   when it holds the data files, else ~/.config/vorlak\n"
@@ -43,7 +48,8 @@ constexpr std::string_view kExitHelp =
     "reach the mouse are refused (the window holds the same files).\n"
     "\n"
     "Exit status: 0 success, 1 no mouse found, 2 usage error or a value refused, 3 a data\n"
-    "file could not be read or written, 4 the window or another vorlakctl holds the mouse.\n";
+    "file could not be read or written, 4 the window or another vorlakctl holds the mouse,\n"
+    "5 the mouse did not take the settings or did not answer (apply saved them all the same).\n";
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
@@ -131,6 +137,11 @@ Options ParseOptions(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--simulate") {
             options.simulate = true;
+        } else if (arg == "--simulate-line" || arg.starts_with("--simulate-line=")) {
+            if (arg == "--simulate-line" && ++i == argc)
+                ThrowUsage("--simulate-line needs a line for the simulated mouse");
+            options.simulatedLines.emplace_back(arg == "--simulate-line" ? argv[i]
+                                                                         : arg.substr(16));
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--data-dir" || arg.starts_with("--data-dir=")) {
@@ -206,6 +217,8 @@ int Run(int argc, char** argv) {
         ThrowUsage("unknown command \"" + words[0] + "\"; vorlakctl --help lists the commands");
     }
     const CommandArgs args = all.subspan(used);
+    if (!options.simulatedLines.empty() && !options.simulate)
+        ThrowUsage("--simulate-line is for the simulated mouse: give --simulate too");
     if ((options.simulate || options.trace) && command->access != Access::ReachesMouse) {
         ThrowUsage(std::string(options.trace ? "--trace" : "--simulate") +
                    " is for the commands that reach the mouse (status, apply, events), not " +

@@ -7,8 +7,9 @@
 #include "text/dialog_texts.h"
 
 namespace vorlak {
+namespace {
 
-int ShowInLanguage(QMessageBox& box, std::string_view languageCode) {
+void NameButtons(QMessageBox& box, std::string_view languageCode) {
     const KeyCaptureTexts words = KeyCaptureTextsFor(languageCode);
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setText(QString::fromUtf8(words.ok.data(), static_cast<qsizetype>(words.ok.size())));
@@ -16,7 +17,18 @@ int ShowInLanguage(QMessageBox& box, std::string_view languageCode) {
         cancel->setText(
             QString::fromUtf8(words.cancel.data(), static_cast<qsizetype>(words.cancel.size())));
     }
+}
+
+}  // namespace
+
+int ShowInLanguage(QMessageBox& box, std::string_view languageCode) {
+    NameButtons(box, languageCode);
     return box.exec();
+}
+
+void OpenInLanguage(QMessageBox& box, std::string_view languageCode) {
+    NameButtons(box, languageCode);
+    box.open();
 }
 
 }  // namespace vorlak

@@ -10,5 +10,7 @@ namespace vorlak {
 
 // Runs the box modally and returns its result.
 int ShowInLanguage(QMessageBox& box, std::string_view languageCode);
+// Opens the box without waiting for it.
+void OpenInLanguage(QMessageBox& box, std::string_view languageCode);
 
 }  // namespace vorlak

@@ -1,85 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse's command language: the single senders, the option exchanges and the full
-// write of the configuration record with its fixed order and pauses.
+// The mouse's command language as the program speaks it: the option exchanges of start-up and
+// arrival, and the write of a record's steps in their fixed order with their pauses. It saves
+// no files and knows no texts: its callers decide what the user sees.
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <functional>
-#include <string>
-#include <string_view>
+#include <optional>
+#include <span>
 
-#include "config/profile_files.h"
-#include "device/feature_frame.h"
+#include "device/apply_steps.h"
 #include "device/hid_transport.h"
+#include "device/transfer_result.h"
 #include "record/mouse_config.h"
-#include "text/apply_step_text.h"
 
 namespace vorlak {
 
 inline constexpr Byte kWrittenOption4 = 209;
-inline constexpr std::chrono::milliseconds kStepPause{50};
-inline constexpr int kDpiLevelBytes = 8;
-inline constexpr int kDpiColorBytes = 24;
-
-// Reported before each step of an apply: step 1..stepCount and what it sends
-// ("polling rate", "macro 5 of 12", "profile files" ...).
-struct ApplyProgressStep {
-    int step = 0;
-    int stepCount = 0;
-    ApplyStepKind kind = ApplyStepKind::PollingRate;
-    int number = 0;    // the key matrix or macro number
-    std::string text;  // in English, for logs and vorlakctl
-};
-using ApplyProgress = std::function<void(const ApplyProgressStep&)>;
-
-// The byte a DPI stage goes out as: codes 0..49 unchanged, 50..54 as 89..93, bit 7 set
-// for a disabled stage; codes of 55 and more as 0.
-Byte EncodeDpiLevel(Byte code, Byte enabled);
-std::array<Byte, kDpiLevelBytes> DpiLevelData(const MouseConfig& record);
-std::array<Byte, kDpiColorBytes> DpiColorData(const MouseConfig& record);
-CommandBytes PollingRateCommand(const MouseConfig& record);
-CommandBytes SensitivityCommand(const MouseConfig& record);
-CommandBytes LightingCommand(const MouseConfig& record);
 
 // The two version bytes of the firmware (reply bytes r1, r2).
 using FirmwareVersion = std::array<Byte, 2>;
+struct [[nodiscard]] FirmwareRead {
+    TransferResult result;
+    FirmwareVersion version{};
+};
+
+// Before each step a write sends: its place among the steps sent (1-based) and their count.
+using StepProgress = std::function<void(int index, int count, const ApplyStep& step)>;
+// After a step went out whole, its pauses kept.
+using StepSent = std::function<void(const ApplyStep& step)>;
+
+// The step a write stopped at, and the reason of the transfer that failed.
+struct StepFailure {
+    ApplyStepKind kind = ApplyStepKind::PollingRate;
+    int number = 0;
+    int error = 0;
+};
+
+struct [[nodiscard]] ApplyResult {
+    int sent = 0;                        // steps sent whole
+    std::optional<StepFailure> failure;  // none when every step went out
+    bool Ok() const { return !failure; }
+};
 
 class DeviceCommands {
 public:
     DeviceCommands(HidTransport& transport, ConfigStore& store);
 
     // 0x80: the firmware version, reported as a diagnostic only.
-    FirmwareVersion ReadFirmwareVersion();
-    // 0x83: keeps the four option bytes in the device image.
-    void ReadFunctionOptions();
+    FirmwareRead ReadFirmwareVersion();
+    // 0x83: keeps the four option bytes in the device image; when the exchange fails they
+    // stay as they were.
+    TransferResult ReadFunctionOptions();
     // 0x03: the kept option bytes, the fourth replaced by 209.
-    void WriteFunctionOptions();
-    // When the mouse is found at start-up: clear, read the version and options, write back.
-    void StartupExchange();
+    TransferResult WriteFunctionOptions();
+    // When the mouse is found at start-up: clear, read the version and options, write them
+    // back. Options that could not be read are not written back (the mouse keeps its own);
+    // the first failure is returned, the steps after a failed version read still run.
+    TransferResult StartupExchange();
     // When the mouse arrives: clear and read the options.
-    void ArrivalExchange();
+    TransferResult ArrivalExchange();
 
-    void SendPollingRate(const MouseConfig& record);
-    void SendSensitivity(const MouseConfig& record);
-    void SendDpiLevels(const MouseConfig& record);
-    void SendDpiColors(const MouseConfig& record);
-    // Matrix number 0 sends the base buffer, 3 the Shift buffer of the device image.
-    void SendKeyMatrix(int matrixNumber);
-    // Stages the macro area and sends all twelve blocks, 50 ms after each.
-    void SendMacros(const MouseConfig& record,
-                    const std::function<void(int macro)>& beforeEach = {});
-    void SendLighting(const MouseConfig& record);
-
-    // Writes the whole of record to the mouse, then saves it as the current profile's record
-    // and the labels under labelSection. The record is the copy taken when the write started
-    // (the working record stays with the UI thread); its profile slot becomes 0 as it is sent.
-    // False when a profile file was not written.
-    bool ApplyToMouse(MouseConfig& record, ProfileFiles& files, std::string_view labelSection,
-                      const std::array<std::string, kEntryCount>& labels,
-                      const ApplyProgress& progress = {});
+    // Writes steps (all or some of BuildApplySteps(record), in that order) to the mouse, each
+    // followed by its pauses, and stops at the first step whose transfer fails. record is the
+    // copy taken when the write started; its profile slot becomes 0 and the device image
+    // stages it, whichever steps go out.
+    ApplyResult ApplyToMouse(MouseConfig& record, std::span<const ApplyStep> steps,
+                             const StepProgress& progress = {}, const StepSent& sent = {});
 
 private:
+    TransferResult SendStep(const ApplyStep& step);
+    void StageDeviceImage(MouseConfig& record);
+
     HidTransport& transport_;
     ConfigStore& store_;
 };

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "device/transfer_result.h"
+
 namespace vorlak {
 
 struct HidIdentity {
@@ -42,16 +44,18 @@ struct HidInterfaceInfo {
     bool preparsedOk = true;
 };
 
-// An open collection. Results of the transfer calls report success; callers of the
-// command set do not examine them.
+// An open collection. Each transfer returns whether it was done, or the system's reason why
+// not; a report the device took only in part counts as failed.
 class HidHandle {
 public:
     virtual ~HidHandle() = default;
     // One feature report, report id in byte 0.
-    virtual bool SetFeature(std::span<const std::uint8_t> report) = 0;
-    virtual bool GetFeature(std::span<std::uint8_t> report) = 0;
+    virtual TransferResult SetFeature(std::span<const std::uint8_t> report) = 0;
+    // Reads one feature report whole into report (report id in byte 0); on failure the
+    // bytes of report are not to be used.
+    virtual TransferResult GetFeature(std::span<std::uint8_t> report) = 0;
     // One output report, report id in byte 0.
-    virtual bool Write(std::span<const std::uint8_t> report) = 0;
+    virtual TransferResult Write(std::span<const std::uint8_t> report) = 0;
     // Waits for one input report (report id in byte 0) or for Wake(). Returns the number
     // of bytes read, 0 when woken, -1 when the collection is gone or failed: the caller
     // must not read again after -1.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <thread>
 
 #include "common/diagnostics.h"
@@ -101,37 +102,51 @@ bool HidTransport::OpenCommand(const HidInterfaceInfo& info) {
     return true;
 }
 
-void HidTransport::Record(Transfer::Kind kind, std::span<const Byte> bytes) {
+void HidTransport::Record(Transfer::Kind kind, std::span<const Byte> bytes,
+                          const TransferResult& result) {
+    if (!result) {
+        const std::string_view name = TransferErrorName(result.Error());
+        Diagnostic("HID transfer failed: %s (%d)\n", std::string(name).c_str(), result.Error());
+    }
     if (trace_)
-        trace_(Transfer{kind, {bytes.begin(), bytes.end()}, {}});
+        trace_(Transfer{kind, {bytes.begin(), bytes.end()}, {}, result.Error()});
 }
 
-void HidTransport::SendFeatureFrame(const CommandBytes& command) {
-    FeatureFrame frame = BuildFeatureFrame(command);
-    if (commandHandle_)
-        commandHandle_->SetFeature(frame);
-    Record(Transfer::Kind::SetFeature, frame);
+TransferResult HidTransport::SendFeatureFrame(const CommandBytes& command) {
+    const FeatureFrame frame = BuildFeatureFrame(command);
+    const TransferResult sent =
+        commandHandle_ ? commandHandle_->SetFeature(frame) : TransferResult::Failed(ENODEV);
+    Record(Transfer::Kind::SetFeature, frame, sent);
+    return sent;
 }
 
-void HidTransport::ExchangeFeatureFrame(CommandBytes& command) {
-    SendFeatureFrame(command);
+TransferResult HidTransport::ExchangeFeatureFrame(CommandBytes& command) {
+    if (TransferResult sent = SendFeatureFrame(command); !sent)
+        return sent;
     FeatureFrame reply{};
-    if (commandHandle_)
-        commandHandle_->GetFeature(reply);
-    Record(Transfer::Kind::GetFeature, reply);
+    const TransferResult read =
+        commandHandle_ ? commandHandle_->GetFeature(reply) : TransferResult::Failed(ENODEV);
+    Record(Transfer::Kind::GetFeature, reply, read);
+    if (!read)
+        return read;
     std::copy(reply.begin() + 1, reply.end(), command.begin());
     Diagnostic("Buffer[1]:%02x,Buffer[2]:%02x.", command[0], command[1]);
+    return read;
 }
 
-void HidTransport::SendBlock(const CommandBytes& header, std::span<const Byte> data) {
-    SendFeatureFrame(header);
+TransferResult HidTransport::SendBlock(const CommandBytes& header, std::span<const Byte> data) {
+    if (TransferResult sent = SendFeatureFrame(header); !sent)
+        return sent;
     for (std::size_t chunk = 0; chunk < ChunkCount(data.size()); ++chunk) {
-        OutputReport report = BuildOutputReport(data, chunk);
-        if (commandHandle_)
-            commandHandle_->Write(report);
-        Record(Transfer::Kind::Output, report);
+        const OutputReport report = BuildOutputReport(data, chunk);
+        const TransferResult written =
+            commandHandle_ ? commandHandle_->Write(report) : TransferResult::Failed(ENODEV);
+        Record(Transfer::Kind::Output, report, written);
+        if (!written)
+            return written;
         Pause(kChunkPause);
     }
+    return TransferResult::Done();
 }
 
 void HidTransport::Pause(std::chrono::milliseconds duration) {

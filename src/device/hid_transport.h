@@ -22,8 +22,6 @@
 
 namespace vorlak {
 
-inline constexpr std::chrono::milliseconds kChunkPause{100};
-
 // Called on the listener thread with the event code and value of each event report; it
 // may block (events are then handled one at a time, in order). It must not wait for the
 // thread that calls StopListener or destroys the transport.
@@ -41,11 +39,14 @@ public:
     // collection is opened too when it is listed before the command collection.
     bool FindDevice(std::uint16_t vendorId, std::uint16_t productId);
 
-    void SendFeatureFrame(const CommandBytes& command);
-    // Sends the command, reads the reply and puts reply bytes r0..r7 into command.
-    void ExchangeFeatureFrame(CommandBytes& command);
-    // The header frame, then 32 bytes of data per output report, 100 ms after each.
-    void SendBlock(const CommandBytes& header, std::span<const Byte> data);
+    // Each transfer fails with ENODEV while no command collection is open.
+    TransferResult SendFeatureFrame(const CommandBytes& command);
+    // Sends the command, reads the reply and puts reply bytes r0..r7 into command; on failure
+    // command stays as it was.
+    TransferResult ExchangeFeatureFrame(CommandBytes& command);
+    // The header frame, then 32 bytes of data per output report, 100 ms after each. Stops at
+    // the first transfer that fails, without its pause.
+    TransferResult SendBlock(const CommandBytes& header, std::span<const Byte> data);
     // A pause of the command sequences, through the sleeper (and the trace).
     void Pause(std::chrono::milliseconds duration);
 
@@ -71,7 +72,7 @@ private:
 
     bool OpenEvent(const HidInterfaceInfo& info);
     bool OpenCommand(const HidInterfaceInfo& info);
-    void Record(Transfer::Kind kind, std::span<const Byte> bytes);
+    void Record(Transfer::Kind kind, std::span<const Byte> bytes, const TransferResult& result);
     void LaunchListener();
     void RetireListener();
     void JoinRetired(bool finishedOnly);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -37,6 +38,8 @@ inline constexpr std::uint16_t kCommandUsage = 0xFF00;
 inline constexpr std::size_t kFeatureFrameSize = 9;
 inline constexpr std::size_t kOutputReportSize = 33;
 inline constexpr std::size_t kChunkSize = kOutputReportSize - 1;
+// The pause after each output report of a block.
+inline constexpr std::chrono::milliseconds kChunkPause{100};
 
 // The event collection: vendor usage page and usage 0xFF01; input report 6 carries the
 // marker 7, an event code and its value.

@@ -2,6 +2,7 @@
 #include "device/simulated_mouse.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -44,12 +45,27 @@ struct SimulatedMouse::State {
     std::vector<DeviceNotice> notices;
     std::function<void()> noticeReady;
 
+    // A planned failure: the transfer that brings transfersToFailure to 0 fails with failError.
+    int transfersToFailure = 0;
+    int failError = 0;
+
     bool Alive(int handleGeneration) const { return plugged && handleGeneration == generation; }
+    // Counts a transfer on the command collection; its failure when the handle is dead (the
+    // mouse was unplugged since it was opened) or when it is the planned failure.
+    TransferResult Admit(int handleGeneration);
     void Command(const FeatureFrame& frame);
     void StartBlock(Byte code, Byte object, Byte length);
     void Receive(std::span<const Byte> report);
     void SetReply(std::initializer_list<Byte> bytes);
 };
+
+TransferResult SimulatedMouse::State::Admit(int handleGeneration) {
+    if (!Alive(handleGeneration))
+        return TransferResult::Failed(ENODEV);
+    if (transfersToFailure > 0 && --transfersToFailure == 0)
+        return TransferResult::Failed(failError);
+    return TransferResult::Done();
+}
 
 void SimulatedMouse::State::SetReply(std::initializer_list<Byte> bytes) {
     CommandBytes r{};
@@ -118,10 +134,10 @@ public:
     CommandHandle(std::shared_ptr<State> state, int generation)
         : state_(std::move(state)), generation_(generation) {}
 
-    bool SetFeature(std::span<const std::uint8_t> report) override {
+    TransferResult SetFeature(std::span<const std::uint8_t> report) override {
         std::lock_guard lock(state_->mutex);
-        if (!state_->Alive(generation_))
-            return false;
+        if (TransferResult refused = state_->Admit(generation_); !refused)
+            return refused;
         FeatureFrame frame{};
         CommandBytes command{};
         if (report.size() == frame.size()) {
@@ -130,24 +146,28 @@ public:
         }
         if (report.size() != frame.size() || frame[0] != 0 || FrameChecksum(command) != frame[8]) {
             ++state_->memory.rejectedFrames;
-            return false;
+            return TransferResult::Failed(EPIPE);  // a device stalls a report it refuses
         }
         state_->Command(frame);
-        return true;
+        return TransferResult::Done();
     }
-    bool GetFeature(std::span<std::uint8_t> report) override {
+    TransferResult GetFeature(std::span<std::uint8_t> report) override {
         std::lock_guard lock(state_->mutex);
-        if (!state_->Alive(generation_) || report.size() != kFeatureFrameSize)
-            return false;
+        if (TransferResult refused = state_->Admit(generation_); !refused)
+            return refused;
+        if (report.size() != kFeatureFrameSize)
+            return TransferResult::Failed(EINVAL);
         std::copy(state_->reply.begin(), state_->reply.end(), report.begin());
-        return true;
+        return TransferResult::Done();
     }
-    bool Write(std::span<const std::uint8_t> report) override {
+    TransferResult Write(std::span<const std::uint8_t> report) override {
         std::lock_guard lock(state_->mutex);
-        if (!state_->Alive(generation_) || report.size() != kOutputReportSize || report[0] != 0)
-            return false;
+        if (TransferResult refused = state_->Admit(generation_); !refused)
+            return refused;
+        if (report.size() != kOutputReportSize || report[0] != 0)
+            return TransferResult::Failed(EINVAL);
         state_->Receive(report);
-        return true;
+        return TransferResult::Done();
     }
     int Read(std::span<std::uint8_t>) override { return -1; }
     void Wake() override {}
@@ -162,9 +182,15 @@ public:
     EventHandle(std::shared_ptr<State> state, int generation)
         : state_(std::move(state)), generation_(generation) {}
 
-    bool SetFeature(std::span<const std::uint8_t>) override { return false; }
-    bool GetFeature(std::span<std::uint8_t>) override { return false; }
-    bool Write(std::span<const std::uint8_t>) override { return false; }
+    TransferResult SetFeature(std::span<const std::uint8_t>) override {
+        return TransferResult::Failed(EINVAL);
+    }
+    TransferResult GetFeature(std::span<std::uint8_t>) override {
+        return TransferResult::Failed(EINVAL);
+    }
+    TransferResult Write(std::span<const std::uint8_t>) override {
+        return TransferResult::Failed(EINVAL);
+    }
     int Read(std::span<std::uint8_t> buffer) override {
         std::unique_lock lock(state_->mutex);
         state_->changed.wait(
@@ -312,6 +338,12 @@ void SimulatedMouse::SendEventReport(std::vector<Byte> report) {
         ++state_->eventsSent;
     }
     state_->changed.notify_all();
+}
+
+void SimulatedMouse::FailTransfer(int nth, int error) {
+    std::lock_guard lock(state_->mutex);
+    state_->transfersToFailure = nth;
+    state_->failError = error;
 }
 
 int SimulatedMouse::EventReportsSent() const {

@@ -57,7 +57,7 @@ public:
     // Called (on the thread that plugs or unplugs) whenever notices were queued.
     void SetNoticeReady(std::function<void()> ready);
 
-    // Unplugging kills every open handle (transfers fail, reads return -1); handles
+    // Unplugging kills every open handle (transfers fail with ENODEV, reads return -1); handles
     // opened before stay dead after plugging in again.
     void Unplug();
     void PlugIn();
@@ -69,6 +69,11 @@ public:
     void PressMacroKey(int n);
     // Any input report on the event collection (report id in byte 0).
     void SendEventReport(std::vector<Byte> report);
+    // Makes the nth transfer on the command collection from now on (1: the next one) fail
+    // with the error number given, once. Every feature report sent or read and every output
+    // report that reaches the plugged-in mouse counts; input reports do not. A later call replaces
+    // it; nth 0 cancels it.
+    void FailTransfer(int nth, int error);
     // How many input reports were sent so far (while plugged in), so that a driver can wait
     // for their notices before it goes on.
     int EventReportsSent() const;

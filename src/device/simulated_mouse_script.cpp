@@ -3,6 +3,9 @@
 
 #include <charconv>
 #include <iostream>
+#include <optional>
+
+#include "device/transfer_result.h"
 
 namespace vorlak {
 namespace {
@@ -12,6 +15,34 @@ std::string_view Trim(std::string_view text) {
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A whole decimal number of 0 or more; none for anything else.
+std::optional<int> ParseNumber(std::string_view text) {
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || end != text.data() + text.size() || n < 0)
+        return std::nullopt;
+    return n;
+}
+
+// "fail N ERROR": the Nth transfer from now fails with ERROR (EIO, EPIPE, ENODEV ...).
+bool PlanFailure(SimulatedMouse& mouse, std::string_view line, std::string& reply) {
+    const std::string_view rest = Trim(line.substr(4));
+    const std::size_t blank = rest.find_first_of(" \t");
+    const std::optional<int> nth = ParseNumber(rest.substr(0, blank));
+    const std::optional<int> error = blank == std::string_view::npos
+                                         ? std::nullopt
+                                         : TransferErrorNamed(Trim(rest.substr(blank)));
+    if (!nth || !error) {
+        reply =
+            "fail needs a transfer count and an error name, as in \"fail 17 EIO\" (EIO, "
+            "EPIPE, ENODEV, ETIMEDOUT, EPROTO ...): " +
+            std::string(line);
+        return false;
+    }
+    mouse.FailTransfer(*nth, *error);
+    return true;
 }
 
 }  // namespace
@@ -29,17 +60,19 @@ bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::st
     } else if (line == "describe") {
         reply = mouse.Describe();
     } else if (line.substr(0, 6) == "macro ") {
-        const std::string_view number = Trim(line.substr(6));
-        int n = 0;
-        const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
-        if (ec != std::errc() || end != number.data() + number.size() || n < 0 || n > 255) {
+        const std::optional<int> n = ParseNumber(Trim(line.substr(6)));
+        if (!n || *n > 255) {
             reply = "macro needs a number 0..255: " + std::string(line);
             return false;
         }
-        mouse.PressMacroKey(n);
+        mouse.PressMacroKey(*n);
+    } else if (line == "fail" || line.starts_with("fail ")) {
+        return PlanFailure(mouse, line, reply);
     } else {
-        reply = "unknown simulated mouse command (dpi, macro N, unplug, plug, describe): " +
-                std::string(line);
+        reply =
+            "unknown simulated mouse command (dpi, macro N, unplug, plug, describe, fail N "
+            "ERROR): " +
+            std::string(line);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lines that drive the simulated mouse by hand or from a script: "dpi", "macro N",
-// "unplug", "plug", and "describe", which tells what the mouse holds.
+// "unplug", "plug", "describe", which tells what the mouse holds, and "fail N ERROR", which
+// makes the Nth transfer from then on fail with that error (EIO, EPIPE, ENODEV ...).
 #pragma once
 
 #include <functional>

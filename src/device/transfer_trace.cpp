@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "device/transfer_result.h"
+
 namespace vorlak {
 namespace {
 
@@ -19,6 +21,10 @@ std::string FormatTransfer(const Transfer& transfer) {
         line += ' ';
         line += kHex[b >> 4];
         line += kHex[b & 0x0F];
+    }
+    if (transfer.error != 0) {
+        const std::string_view name = TransferErrorName(transfer.error);
+        line += " failed: " + (name.empty() ? std::to_string(transfer.error) : std::string(name));
     }
     return line;
 }

@@ -16,6 +16,7 @@
 #include "config/default_data_files.h"
 #include "config/profile_list.h"
 #include "device/simulated_mouse.h"
+#include "device/simulated_mouse_script.h"
 #include "record/ini_file.h"
 #include "test_folder.h"
 
@@ -31,6 +32,9 @@ struct FakeView : MainView {
     void ShowRecord() override { log.calls.push_back("record"); }
     void SetBusy(bool busy) override { log.calls.push_back(busy ? "busy" : "idle"); }
     void ShowApplyProgress(const ApplyProgressStep& step) override { steps.push_back(step.text); }
+    void ShowApplyOutcome(const ApplyReport& report) override {
+        log.calls.push_back((report.problem ? "warning " : "note ") + report.text);
+    }
     void CloseProfileManager() override { log.calls.push_back("close manager"); }
     void ShowDataProblem(const std::string& text) override {
         log.calls.push_back("problem " + text);
@@ -188,7 +192,9 @@ TEST_F(MainControllerTest, ApplyWritesTheRecordOffTheUiThreadAndTakesTheSnapshot
     EXPECT_EQ(store.savedConfig.sensitivityX, 7);
     EXPECT_EQ(pointer.calls, 1);
     EXPECT_EQ(log.calls.front(), "busy");
-    EXPECT_EQ(log.calls.back(), "idle");
+    ASSERT_GE(log.calls.size(), 2u);
+    EXPECT_EQ(log.calls[log.calls.size() - 2], "idle");
+    EXPECT_EQ(log.calls.back(), "note Sent to the mouse and saved.");
     EXPECT_FALSE(c.Busy());
     ASSERT_FALSE(view.steps.empty());
     EXPECT_NE(std::find(view.steps.begin(), view.steps.end(), "macro 5 of 12"), view.steps.end());
@@ -316,7 +322,7 @@ TEST_F(MainControllerTest, NoticesDuringApplyWaitUntilItEnds) {
     gate.Release();
     ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
     ui.RunPending();
-    // The write ended (its remaining transfers failed silently), then the notices came.
+    // The write ended (at the step that found the mouse gone), then the notices came.
     EXPECT_LT(log.IndexOf("idle"), log.IndexOf("Info: Switch to macro key2 (5000)"));
     EXPECT_LT(log.IndexOf("Info: Switch to macro key2 (5000)"),
               log.IndexOf("Warning: The system did not detect Vorlak! (100)"));
@@ -338,14 +344,57 @@ TEST_F(MainControllerTest, UnplugDuringApplyStillWritesTheProfileFiles) {
         static_cast<Byte>(folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityY)]), 9);
 }
 
-TEST_F(MainControllerTest, AnApplyThatCannotSaveTheProfileSaysSo) {
+// Apply reported success as long as the files saved, and the device layer saved them itself.
+// Now the mouse's part and the files' part are told apart, and the files are saved whatever
+// the mouse took.
+TEST_F(MainControllerTest, ApplySavesWhateverTheMouseTookAndSaysWhichHappened) {
+    struct Case {
+        const char* name;
+        const char* mouseLine;  // for the simulated mouse before the Apply
+        bool filesWritable;
+        std::string said;
+    };
+    const std::string folderName = folder.Root().string();
+    const Case cases[] = {
+        {"sent and saved", "", true, "note Sent to the mouse and saved."},
+        {"saved, not taken", "fail 17 EIO", true,
+         "warning The profile was saved, but the mouse did not take the settings.\nmacro 1 of 12: "
+         "input/output error (EIO)\nPress Apply again to send them."},
+        {"sent, not saved", "", false,
+         "warning The settings reached the mouse, but the profile files could not be saved in " +
+             folderName + "."},
+        {"neither", "fail 1 EPIPE", false,
+         "warning The mouse did not take the settings, and the profile files could not be saved "
+         "in " +
+             folderName + ".\npolling rate: the mouse refused the transfer (EPIPE)"},
+    };
     MainController& c = Started();
-    std::filesystem::remove(folder.Path("config0.bin"));  // saved only where it exists
-    ASSERT_TRUE(Apply());
-    EXPECT_FALSE(c.LastWriteSaved());
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        folder.Write("config0.bin", RecordFileBytes(store.currentConfig));
+        if (!k.filesWritable)
+            std::filesystem::remove(folder.Path("config0.bin"));  // saved only where it exists
+        c.Editor().SetSensitivityY(static_cast<int>(store.currentConfig.sensitivityY % 11 + 1));
+        const Byte edited = store.currentConfig.sensitivityY;
+        std::string reply;
+        ASSERT_TRUE(RunSimulatedMouseLine(mouse, k.mouseLine, reply));
+        log.calls.clear();
+        ASSERT_TRUE(Apply());
+        EXPECT_EQ(log.calls, (std::vector<std::string>{"busy", "idle", k.said}));
+        EXPECT_EQ(c.LastApply().saved, k.filesWritable);
+        EXPECT_EQ(c.LastApply().MouseTook(), std::string(k.mouseLine).empty());
+        if (k.filesWritable) {
+            EXPECT_EQ(static_cast<Byte>(
+                          folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityY)]),
+                      edited);
+        }
+        // The edit stays in the window either way, and the next Apply sends it.
+        EXPECT_EQ(store.currentConfig.sensitivityY, edited);
+        EXPECT_EQ(view.steps.back(), "profile files");
+    }
     folder.Write("config0.bin", RecordFileBytes(store.currentConfig));
     ASSERT_TRUE(Apply());
-    EXPECT_TRUE(c.LastWriteSaved());
+    EXPECT_EQ(mouse.Memory().sensitivityY, store.currentConfig.sensitivityY * 20);
 }
 
 TEST_F(MainControllerTest, WhatWaitsForTheWriteRunsAfterItsEnd) {

@@ -28,7 +28,7 @@ check "unknown option" 2 "unknown option --frob" "$ctl" --frob show
 check "no command" 2 "no command given" "$ctl"
 check "version" 0 "^vorlakctl [0-9]+\.[0-9]+" "$ctl" --version
 check "help lists every command and the exit codes" 0 \
-    "status.*apply.*events.*show.*dpi.*polling.*lighting.*sensitivity.*pointer.*assign.*profile list.*macro set.*4 the window" \
+    "status.*apply.*events.*show.*dpi.*polling.*lighting.*sensitivity.*pointer.*assign.*profile list.*macro set.*4 the window.*5 the mouse did not take" \
     sh -c "'$ctl' --help | tr '\n' ' '"
 check "help of a command" 0 "usage: vorlakctl dpi STAGE.*Refused \(exit status 4\)" \
     sh -c "'$ctl' dpi --help | tr '\n' ' '"
@@ -37,6 +37,18 @@ check "help of a group" 0 "usage: vorlakctl macro list.*usage: vorlakctl macro s
 check "data folder from the environment" 0 "Profile 1: $data" env VORLAK_DATA_DIR="$data" "$ctl" show
 check "simulated apply" 0 "\[11/20\] macro 5 of 12" "$ctl" --simulate --data-dir "$data" apply
 check "apply without mouse" 1 "no Vorlak mouse found" ctl apply
+# A mouse that does not take a step: exit 5 with the step and the reason; the edit is saved.
+ctl sensitivity 9 >/dev/null
+check "the mouse did not take it" 5 \
+    "^macro 1 of 12: input/output error \(EIO\)$" \
+    "$ctl" --simulate --simulate-line "fail 22 EIO" --data-dir "$data" apply
+check "saved all the same" 0 "^9$" rec 60
+check "a mouse that does not answer" 5 "the mouse did not answer: the mouse refused the transfer \(EPIPE\)" \
+    "$ctl" --simulate --simulate-line "fail 2 EPIPE" --data-dir "$data" status
+check "a bad line for the simulated mouse" 2 "fail needs a transfer count and an error name" \
+    "$ctl" --simulate --simulate-line "fail 2 ENOPE" --data-dir "$data" apply
+check "a line without the simulated mouse" 2 "give --simulate too" \
+    "$ctl" --simulate-line "fail 2 EIO" --data-dir "$data" apply
 check "events of the simulated mouse" 0 "Info: Switch DPI into the second stage 1000" \
     sh -c "(echo dpi; sleep 1) | '$ctl' --simulate --data-dir '$data' events"
 check "a notice right before the input ends" 0 "Switch DPI into the second stage.*did not detect" \
@@ -70,7 +82,7 @@ check "macro list needs no lock" 0 "1  Jump" flock "$lock" "$ctl" --data-dir "$d
 # Data files that cannot be read or written: named, with the reason.
 cp "$data/str0.ini" "$data/str0.kept"
 rm "$data/str0.ini"; mkfifo "$data/str0.ini"
-check "unreadable settings file" 3 "profile files .* could not be written" \
+check "unreadable settings file" 3 "reached the mouse, but the profile files could not be saved in $data\." \
     "$ctl" --simulate --data-dir "$data" apply
 check "unreadable settings file kept" 0 "^p$" sh -c "[ -p '$data/str0.ini' ] && echo p"
 rm "$data/str0.ini"; mv "$data/str0.kept" "$data/str0.ini"

@@ -25,6 +25,8 @@ struct FakeHandleLog {
     std::vector<std::vector<std::uint8_t>> outputs;
     std::deque<std::vector<std::uint8_t>> reports;  // waiting input reports
     bool dead = false;
+    int writeError = 0;       // output reports fail with it once this is set
+    int getFeatureError = 0;  // feature reads fail with it once this is set
     bool woken = false;
     bool closed = false;
     int readsAfterDead = 0;
@@ -53,19 +55,24 @@ public:
         std::lock_guard lock(log_->mutex);
         log_->closed = true;
     }
-    bool SetFeature(std::span<const std::uint8_t> report) override {
+    TransferResult SetFeature(std::span<const std::uint8_t> report) override {
         std::lock_guard lock(log_->mutex);
         log_->features.emplace_back(report.begin(), report.end());
-        return !log_->dead;
+        return log_->dead ? TransferResult::Failed(ENODEV) : TransferResult::Done();
     }
-    bool GetFeature(std::span<std::uint8_t> report) override {
+    TransferResult GetFeature(std::span<std::uint8_t> report) override {
         std::fill(report.begin(), report.end(), std::uint8_t{0xEE});
-        return true;
+        std::lock_guard lock(log_->mutex);
+        return log_->getFeatureError != 0 ? TransferResult::Failed(log_->getFeatureError)
+                                          : TransferResult::Done();
     }
-    bool Write(std::span<const std::uint8_t> report) override {
+    TransferResult Write(std::span<const std::uint8_t> report) override {
         std::lock_guard lock(log_->mutex);
         log_->outputs.emplace_back(report.begin(), report.end());
-        return !log_->dead;
+        if (log_->dead)
+            return TransferResult::Failed(ENODEV);
+        return log_->writeError != 0 ? TransferResult::Failed(log_->writeError)
+                                     : TransferResult::Done();
     }
     int Read(std::span<std::uint8_t> buffer) override {
         std::unique_lock lock(log_->mutex);

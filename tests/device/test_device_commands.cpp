@@ -11,8 +11,7 @@
 #include "assign/key_matrix.h"
 #include "common/diagnostics.h"
 #include "device/simulated_mouse.h"
-#include "record/ini_file.h"
-#include "test_folder.h"
+#include "device/simulated_mouse_script.h"
 
 namespace vorlak {
 namespace {
@@ -26,13 +25,6 @@ std::string Zeros(int count) {
     return text;
 }
 
-std::array<std::string, kEntryCount> Labels() {
-    std::array<std::string, kEntryCount> labels;
-    for (int i = 0; i < kEntryCount; ++i)
-        labels[static_cast<std::size_t>(i)] = "Label " + std::to_string(i);
-    return labels;
-}
-
 // The simulated mouse behind a transport whose transfers and pauses are traced.
 class DeviceCommandsTest : public ::testing::Test {
 protected:
@@ -43,13 +35,12 @@ protected:
                 paused += t.pause;
         });
         EXPECT_TRUE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
-        folder.Write("config0.bin", "old");
-        folder.Write("str0.ini", "[Skins]\nLan=EN\n");
         ResetToDefaults(store.currentConfig);
     }
 
-    void Apply(const ApplyProgress& progress = {}) {
-        commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", Labels(), progress);
+    ApplyResult Apply(const StepProgress& progress = {}) {
+        const std::vector<ApplyStep> steps = BuildApplySteps(store.currentConfig);
+        return commands.ApplyToMouse(store.currentConfig, steps, progress);
     }
 
     SimulatedMouse mouse;
@@ -57,8 +48,6 @@ protected:
     std::vector<milliseconds> sleeps;
     HidTransport transport{mouse, store, [this](milliseconds ms) { sleeps.push_back(ms); }};
     DeviceCommands commands{transport, store};
-    TestFolder folder;
-    ProfileFiles files{DataFolder(folder.Root()), store};
     std::vector<std::string> trace;
     milliseconds paused{0};
     DiagnosticCapture diagnostics;
@@ -66,7 +55,9 @@ protected:
 
 TEST_F(DeviceCommandsTest, ApplyOfTheDefaultsRecord) {
     store.currentConfig.profileSlot = 4;
-    Apply();
+    const ApplyResult result = Apply();
+    EXPECT_TRUE(result.Ok());
+    EXPECT_EQ(result.sent, kApplyStepCount);
 
     const std::string base =
         " 01 00 F0 00 01 00 F1 00 01 00 F2 00 01 00 F4 00 01 00 F3 00 07 00 01 00 07 00 02 00" +
@@ -123,10 +114,7 @@ TEST_F(DeviceCommandsTest, ApplyOfTheDefaultsRecord) {
     EXPECT_EQ(std::accumulate(sleeps.begin(), sleeps.end(), milliseconds(0)), milliseconds(6350));
     EXPECT_EQ(store.currentConfig.profileSlot, 0);
     EXPECT_EQ(store.deviceImage.pollingDivisorSent, 2);
-    EXPECT_EQ(folder.Read("config0.bin"), RecordFileBytes(store.currentConfig));
-    IniFile settings = IniFile::Open(folder.Path("str0.ini"));
-    EXPECT_EQ(settings.Get("Setting-EN", "Item1"), "Label 0");
-    EXPECT_EQ(settings.Get("Setting-EN", "Item14"), "Label 13");
+    EXPECT_EQ(PauseSum(BuildApplySteps(store.currentConfig)), milliseconds(6350));
     EXPECT_EQ(mouse.Memory().rejectedFrames, 0);
 }
 
@@ -149,7 +137,7 @@ MouseConfig EditedRecord() {
 
 TEST_F(DeviceCommandsTest, TheMouseHoldsTheAppliedRecord) {
     store.currentConfig = EditedRecord();
-    Apply();
+    ASSERT_TRUE(Apply().Ok());
     const MouseConfig& record = store.currentConfig;
     SimulatedMouseMemory memory = mouse.Memory();
     EXPECT_EQ(memory.pollingDivisor, 8);
@@ -167,34 +155,63 @@ TEST_F(DeviceCommandsTest, TheMouseHoldsTheAppliedRecord) {
     EXPECT_NE(mouse.Describe().find("lighting: 03 06 00\n"), std::string::npos);
 }
 
-TEST_F(DeviceCommandsTest, UnplugDuringApplyStillSavesTheProfile) {
-    store.currentConfig = EditedRecord();
-    transport.StartListener([](int, int) {});
-    std::vector<std::string> steps;
-    Apply([&](const ApplyProgressStep& step) {
-        steps.push_back(step.text);
-        EXPECT_EQ(step.stepCount, 20);
-        if (step.text == "macro 5 of 12")
-            mouse.Unplug();
-    });
-    ASSERT_EQ(steps.size(), 20U);
-    EXPECT_EQ(steps.front(), "polling rate");
-    EXPECT_EQ(steps.back(), "profile files");
-    EXPECT_EQ(paused, milliseconds(6350));
-
-    SimulatedMouseMemory memory = mouse.Memory();
-    EXPECT_EQ(memory.macros[3][0], 0x13);
-    EXPECT_EQ(memory.macros[4][0], 0);
-    EXPECT_EQ(memory.macros[11][0], 0);
-    EXPECT_EQ(memory.lighting, (std::array<Byte, 3>{1, 2, 2}));
-    EXPECT_EQ(folder.Read("config0.bin"), RecordFileBytes(store.currentConfig));
-    transport.CloseHandles();
+// Each step went out whatever the ones before it gave, and the write reported success.
+TEST_F(DeviceCommandsTest, AnApplyStopsAtTheFirstStepTheMouseDoesNotTake) {
+    struct Case {
+        const char* line;  // for the simulated mouse before the Apply
+        int unplugBeforeMacro;
+        ApplyStepKind kind;
+        int number;
+        int error;
+        int sent;
+    };
+    // Transfers: polling 1, sensitivity 2, levels 3 and 4, colours 5 and 6, the matrices 7..12,
+    // macro 1's header 13 and its reports 14..17.
+    const Case cases[] = {
+        {"", 5, ApplyStepKind::Macro, 5, ENODEV, 10},
+        {"fail 17 EIO", 0, ApplyStepKind::Macro, 1, EIO, 6},
+        {"fail 1 EPIPE", 0, ApplyStepKind::PollingRate, 0, EPIPE, 0},
+        {"fail 4 ETIMEDOUT", 0, ApplyStepKind::DpiLevels, 0, ETIMEDOUT, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.line) + " unplug " + std::to_string(c.unplugBeforeMacro));
+        SimulatedMouse own;
+        ConfigStore ownStore;
+        ownStore.currentConfig = EditedRecord();
+        milliseconds kept{0};
+        HidTransport link{own, ownStore, [&](milliseconds ms) { kept += ms; }};
+        ASSERT_TRUE(link.FindDevice(kPrimaryVendorId, kPrimaryProductId));
+        std::string reply;
+        ASSERT_TRUE(RunSimulatedMouseLine(own, c.line, reply));
+        const std::vector<ApplyStep> steps = BuildApplySteps(ownStore.currentConfig);
+        int reached = 0;
+        const ApplyResult result =
+            DeviceCommands(link, ownStore)
+                .ApplyToMouse(ownStore.currentConfig, steps, [&](int, int, const ApplyStep& step) {
+                    ++reached;
+                    if (step.kind == ApplyStepKind::Macro && step.number == c.unplugBeforeMacro)
+                        own.Unplug();
+                });
+        ASSERT_TRUE(result.failure);
+        EXPECT_EQ(result.failure->kind, c.kind);
+        EXPECT_EQ(result.failure->number, c.number);
+        EXPECT_EQ(result.failure->error, c.error);
+        EXPECT_EQ(result.sent, c.sent);
+        EXPECT_EQ(reached, c.sent + 1);  // nothing after the failed step
+        // The pauses of the steps that went out, and at most the chunk pauses of the failed one.
+        const milliseconds sentPauses =
+            PauseSum(std::span<const ApplyStep>(steps).first(static_cast<std::size_t>(c.sent)));
+        EXPECT_GE(kept, sentPauses);
+        EXPECT_LT(kept, sentPauses + steps[static_cast<std::size_t>(c.sent)].PauseSum());
+        EXPECT_EQ(own.Memory().lighting, (std::array<Byte, 3>{1, 2, 2}));
+        link.CloseHandles();
+    }
 }
 
 TEST_F(DeviceCommandsTest, StartupExchangeReadsAndWritesBackTheOptions) {
     store.currentConfig.profileSlot = 3;
     diagnostics.Clear();
-    commands.StartupExchange();
+    ASSERT_TRUE(commands.StartupExchange());
     EXPECT_EQ(store.currentConfig.profileSlot, 0);
     const DeviceImage& image = store.deviceImage;
     EXPECT_EQ(image.functionOption1, 0x5A);
@@ -216,7 +233,7 @@ TEST_F(DeviceCommandsTest, StartupExchangeReadsAndWritesBackTheOptions) {
 
 TEST_F(DeviceCommandsTest, ArrivalExchangeOnlyReadsTheOptions) {
     store.deviceImage.reserved20.fill(9);
-    commands.ArrivalExchange();
+    ASSERT_TRUE(commands.ArrivalExchange());
     const std::vector<std::string> expected = {
         "set-feature 00 83 00 00 00 00 00 00 7C",
         "get-feature 00 83 5A 01 02 03 00 00 1C",
@@ -224,6 +241,26 @@ TEST_F(DeviceCommandsTest, ArrivalExchangeOnlyReadsTheOptions) {
     EXPECT_EQ(trace, expected);
     EXPECT_EQ(store.deviceImage.reserved20[0], 0);
     EXPECT_EQ(store.deviceImage.functionOption4, 3);
+}
+
+// The options were written back from a read that failed: zeros into the mouse's own settings.
+TEST_F(DeviceCommandsTest, OptionsThatCouldNotBeReadAreNotWrittenBack) {
+    mouse.FailTransfer(4, EPIPE);  // the 0x83 reply; 0x80 took the first two
+    const TransferResult exchanged = commands.StartupExchange();
+    EXPECT_EQ(exchanged.Error(), EPIPE);
+    EXPECT_EQ(trace.back(), "get-feature 00 00 00 00 00 00 00 00 00 failed: EPIPE");
+    EXPECT_EQ(mouse.Memory().options, (std::array<Byte, 4>{0x5A, 0x01, 0x02, 0x03}));
+    EXPECT_EQ(store.deviceImage.functionOption1, 0);
+
+    // A version that cannot be read is only a diagnostic: the options still go back.
+    mouse.FailTransfer(2, EIO);
+    EXPECT_EQ(commands.StartupExchange().Error(), EIO);
+    EXPECT_EQ(trace.back(), "set-feature 00 03 5A 01 02 D1 00 00 CE");
+    EXPECT_EQ(mouse.Memory().options, (std::array<Byte, 4>{0x5A, 0x01, 0x02, 0xD1}));
+
+    mouse.FailTransfer(1, ENODEV);
+    EXPECT_EQ(commands.ArrivalExchange().Error(), ENODEV);
+    EXPECT_EQ(store.deviceImage.functionOption4, 0);
 }
 
 TEST(DeviceCommandEncodingTest, DpiLevels) {

@@ -195,7 +195,7 @@ TEST_F(TransportTest, BlocksGoOutIn32ByteChunksWithAPauseAfterEach) {
             data[i] = static_cast<Byte>(0xA0 + i);
         const std::size_t before = log.outputs.size();
         pauses.clear();
-        Transport().SendBlock(header, data);
+        EXPECT_TRUE(Transport().SendBlock(header, data));
 
         const std::size_t reports = (length + 31) / 32;
         ASSERT_EQ(log.outputs.size() - before, reports);
@@ -219,18 +219,38 @@ TEST_F(TransportTest, ExchangeHandsBackTheReplyBytes) {
     ASSERT_TRUE(Transport().FindDevice(kPrimaryVendorId, kPrimaryProductId));
     diagnostics.Clear();
     CommandBytes command{0x80};
-    Transport().ExchangeFeatureFrame(command);
+    EXPECT_TRUE(Transport().ExchangeFeatureFrame(command));
     EXPECT_EQ(command, (CommandBytes{0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
     EXPECT_EQ(diagnostics.Lines(), std::vector<std::string>{"Buffer[1]:ee,Buffer[2]:ee."});
 }
 
-TEST_F(TransportTest, TransfersWithoutADeviceAreSilent) {
+// Transfers were silent: a read that failed handed its zeroed buffer back as the reply, and a
+// block went on after a report the mouse did not take.
+TEST_F(TransportTest, AFailedTransferGivesItsReasonAndStopsTheBlock) {
+    backend.interfaces = {CommandInterface("cmd")};
+    ASSERT_TRUE(Transport().FindDevice(kPrimaryVendorId, kPrimaryProductId));
+    FakeHandleLog& log = *backend.logs[0];
+    log.getFeatureError = EPIPE;
     CommandBytes command{0x83};
-    Transport().SendFeatureFrame(command);
-    Transport().SendBlock(command, std::vector<Byte>(8));
-    Transport().ExchangeFeatureFrame(command);
-    EXPECT_EQ(command, CommandBytes{});
-    EXPECT_EQ(pauses.size(), 1U);
+    const TransferResult read = Transport().ExchangeFeatureFrame(command);
+    EXPECT_EQ(read.Error(), EPIPE);
+    EXPECT_EQ(command, CommandBytes{0x83});
+
+    log.writeError = EIO;
+    pauses.clear();
+    const TransferResult sent = Transport().SendBlock(command, std::vector<Byte>(128));
+    EXPECT_EQ(sent.Error(), EIO);
+    EXPECT_EQ(log.outputs.size(), 1U);
+    EXPECT_TRUE(pauses.empty());
+}
+
+TEST_F(TransportTest, TransfersWithoutADeviceFailAsNoDevice) {
+    CommandBytes command{0x83};
+    EXPECT_EQ(Transport().SendFeatureFrame(command).Error(), ENODEV);
+    EXPECT_EQ(Transport().SendBlock(command, std::vector<Byte>(8)).Error(), ENODEV);
+    EXPECT_EQ(Transport().ExchangeFeatureFrame(command).Error(), ENODEV);
+    EXPECT_EQ(command, CommandBytes{0x83});
+    EXPECT_TRUE(pauses.empty());
 }
 
 void WaitFor(FakeHandleLog& log, const std::function<bool()>& done) {

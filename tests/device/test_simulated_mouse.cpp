@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/simulated_mouse.h"
+#include "device/simulated_mouse_script.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,8 @@ TEST_F(SimulatedMouseTest, ListsTheEventCollectionFirst) {
 TEST_F(SimulatedMouseTest, DpiButtonStepsThroughTheEnabledStages) {
     store.currentConfig.dpiLevel = {4, 9, 19, 29, 39, 54, 54};
     store.currentConfig.dpiEnabled = {1, 0, 1, 0, 1, 1, 1};
-    DeviceCommands(transport, store).SendDpiLevels(store.currentConfig);
+    ASSERT_TRUE(transport.SendBlock({kCmdDpiLevels, kDpiLevelsObject, kDpiLevelBytes},
+                                    DpiLevelData(store.currentConfig)));
     for (int i = 0; i < 4; ++i)
         mouse.PressDpiButton();
     mouse.PressMacroKey(5);
@@ -71,7 +73,7 @@ TEST_F(SimulatedMouseTest, DpiButtonStepsThroughTheEnabledStages) {
 TEST_F(SimulatedMouseTest, FramesWithAWrongChecksumAreRejected) {
     auto handle = mouse.OpenCommand(SimulatedMouse::kCommandPath);
     const std::vector<Byte> bad = {0, 0x01, 0x08, 0, 0, 0, 0, 0, 0x00};
-    EXPECT_FALSE(handle->SetFeature(bad));
+    EXPECT_EQ(handle->SetFeature(bad).Error(), EPIPE);
     EXPECT_EQ(mouse.Memory().pollingDivisor, 2);
     EXPECT_EQ(mouse.Memory().rejectedFrames, 1);
 }
@@ -91,17 +93,63 @@ TEST_F(SimulatedMouseTest, UnplugAndPlugInAgain) {
     }
     EXPECT_TRUE(mouse.TakeNotices().empty());
     EXPECT_TRUE(mouse.Enumerate()->empty());
-    EXPECT_FALSE(oldCommand->SetFeature(BuildFeatureFrame({0x01, 0x08})));
+    EXPECT_EQ(oldCommand->SetFeature(BuildFeatureFrame({0x01, 0x08})).Error(), ENODEV);
     EXPECT_FALSE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
     mouse.PressMacroKey(1);  // nobody hears it
 
     mouse.PlugIn();
     EXPECT_EQ(ready, 2);
     EXPECT_EQ(mouse.TakeNotices()[0].kind, DeviceNotice::Kind::Arrival);
-    EXPECT_FALSE(oldCommand->SetFeature(BuildFeatureFrame({0x01, 0x08})));
+    EXPECT_EQ(oldCommand->SetFeature(BuildFeatureFrame({0x01, 0x08})).Error(), ENODEV);
     ASSERT_TRUE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
     mouse.PressMacroKey(2);
     EXPECT_EQ(WaitForEvents(1), (Events{{9, 2}}));
+}
+
+// "fail N ERROR" counts the transfers that reach the mouse from the line on, of every kind: the
+// Nth fails with that error, once.
+TEST_F(SimulatedMouseTest, AFailLineFailsTheNthTransferOnce) {
+    struct Case {
+        std::vector<const char*> lines;
+        int failing;  // 1..4 of the four transfers below; 0: none
+        int error;
+    };
+    const Case cases[] = {
+        {{"fail 1 EIO"}, 1, EIO},
+        {{"fail 2 EPIPE"}, 2, EPIPE},
+        {{" fail 3  ENODEV "}, 3, ENODEV},
+        {{"fail 4 ETIMEDOUT"}, 4, ETIMEDOUT},
+        {{"fail 2 EIO", "fail 0 EIO"}, 0, 0},  // a later line replaces the earlier one
+    };
+    auto handle = mouse.OpenCommand(SimulatedMouse::kCommandPath);
+    const FeatureFrame frame = BuildFeatureFrame({kCmdPollingRate, 4});
+    FeatureFrame reply{};
+    const OutputReport output{};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.front());
+        for (const char* line : c.lines) {
+            std::string text;
+            ASSERT_TRUE(RunSimulatedMouseLine(mouse, line, text)) << text;
+        }
+        const std::vector<int> errors = {
+            handle->SetFeature(frame).Error(), handle->GetFeature(reply).Error(),
+            handle->Write(output).Error(), handle->SetFeature(frame).Error()};
+        std::vector<int> expected(4, 0);
+        if (c.failing != 0)
+            expected[static_cast<std::size_t>(c.failing - 1)] = c.error;
+        EXPECT_EQ(errors, expected);
+        EXPECT_TRUE(handle->SetFeature(frame));
+    }
+}
+
+TEST(SimulatedMouseLineTest, AFailLineNeedsACountAndAKnownError) {
+    SimulatedMouse mouse;
+    for (const char* line : {"fail", "fail 3", "fail x EIO", "fail -1 EIO", "fail 3 EFOO",
+                             "fail 3 eio", "fail 2EIO"}) {
+        std::string reply;
+        EXPECT_FALSE(RunSimulatedMouseLine(mouse, line, reply)) << line;
+        EXPECT_NE(reply.find("fail 17 EIO"), std::string::npos) << line << ": " << reply;
+    }
 }
 
 }  // namespace

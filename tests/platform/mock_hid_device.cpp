@@ -157,6 +157,10 @@ gboolean MockHidDevice::NodeState::OnIoctl(UMockdevIoctlBase*, UMockdevIoctlClie
         node.Finish(client, -1, EINVAL);
         return TRUE;
     }
+    if (node.owner->transferError_ != 0) {
+        node.Finish(client, -1, node.owner->transferError_);
+        return TRUE;
+    }
     GError* error = nullptr;
     UMockdevIoctlData* buffer =
         umockdev_ioctl_data_resolve(umockdev_ioctl_client_get_arg(client), 0, length, &error);
@@ -183,6 +187,10 @@ gboolean MockHidDevice::NodeState::OnWrite(UMockdevIoctlBase*, UMockdevIoctlClie
     std::lock_guard lock(node.owner->mutex_);
     if (node.Gone()) {
         node.Finish(client, -1, ENODEV);
+        return TRUE;
+    }
+    if (node.owner->transferError_ != 0) {
+        node.Finish(client, -1, node.owner->transferError_);
         return TRUE;
     }
     UMockdevIoctlData* buffer = umockdev_ioctl_client_get_arg(client);
@@ -386,6 +394,11 @@ void MockHidDevice::Inject(std::size_t node, std::vector<std::uint8_t> report) {
 void MockHidDevice::SetFeatureReply(std::vector<std::uint8_t> reply) {
     std::lock_guard lock(mutex_);
     featureReply_ = std::move(reply);
+}
+
+void MockHidDevice::FailTransfers(int error) {
+    std::lock_guard lock(mutex_);
+    transferError_ = error;
 }
 
 std::vector<MockTransfer> MockHidDevice::Transfers() const {

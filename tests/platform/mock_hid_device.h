@@ -70,6 +70,9 @@ public:
     void Inject(std::size_t node, std::vector<std::uint8_t> report);
     // Bytes 1.. of every feature report read back (byte 0 keeps the report id).
     void SetFeatureReply(std::vector<std::uint8_t> reply);
+    // Feature reports and output reports fail with error (as a stalled or broken transfer
+    // does) until called again with 0.
+    void FailTransfers(int error);
 
     std::vector<MockTransfer> Transfers() const;
     // Waits (30 s at most) until count transfers were made; false on time-out.
@@ -97,6 +100,7 @@ private:
     std::vector<MockTransfer> transfers_;
     std::vector<std::uint8_t> featureReply_ = std::vector<std::uint8_t>(8, 0);
     int callsWhileUnplugged_ = 0;
+    int transferError_ = 0;
 };
 
 }  // namespace vorlak

@@ -22,7 +22,6 @@
 #include "device/hid_transport.h"
 #include "mock_hid_device.h"
 #include "mouse_descriptors.h"
-#include "test_folder.h"
 
 namespace vorlak {
 namespace {
@@ -135,7 +134,7 @@ TEST_F(HidrawBackendTest, InterfacesWithOtherUsagesOrFeatureLengthsAreSkipped) {
              {{kShortFeatureDescriptor, 0}, {kBootMouseDescriptor, 1}, {kCommandDescriptor, 2}});
     ASSERT_TRUE(transport.FindDevice(kSecondaryVendorId, kSecondaryProductId));
     EXPECT_EQ(transport.DevicePath(), mouse.Node(2));
-    transport.SendFeatureFrame({0x80});
+    ASSERT_TRUE(transport.SendFeatureFrame({0x80}));
     ASSERT_TRUE(mouse.WaitForTransfers(1));
     EXPECT_EQ(mouse.Transfers()[0].node, 2U);
 }
@@ -160,10 +159,10 @@ TEST_F(HidrawBackendTest, FeatureFramesAndOutputReportsReachTheCommandNode) {
     ASSERT_TRUE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
     mouse.SetFeatureReply({0x80, 0x01, 0x07, 0, 0, 0, 0, 0x77});
     CommandBytes version{0x80};
-    transport.ExchangeFeatureFrame(version);
+    ASSERT_TRUE(transport.ExchangeFeatureFrame(version));
     EXPECT_EQ(version, (CommandBytes{0x80, 0x01, 0x07, 0, 0, 0, 0, 0x77}));
     const Bytes levels = {0x04, 0x09, 0x13, 0x1D, 0x27, 0x5D, 0, 0};
-    transport.SendBlock({0x11, 0x06, 0x08}, levels);
+    ASSERT_TRUE(transport.SendBlock({0x11, 0x06, 0x08}, levels));
 
     Bytes output(33, 0);
     std::copy(levels.begin(), levels.end(), output.begin() + 1);
@@ -206,7 +205,7 @@ TEST_F(HidrawBackendTest, CollectionsSharingOneNodeAreOpenedThroughIt) {
     EXPECT_EQ(transport.DevicePath(), mouse.Node(0) + "#1");
     EXPECT_TRUE(transport.EventOpen());
     transport.StartListener(sink.Callback());
-    transport.SendFeatureFrame({0x83});
+    ASSERT_TRUE(transport.SendFeatureFrame({0x83}));
     mouse.Inject(0, {6, 7, 1, 2});
     EXPECT_EQ(sink.Wait(1), (std::vector<std::pair<int, int>>{{1, 2}}));
     EXPECT_EQ(mouse.Transfers()[0],
@@ -245,10 +244,10 @@ TEST_F(HidrawBackendTest, AnUnpluggedNodeFailsForGoodWithoutBeingTouchedAgain) {
     EXPECT_EQ(events->Read(buffer), -1);
 
     Bytes frame(9, 0);
-    EXPECT_FALSE(command->SetFeature(frame));  // ENODEV: the node is gone
-    EXPECT_FALSE(command->SetFeature(frame));
-    EXPECT_FALSE(command->GetFeature(frame));
-    EXPECT_FALSE(command->Write(Bytes(33, 0)));
+    EXPECT_EQ(command->SetFeature(frame).Error(), ENODEV);  // the node is gone
+    EXPECT_EQ(command->SetFeature(frame).Error(), ENODEV);
+    EXPECT_EQ(command->GetFeature(frame).Error(), ENODEV);
+    EXPECT_EQ(command->Write(Bytes(33, 0)).Error(), ENODEV);
     EXPECT_EQ(mouse.CallsWhileUnplugged(), 1);
 }
 
@@ -263,28 +262,45 @@ TEST_F(HidrawBackendTest, UnplugDuringAReadEndsTheListener) {
     EXPECT_EQ(mouse.CallsWhileUnplugged(), 0);
 }
 
-TEST_F(HidrawBackendTest, UnplugDuringAnApplyFailsTheRemainingTransfersSilently) {
+// The node's own reason reaches the caller: EPIPE for a report the device stalled, EIO for an
+// error on the bus; neither closes the node for good.
+TEST_F(HidrawBackendTest, AFailedTransferGivesTheSystemsReason) {
+    MockHidDevice& mouse = PlugMouse();
+    std::unique_ptr<HidHandle> command = backend.OpenCommand(mouse.Node(1));
+    ASSERT_TRUE(command);
+    Bytes frame(9, 0);
+    for (int error : {EPIPE, EIO, ETIMEDOUT}) {
+        mouse.FailTransfers(error);
+        EXPECT_EQ(command->SetFeature(frame).Error(), error);
+        EXPECT_EQ(command->GetFeature(frame).Error(), error);
+        EXPECT_EQ(command->Write(Bytes(33, 0)).Error(), error);
+    }
+    mouse.FailTransfers(0);
+    EXPECT_TRUE(command->SetFeature(frame));
+}
+
+TEST_F(HidrawBackendTest, UnplugDuringAnApplyStopsItAtTheStepThatFoundTheNodeGone) {
     MockHidDevice& mouse = PlugMouse();
     ASSERT_TRUE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
     transport.StartListener(sink.Callback());
-    TestFolder folder;
-    folder.Write("config0.bin", "old");
-    folder.Write("str0.ini", "[Skins]\nLan=EN\n");
-    ProfileFiles files{DataFolder(folder.Root()), store};
     ResetToDefaults(store.currentConfig);
     DeviceCommands commands{transport, store};
     std::size_t beforeUnplug = 0;
-    commands.ApplyToMouse(store.currentConfig, files, "Setting-EN", {},
-                          [&](const ApplyProgressStep& step) {
-                              if (step.text == "macro 5 of 12") {
-                                  beforeUnplug = mouse.Transfers().size();
-                                  mouse.Unplug();
-                              }
-                          });
+    const std::vector<ApplyStep> steps = BuildApplySteps(store.currentConfig);
+    const ApplyResult result =
+        commands.ApplyToMouse(store.currentConfig, steps, [&](int, int, const ApplyStep& step) {
+            if (step.kind == ApplyStepKind::Macro && step.number == 5) {
+                beforeUnplug = mouse.Transfers().size();
+                mouse.Unplug();
+            }
+        });
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->number, 5);
+    EXPECT_EQ(result.failure->error, ENODEV);
+    EXPECT_EQ(result.sent, 10);
     EXPECT_GT(beforeUnplug, 10U);
     EXPECT_EQ(mouse.Transfers().size(), beforeUnplug);
     EXPECT_EQ(mouse.CallsWhileUnplugged(), 1);  // the first transfer finds the node gone
-    EXPECT_EQ(std::filesystem::file_size(folder.Path("config0.bin")), 1889U);
     transport.CloseHandles();
 }
 

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -41,6 +42,8 @@ constexpr int kSliderMin = 1;
 constexpr int kSliderMax = 11;
 // Where a running write shows how far it is: between the mouse and the view buttons.
 constexpr PixelRect kProgressRect{300, 505, 696, 521};
+// How long the note of a write that went well stays there.
+constexpr int kOutcomeShownMs = 6000;
 
 QRect ToQRect(const PixelRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
@@ -59,6 +62,13 @@ CKestalDlg::CKestalDlg(std::filesystem::path programFolder)
     setWindowTitle("Vorlak");
     setFixedSize(background_.isNull() ? QSize(1000, 640) : background_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    outcomeTimer_ = new QTimer(this);
+    outcomeTimer_->setSingleShot(true);
+    outcomeTimer_->setInterval(kOutcomeShownMs);
+    connect(outcomeTimer_, &QTimer::timeout, this, [this] {
+        outcomeText_.clear();
+        update(ToQRect(kProgressRect));
+    });
     qApp->installEventFilter(this);
 }
 
@@ -179,10 +189,7 @@ void CKestalDlg::BuildWindow() {
         });
     connect(apply_, &CBitmapBtn::clicked, this, [this] {
         HighlightEntry(-1);
-        controller_->ApplyFlow([this] {
-            emit ApplyEnded();
-            ReportUnsavedWrite();
-        });
+        controller_->ApplyFlow([this] { emit ApplyEnded(); });
     });
     connect(cancel_, &CBitmapBtn::clicked, this, [this] {
         HighlightEntry(-1);
@@ -391,6 +398,8 @@ void CKestalDlg::SetBusy(bool busy) {
     apply_->setEnabled(!busy);
     if (busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        outcomeTimer_->stop();
+        outcomeText_.clear();
         progressText_.clear();
         progressStep_ = progressSteps_ = 0;
     } else {
@@ -402,7 +411,23 @@ void CKestalDlg::SetBusy(bool busy) {
 void CKestalDlg::ShowApplyProgress(const ApplyProgressStep& step) {
     progressStep_ = step.step;
     progressSteps_ = step.stepCount;
-    progressText_ = Q(ApplyStepText(controller_->LanguageCode(), step.kind, step.number));
+    progressText_ = Q(step.text);
+    update(ToQRect(kProgressRect));
+}
+
+// A write that went well leaves a short note where its progress was; a problem (the mouse did
+// not take it, the profile files were not saved) is a warning that waits for the user, without
+// holding up the window.
+void CKestalDlg::ShowApplyOutcome(const ApplyReport& report) {
+    if (report.problem) {
+        auto* box = new QMessageBox(QMessageBox::Warning, "Vorlak", Q(report.text), QMessageBox::Ok,
+                                    isVisible() ? this : nullptr);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        OpenInLanguage(*box, controller_->LanguageCode());
+        return;
+    }
+    outcomeText_ = Q(report.text);
+    outcomeTimer_->start();
     update(ToQRect(kProgressRect));
 }
 
@@ -472,22 +497,7 @@ void CKestalDlg::Reset() {
         ShowRecord();
         controller_->FinishReset();
         emit ApplyEnded();
-        ReportUnsavedWrite();
     });
-}
-
-// The mouse holds the settings but the profile files do not: say so, since the next start
-// would load the old ones.
-void CKestalDlg::ReportUnsavedWrite() {
-    if (controller_->LastWriteSaved())
-        return;
-    const QString folder = QString::fromStdString(controller_->Files().Folder().Folder().string());
-    QMessageBox warning(QMessageBox::Warning, "Vorlak",
-                        "The settings reached the mouse, but the profile files could not be "
-                        "saved in " +
-                            folder + ".",
-                        QMessageBox::Ok, this);
-    ShowInLanguage(warning, controller_->LanguageCode());
 }
 
 void CKestalDlg::ShowHelpMenu() {
@@ -599,9 +609,14 @@ void CKestalDlg::PaintLeftColumn(QPainter& painter) const {
 }
 
 void CKestalDlg::PaintProgress(QPainter& painter) const {
-    if (!busy_)
-        return;
     const QRect bar = ToQRect(kProgressRect);
+    if (!busy_) {
+        if (!outcomeText_.isEmpty()) {
+            painter.setPen(Qt::white);
+            painter.drawText(bar, Qt::AlignCenter | Qt::TextSingleLine, outcomeText_);
+        }
+        return;
+    }
     painter.fillRect(bar, QColor(40, 16, 16));
     if (progressSteps_ > 0) {
         QRect done = bar;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -49,6 +50,7 @@ public:
     void ShowRecord() override;
     void SetBusy(bool busy) override;
     void ShowApplyProgress(const ApplyProgressStep& step) override;
+    void ShowApplyOutcome(const ApplyReport& report) override;
     void CloseProfileManager() override;
     void ShowDataProblem(const std::string& text) override;
 
@@ -113,7 +115,6 @@ private:
     void ShowHelpMenu();
     void OnProfileCommand(const ProfileCommandEvent& request);
     void Reset();
-    void ReportUnsavedWrite();
     bool IsOwnInput(QObject* watched) const;
 
     std::filesystem::path programFolder_;
@@ -130,6 +131,9 @@ private:
     QString progressText_;
     int progressStep_ = 0;
     int progressSteps_ = 0;
+    // The note of the last write that went well, shown where its progress was for a while.
+    QString outcomeText_;
+    QTimer* outcomeTimer_ = nullptr;
     QPoint pressPos_;       // where the left button went down on the background
     bool pressed_ = false;  // held there, no move begun yet
     QPoint dragOffset_;

@@ -39,29 +39,38 @@ HidrawHandle::~HidrawHandle() {
     ::close(fd_);
 }
 
-bool HidrawHandle::SetFeature(std::span<const std::uint8_t> report) {
+TransferResult HidrawHandle::SetFeature(std::span<const std::uint8_t> report) {
     std::vector<std::uint8_t> buffer(report.begin(), report.end());  // the ioctl takes it writable
     return FeatureRequest(HIDIOCSFEATURE(buffer.size()), buffer);
 }
 
-bool HidrawHandle::GetFeature(std::span<std::uint8_t> report) {
+TransferResult HidrawHandle::GetFeature(std::span<std::uint8_t> report) {
     return FeatureRequest(HIDIOCGFEATURE(report.size()), report);
 }
 
-bool HidrawHandle::FeatureRequest(unsigned long request, std::span<std::uint8_t> report) {
-    if (dead_ || report.empty() || report.size() > kMaxFeatureSize)
-        return false;
-    if (::ioctl(fd_, request, report.data()) < 0)
+// Both ioctls return the number of bytes they moved, the report id included.
+TransferResult HidrawHandle::FeatureRequest(unsigned long request, std::span<std::uint8_t> report) {
+    if (dead_)
+        return TransferResult::Failed(ENODEV);
+    if (report.empty() || report.size() > kMaxFeatureSize)
+        return TransferResult::Failed(EINVAL);
+    const int moved = ::ioctl(fd_, request, report.data());
+    if (moved < 0)
         return Failed();
-    return true;
+    if (static_cast<std::size_t>(moved) < report.size())
+        return TransferResult::Failed(EIO);
+    return TransferResult::Done();
 }
 
-bool HidrawHandle::Write(std::span<const std::uint8_t> report) {
+TransferResult HidrawHandle::Write(std::span<const std::uint8_t> report) {
     if (dead_)
-        return false;
-    if (::write(fd_, report.data(), report.size()) < 0)
+        return TransferResult::Failed(ENODEV);
+    const ssize_t written = ::write(fd_, report.data(), report.size());
+    if (written < 0)
         return Failed();
-    return true;
+    if (static_cast<std::size_t>(written) < report.size())
+        return TransferResult::Failed(EIO);
+    return TransferResult::Done();
 }
 
 int HidrawHandle::Read(std::span<std::uint8_t> buffer) {
@@ -95,10 +104,11 @@ void HidrawHandle::Wake() {
     [[maybe_unused]] ssize_t written = ::write(wakeFd_, &one, sizeof one);
 }
 
-bool HidrawHandle::Failed() {
-    if (errno == ENODEV)
+TransferResult HidrawHandle::Failed() {
+    const int error = errno;
+    if (error == ENODEV)
         dead_ = true;
-    return false;
+    return TransferResult::Failed(error);
 }
 
 int HidrawHandle::Gone() {

@@ -21,9 +21,11 @@ public:
     HidrawHandle(const HidrawHandle&) = delete;
     HidrawHandle& operator=(const HidrawHandle&) = delete;
 
-    bool SetFeature(std::span<const std::uint8_t> report) override;
-    bool GetFeature(std::span<std::uint8_t> report) override;
-    bool Write(std::span<const std::uint8_t> report) override;
+    // A node found gone once (ENODEV) fails every later transfer with ENODEV without
+    // touching the descriptor; a report taken only in part fails with EIO.
+    TransferResult SetFeature(std::span<const std::uint8_t> report) override;
+    TransferResult GetFeature(std::span<std::uint8_t> report) override;
+    TransferResult Write(std::span<const std::uint8_t> report) override;
     // Returns -1 once the node is gone (hang-up, error, ENODEV) and from then on without
     // touching the descriptor again.
     int Read(std::span<std::uint8_t> buffer) override;
@@ -33,9 +35,9 @@ public:
 
 private:
     HidrawHandle(int fd, int wakeFd) : fd_(fd), wakeFd_(wakeFd) {}
-    bool FeatureRequest(unsigned long request, std::span<std::uint8_t> report);
-    // Notes a failed call; ENODEV means the device is gone for good.
-    bool Failed();
+    TransferResult FeatureRequest(unsigned long request, std::span<std::uint8_t> report);
+    // The failure of the call that set errno; ENODEV means the device is gone for good.
+    TransferResult Failed();
     int Gone();
 
     const int fd_;
