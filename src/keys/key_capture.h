@@ -24,6 +24,10 @@ public:
     // The capture could not be taken; errorCode is the platform's reason (the X grab
     // status). Keys are then not captured, and the owner shows the failure.
     using FailureHandler = std::function<void(int errorCode)>;
+    // Where no global grab exists (Wayland) the desktop may keep the keys of its own
+    // shortcuts: the handler gets true while they stay with the desktop (the compositor
+    // refused or lacks the shortcuts inhibitor), false once they come to the capture too.
+    using ShortcutsHandler = std::function<void(bool desktopKeepsShortcuts)>;
 
     virtual ~KeyCapture() = default;
     // Starts capturing. Handlers run on the UI thread. The capture may be taken
@@ -32,6 +36,8 @@ public:
     virtual void Start(KeyHandler onKey, FailureHandler onFailure) = 0;
     // Ends the capture and releases the keyboard; no handler runs after it returns.
     virtual void Stop() = 0;
+    // Set before Start. Captures that take every key never call it.
+    virtual void SetShortcutsHandler(ShortcutsHandler) {}
 };
 
 }  // namespace vorlak

@@ -9,12 +9,15 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/language_message_box.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 #include "keys/captured_key_name.h"
+#include "text/desktop_shortcuts_text.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
@@ -22,6 +25,8 @@ namespace {
 
 const QRect kPromptRect = EdgeRect(34, 103, 220, 123);
 const QRect kKeyNameRect = EdgeRect(74, 129, 150, 143);
+// Below the key name's plate, left of the arrow keys.
+const QRect kShortcutsNoteRect = EdgeRect(20, 168, 222, 234);
 const QColor kFallbackBackground(40, 40, 40);
 
 QString Q(std::string_view text) {
@@ -111,6 +116,7 @@ void CSingleDialog::StartCapture() {
     if (!makeCapture_)
         return;
     capture_ = makeCapture_(*this);
+    capture_->SetShortcutsHandler([this](bool keeps) { ShowShortcutsNote(keeps); });
     capture_->Start([this](const CapturedKey& key) { OnKey(key); },
                     [this](int errorCode) { OnCaptureFailure(errorCode); });
 }
@@ -129,6 +135,24 @@ void CSingleDialog::OnCaptureFailure(int errorCode) {
                     QString::asprintf("JournalRecordHook Install error code :%d\n", errorCode),
                     QMessageBox::Ok, this);
     ShowInLanguage(box, languageCode_);
+}
+
+void CSingleDialog::ShowShortcutsNote(bool desktopKeepsShortcuts) {
+    if (label_ == nullptr)
+        return;
+    if (shortcutsNote_ == nullptr) {
+        shortcutsNote_ = new QLabel(Q(DesktopShortcutsNote(languageCode_)), this);
+        shortcutsNote_->setGeometry(kShortcutsNoteRect);
+        shortcutsNote_->setWordWrap(true);
+        shortcutsNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QFont small = font_;
+        small.setPixelSize(std::max(10, font_.pixelSize() - 2));
+        shortcutsNote_->setFont(small);
+        QPalette palette = shortcutsNote_->palette();
+        palette.setColor(QPalette::WindowText, QColor(200, 200, 200));
+        shortcutsNote_->setPalette(palette);
+    }
+    shortcutsNote_->setVisible(desktopKeepsShortcuts);
 }
 
 void CSingleDialog::done(int result) {

@@ -43,6 +43,8 @@ public:
     const std::string& KeyName() const { return keyName_; }
 
     QLabel* KeyNameLabel() const { return label_; }
+    // The note that the desktop keeps its shortcut keys (Wayland); hidden while they come here.
+    QLabel* ShortcutsNote() const { return shortcutsNote_; }
     const PaintedButton& ButtonOf(Button button) const {
         return buttons_[static_cast<std::size_t>(button)];
     }
@@ -70,6 +72,7 @@ private:
     void ShowKeyName();
     void OnKey(const CapturedKey& key);
     void OnCaptureFailure(int errorCode);
+    void ShowShortcutsNote(bool desktopKeepsShortcuts);
     void SetHovered(int button);
 
     std::filesystem::path programFolder_;
@@ -80,6 +83,7 @@ private:
     QString prompt_;
     std::array<PaintedButton, 3> buttons_;
     QLabel* label_ = nullptr;
+    QLabel* shortcutsNote_ = nullptr;
     std::string keyName_;
     std::unique_ptr<KeyCapture> capture_;
     bool captureFailed_ = false;

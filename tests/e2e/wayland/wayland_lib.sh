@@ -62,10 +62,13 @@ watcher_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus /or
 [ -n "${E2E_NO_TRAY:-}" ] || wait_for 10 watcher_up || fail "the bar's tray host is not on the bus"
 
 # The keyboard and the pointer: one client, a command a line, "ok" once sway took it.
-coproc INPUT { "$BIN/input-client" "${E2E_LAYOUT:-us}" 2>"$W/input.err"; }
-PIDS+=($INPUT_PID)
-read -r -t 10 ready <&"${INPUT[0]}" && [ "$ready" = ready ] ||
-  { cat "$W/input.err"; skip_run "the input client found no virtual keyboard and pointer"; }
+# A change of the seat's configuration detaches its devices: start_input makes them anew.
+start_input() {
+  [ -z "${INPUT_PID:-}" ] || { kill "$INPUT_PID"; wait "$INPUT_PID"; } 2>/dev/null
+  coproc INPUT { "$BIN/input-client" "${E2E_LAYOUT:-us}" 2>"$W/input.err"; }
+  PIDS+=($INPUT_PID)
+  local ready; read -r -t 10 ready <&"${INPUT[0]}" && [ "$ready" = ready ]; }
+start_input || { cat "$W/input.err"; skip_run "the input client found no virtual keyboard and pointer"; }
 input() { local reply; echo "$*" >&"${INPUT[1]}"; read -r -t 10 reply <&"${INPUT[0]}"
   [ "$reply" = ok ] || { echo "input client: $* -> ${reply:-no answer}" >&2; return 1; }; }
 pointer() { input "$@"; }
@@ -93,7 +96,10 @@ window_visible() {  # the window ID shows on the output (not in the scratchpad, 
 focused() { windows_of "$1" | awk '$6 == "true" { f = 1 } END { exit !f }'; }
 at_window() {  # at_window "RECT" X Y: the output point of a window point
   local r=($1); echo $(( r[1] + $2 )) $(( r[2] + $3 )); }
-click_at() { pointer move "$1" "$2" && pointer click "${3:-left}"; }
+# A pointer comes to a point in more than one motion: a surface that has just appeared (a
+# menu) gets the first one as its enter event and sees a move only with the next.
+glide() { pointer move $(( $1 - 3 )) $(( $2 - 1 )) && pointer move "$1" "$2"; }
+click_at() { glide "$1" "$2" && pointer click "${3:-left}"; }
 click_in() {  # click_in X Y [BUTTON]: a point of the main window
   local win; win=$(main_window) || return 1
   click_at $(at_window "$win" "$1" "$2") "${3:-}"; }
@@ -121,7 +127,11 @@ start_program() {  # start_program [NAME]: the program, its output in NAME.out a
 }
 start_program
 say() { echo "$1" >&3; }
-described() { say describe; sleep 0.3; grep -q "$1" "$OUTPUT"; }
+# What the simulated mouse holds: its description ends with the options line.
+describe() { local n; n=$(grep -c '^options:' "$OUTPUT"); say describe
+  wait_for 5 sh -c "[ \$(grep -c '^options:' '$OUTPUT') -gt $n ]"; }
+last_description() { tac "$OUTPUT" | sed -n '1,/^polling divisor:/p' | tac; }
+described() { describe && last_description | grep -q -- "$1"; }
 logged() { grep -q -- "$1" "$LOG"; }
 ended() { ! kill -0 "$APP" 2>/dev/null; }
 

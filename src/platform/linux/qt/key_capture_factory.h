@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The key capture for a window on the running platform: the X11 grab on X11, the window's
-// own keys elsewhere.
+// The key capture for a window on the running platform: the X11 grab on X11, the focused
+// window with the shortcuts inhibitor on Wayland, the window's own keys elsewhere.
 #pragma once
 
 #include <memory>

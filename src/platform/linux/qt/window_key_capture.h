@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The key capture where no global grab exists (Wayland): the keys a window receives while
-// it has the focus. Other applications, not focused, receive none of them.
+// The key capture on platforms without a grab or a seat of their own (offscreen): the keys
+// a window receives while it has the focus.
 #pragma once
 
 #include <QObject>
