@@ -10,15 +10,12 @@ build/bench/vorlak_bench_apply
 build/bench/vorlak_bench_ini_file
 build/bench/vorlak_bench_cli
 runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"; [ -n "${xvfb:-}" ] && kill "$xvfb"' EXIT
-Xvfb -screen 0 1280x800x24 -nolisten tcp -displayfd 3 3>"$runtime/display" 2>/dev/null &
-xvfb=$!
-until [ -s "$runtime/display" ]; do sleep 0.1; done
-DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
-  build/bench/vorlak_bench_window
-DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_profiles
-DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime build/bench/vorlak_bench_macros
-DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
-  build/bench/vorlak_bench_settings
-DISPLAY=:$(head -1 "$runtime/display") XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
-  build/bench/vorlak_bench_assign
+. tests/e2e/desktop_lib.sh
+trap 'stop_desktop; rm -rf "$runtime"' EXIT
+start_display "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+GSETTINGS_BACKEND=memory build/bench/vorlak_bench_window
+build/bench/vorlak_bench_profiles
+build/bench/vorlak_bench_macros
+GSETTINGS_BACKEND=memory build/bench/vorlak_bench_settings
+GSETTINGS_BACKEND=memory build/bench/vorlak_bench_assign

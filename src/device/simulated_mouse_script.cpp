@@ -58,7 +58,8 @@ bool RunSimulatedMouseLine(SimulatedMouse& mouse, std::string_view line, std::st
     } else if (line == "plug") {
         mouse.PlugIn();
     } else if (line == "describe") {
-        reply = mouse.Describe();
+        // The last line marks the end of the answer for scripts that wait for it.
+        reply = mouse.Describe() + "end of description\n";
     } else if (line.substr(0, 6) == "macro ") {
         const std::optional<int> n = ParseNumber(Trim(line.substr(6)));
         if (!n || *n > 255) {

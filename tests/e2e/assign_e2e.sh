@@ -4,15 +4,13 @@
 # dialog with its keyboard grab (xev is the witness that no key leaks), the macro picker,
 # and the menus and dialogs in all four languages (lang-*). Screenshots of each step go to OUT.
 #   usage: assign_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
-export VORLAK_DEBUG=1   # the captured keys' lines on the program's standard error
 . "$(dirname "$0")/e2e_lib.sh" "$@"
 GRABBER=$(dirname "$BIN")/tests/e2e_grab_keyboard
 
 . "$(dirname "$0")/assign_lib.sh"
 
-wait_for 15 main_window && pass "the main window shows" || fail "no main window"
-click_in 141 117      # open the button assignment section
-sleep 0.3
+main_shown && pass "the main window shows" || fail "no main window"
+main_redrawn click_in 141 117   # open the button assignment section
 
 # Button 4 (entry 3): Multimedia Commands + / Mute.
 open_box 3
@@ -31,29 +29,31 @@ wait_for 5 xdotool search --onlyvisible --name '^Event Tester$'
 WITNESS=$(xdotool search --onlyvisible --name '^Event Tester$' | head -1)
 xdotool windowactivate --sync "$WITNESS" 2>/dev/null; xdotool windowfocus --sync "$WITNESS"
 presses() { grep -c '^KeyPress event' "$W/xev.log"; }
-xdotool key x; sleep 0.3
-check "the witness receives keys while it has the focus" test "$(presses)" -ge 1
+pressed_since() { [ "$(presses)" -gt "$1" ]; }
+xdotool key x
+check "the witness receives keys while it has the focus" wait_for 5 pressed_since 0
 open_box 1
+grabbed=$(grabs)
 choose 11 || fail "the keyboard key item"
 wait_for 5 key_dialog && pass "the key capture dialog opens" || fail "no key capture dialog"
-sleep 0.3
+check "the dialog grabs the keyboard" wait_for 5 grabbed_since "$grabbed"
 xdotool windowfocus "$WITNESS" 2>/dev/null   # the focus alone does not bring the keys back
 witnessed=$(presses)
-xdotool key a; sleep 0.3
+check "the dialog captured A" press a 41
+check "as A with its scan code" grep -q 'vk code=41,scan code=1e,key flag=0' "$W/vorlak.err"
 shot 03-key-dialog-A
-check "the dialog captured A" grep -q 'vk code=41,scan code=1e,key flag=0' "$W/vorlak.err"
 check "the witness received no key" test "$(presses)" = "$witnessed"
-xdotool key Return Escape space; sleep 0.3
+press Return d && press Escape 1b && press space 20
 check "Enter, Escape and Space do not close the dialog" key_dialog
-xdotool key alt+F4; sleep 0.5
+press alt+F4 73
 check "Alt+F4 closes nothing" key_dialog
 check "nor the main window" main_window
-xdotool key a; sleep 0.2
+press a 41
 click_dialog key_dialog 276 262   # OK
 check "OK closes the dialog" wait_for 5 no_key_dialog
 xdotool windowactivate --sync "$WITNESS" 2>/dev/null; xdotool windowfocus --sync "$WITNESS"
-sleep 0.2; witnessed=$(presses); xdotool key b; sleep 0.3
-check "after the dialog the next key reaches the witness" test "$(presses)" -gt "$witnessed"
+witnessed=$(presses); xdotool key b
+check "after the dialog the next key reaches the witness" wait_for 5 pressed_since "$witnessed"
 kill "$XEV"
 apply
 check "OK stored usage 4 for entry 1" test "$(byte_at 189)" = 4
@@ -64,13 +64,13 @@ shot 04-button2-key
 # Button 3 (entry 2): Shift, then DPI -; its mirror is entry 9.
 open_box 2
 choose 6 || fail "the Shift item"
-sleep 0.3; shot 05-button3-shift
+shot 05-button3-shift
 apply
 check "Shift on Button 3 makes its mirror Shift" test "$(byte_at 64):$(byte_at 71)" = 18:18
 check "and the Shift matrix holds the Shift entry in slot 2" wait_for 5 slot_is 3 2 "08 00 02 00"
 open_box 2
 choose 7 1 56 || fail "the DPI submenu"
-sleep 0.3; shot 06-button3-dpi-down
+shot 06-button3-dpi-down
 apply
 check "DPI - on Button 3 makes the mirror Deactivated" test "$(byte_at 64):$(byte_at 78):$(byte_at 71)" = 6:2:13
 
@@ -106,8 +106,8 @@ INI
 open_box 5
 choose 12 || fail "the macro item"
 wait_for 5 picker && pass "the macro picker opens" || fail "no macro picker"
-click_dialog picker 96 136; sleep 0.3; shot 08-picker-list
-click_dialog picker 96 136; sleep 0.2
+redrawn root click_dialog picker 96 136; shot 08-picker-list
+redrawn root click_dialog picker 96 136
 pick_macro 0 1
 shot 09-picker-chosen
 click_dialog picker 279 262   # OK
@@ -127,7 +127,12 @@ shot 10-macros
 "$GRABBER" >"$W/grabber.out" 2>&1 & GRAB=$!; PIDS+=($GRAB)
 wait_for 5 grep -q grabbed "$W/grabber.out" || fail "the grabbing client"
 open_box 4
-sleep 1   # the menu, which cannot grab the keyboard now, takes its clicks once it is mapped
+# The menu, which cannot grab the keyboard now, takes the pointer only a while after it is
+# mapped: until then no item lights under the pointer.
+lights() { local menu off; menu=$(popup 126) || return 1
+  xdotool mousemove --window "$menu" 30 1; off=$(picture "$menu")
+  point_item "$menu" 1; wait_for 1 picture_differs "$menu" "$off"; }
+wait_for 10 lights
 choose 11 || fail "the keyboard key item while another client holds the keyboard"
 grab_failure() { xdotool search --onlyvisible --name '^Vorlak$' | while read -r w; do
     xdotool getwindowgeometry "$w" | grep -qE 'Geometry: (1000x|384x285|396x292)' || echo "$w"; done | grep -q .; }
@@ -151,18 +156,18 @@ for lan in EN DE CHS CHT; do
   "$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak-$lan.out" 2>&1 &
   APP=$!; PIDS+=($APP)
   exec 3>"$W/mouse"
-  wait_for 15 main_window || { fail "no main window in $lan"; continue; }
-  click_in 141 117; sleep 0.3
+  main_shown || { fail "no main window in $lan"; continue; }
+  main_redrawn click_in 141 117
   open_box 1
   choose 8 5 106 "lang-$lan-1-menu" && wait_for 5 no_popup 126 &&
     pass "the menu and its submenu in $lan" || fail "the menu in $lan"
   open_box 1
-  choose 11 && wait_for 5 key_dialog && sleep 0.3 && xdotool key F5 && sleep 0.3 &&
-    shot "lang-$lan-2-key-dialog" && pass "the key capture dialog in $lan" ||
+  choose 11 && wait_for 5 key_dialog && wait_for 5 still "$(key_dialog)" &&
+    redrawn "$(key_dialog)" xdotool key F5 && shot "lang-$lan-2-key-dialog" && pass "the key capture dialog in $lan" ||
     fail "the key capture dialog in $lan"
   click_dialog key_dialog 346 262; wait_for 5 no_key_dialog
   open_box 1
-  choose 12 && wait_for 5 picker && click_dialog picker 96 136 && sleep 0.3 &&
+  choose 12 && wait_for 5 picker && redrawn root click_dialog picker 96 136 &&
     shot "lang-$lan-3-picker" &&
     pass "the macro picker in $lan" || fail "the macro picker in $lan"
   click_dialog picker 346 262; wait_for 5 no_picker

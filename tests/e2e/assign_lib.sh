@@ -11,16 +11,13 @@ popup() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -q "Geometry: $1x" && { echo "$w"; return 0; }
   done; return 1; }
 no_popup() { ! popup "$1"; }
-# Points at item INDEX (from 0) of a menu window: 3 pixels of frame, 20 per item.
-point_item() { xdotool mousemove --window "$1" 30 $((3 + 20 * $2 + 10)); }
-click_item() { point_item "$1" "$2"; sleep 0.2; xdotool click 1; }
 # Chooses item INDEX of the top menu, or item SUB of the submenu (WIDTH wide) that item
 # INDEX opens, with a screenshot named SHOT while both are open.
 choose() {  # choose INDEX [SUB WIDTH [SHOT]]
   local top sub; top=$(wait_for 5 popup 126 && popup 126) || return 1
   if [ $# -eq 1 ]; then click_item "$top" "$1"; return; fi
   point_item "$top" "$1"; wait_for 5 popup "$3" || return 1
-  sub=$(popup "$3"); point_item "$sub" "$2"; sleep 0.3
+  sub=$(popup "$3"); redrawn "$sub" point_item "$sub" "$2"
   [ -z "${4:-}" ] || shot "$4"
   xdotool click 1; }
 # The dialogs of the program by their size.
@@ -38,20 +35,22 @@ click_dialog() { local d; d=$($1) && xdotool mousemove --window "$d" "$2" "$3" c
 byte_at() { od -An -tu1 -j $(($1 + 1)) -N1 "$data/config0.bin" | tr -d ' '; }
 label_of() { grep -q "^Item$(($1 + 1))=$2\$" "$data/str0.ini"; }
 slot_is() {  # slot_is MATRIX SLOT "B0 B1 B2 B3"
-  say describe; sleep 0.3
-  grep "^key matrix $1:" "$W/vorlak.out" | tail -1 | cut -d: -f2 |
+  description | grep "^key matrix $1:" | tail -1 | cut -d: -f2 |
     awk -v s="$2" -v want="$3" '{ got = $(4*s+1) " " $(4*s+2) " " $(4*s+3) " " $(4*s+4);
                                   exit !(got == want) }'; }
-# Apply, until it has ended: its last step hands the pointer settings to the desktop, whose
-# missing wheel setting leaves a diagnostic line each time.
-writes_ended() { grep -c 'SETWHEELSCROLLLINES failed' "$W/vorlak.err"; }
-ended_since() { [ "$(writes_ended)" -gt "$1" ]; }
-apply() { local ended; ended=$(writes_ended)
-  click_in 951 619
-  wait_for 30 ended_since "$ended" && sleep 0.3; }
-# Picks macro ROW of the picker's list and play mode MODE (0..2).
+# Picks macro ROW of the picker's list and play mode MODE (0..2). The list shows before a row
+# is clicked; the picker takes its clicks in order.
 pick_macro() {  # pick_macro ROW MODE
-  click_dialog picker 96 136; sleep 0.3   # the drop-down
-  click_dialog picker 80 $((154 + 16 * $1)); sleep 0.3
-  click_dialog picker 228 $((86 + 50 * $2)); sleep 0.2
+  redrawn root click_dialog picker 96 136 &&   # the drop-down
+    redrawn root click_dialog picker 80 $((154 + 16 * $1)) &&
+    click_dialog picker 228 $((86 + 50 * $2))
 }
+# Keys the key capture took (VORLAK_DEBUG lines of the program): VK is the virtual key in
+# hexadecimal; grabs counts the keyboard grabs.
+captured() { grep -c "^vk code=$1," "$W/vorlak.err"; }
+captured_since() { [ "$(captured "$1")" -gt "$2" ]; }
+grabs() { grep -c 'X11KeyCapture: keyboard grabbed' "$W/vorlak.err"; }
+grabbed_since() { [ "$(grabs)" -gt "$1" ]; }
+# press KEY VK: a key through XTEST, until the key capture has taken it.
+press() { local before; before=$(captured "$2"); xdotool key "$1"
+  wait_for 5 captured_since "$2" "$before"; }

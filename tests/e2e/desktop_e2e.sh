@@ -6,8 +6,9 @@
 #   usage: desktop_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
 . "$(dirname "$0")/e2e_lib.sh" "$@"
 
-sleep 1; shot 01-splash
-wait_for 15 main_window && pass "the main window shows after the splash" || fail "no main window"
+splash() { xdotool search --onlyvisible --pid "$APP" 2>/dev/null | grep -q . && ! main_window; }
+wait_for 15 splash; shot 01-splash
+main_shown && pass "the main window shows after the splash" || fail "no main window"
 shot 02-main-window
 check "the tray icon is there" wait_for 10 tray_icon
 
@@ -20,16 +21,16 @@ ICON=$(tray_icon) && xdotool mousemove --window "$ICON" 5 5 click --repeat 2 --d
 check "a double click on the tray icon shows the window again" wait_for 5 main_window
 shot 04-shown-from-tray
 
-click_in 141 167      # open the axis section
-sleep 0.3
-click_in 240 206      # the X slider near its right end
-sleep 0.3
+main_redrawn click_in 141 167      # open the axis section
+main_redrawn click_in 240 206      # the X slider near its right end
 shot 05-axis-section
 before=$(md5sum <"$data/config0.bin")
 saved() { [ "$(md5sum <"$data/config0.bin")" != "$before" ]; }
-click_in 951 619      # Apply
-sleep 0.5; shot 06-applying
-check "Apply ends with the profile saved" wait_for 20 saved
+ended=$(writes_ended)
+main_redrawn click_in 951 619      # Apply: the window shows its progress
+shot 06-applying
+ended_saved() { wait_for 30 ended_since "$ended" && saved; }
+check "Apply ends with the profile saved" ended_saved
 check "and the simulated mouse holds the record" wait_for 5 described 'sensitivity: 2[02]0'
 shot 07-applied
 
@@ -54,7 +55,7 @@ check "and leaves the first running" kill -0 "$APP"
 no_balloon() { ! balloon; }
 wait_for 10 no_balloon
 ICON=$(tray_icon) && xdotool mousemove --window "$ICON" 5 5 click 3
-sleep 0.5; shot 11-tray-menu
+menu_shown; shot 11-tray-menu
 xdotool key Down Down Return   # the item above Exit starts with the desktop
 check "Exit from the tray menu ends the program" wait_for 10 sh -c "! kill -0 $APP"
 
@@ -63,11 +64,12 @@ kill "$TRAYER"; wait "$TRAYER" 2>/dev/null
 "$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak2.out" 2>"$W/vorlak2.err" &
 APP=$!; PIDS+=($APP)
 exec 3>"$W/mouse"
-wait_for 15 main_window
+main_shown
 notified() { dunstctl history | grep -q "$1"; }   # shown and closed again
 on_screen() { [ "$(dunstctl count displayed)" -ge 1 ]; }
 say unplug
-wait_for 10 on_screen && sleep 0.3 && shot 12-no-tray-warning
+wait_for 10 on_screen && wait_for 5 xdotool search --onlyvisible --class '^Dunst$' &&
+  shot 12-no-tray-warning
 check "without a tray the warning reaches the notification service" \
     wait_for 10 notified "The system did not detect Vorlak!"
 say plug

@@ -5,17 +5,21 @@
 # application with the simulated mouse driven through standard input (say LINE). Source it
 # from a run script as: . "$(dirname "$0")/e2e_lib.sh" BIN_DIR OUT
 # A run may define before_start DATA_DIR first: it edits the data files before the start.
-# It defines pass/fail/check/wait_for/shot, main_window, tray_icon, balloon, click_in, say,
-# described, and finish (prints the counts and sets the exit status).
+# It defines pass/fail/check/shot, main_window, tray_icon, balloon, popup_menu, click_in, say,
+# description and described, apply, main_redrawn, and finish (prints the counts and sets the
+# exit status); desktop_lib.sh gives wait_for, picture, still and redrawn.
 set -uo pipefail
 BIN=$1 OUT=$2
 mkdir -p "$OUT"
 W=$(mktemp -d)
-export QT_QPA_PLATFORM=xcb GSETTINGS_BACKEND=memory
+# VORLAK_DEBUG: the program's diagnostic lines, among them the ends of its writes.
+export QT_QPA_PLATFORM=xcb GSETTINGS_BACKEND=memory VORLAK_DEBUG=1
+. "$(dirname "${BASH_SOURCE[0]}")/desktop_lib.sh"
 PIDS=()
 cleanup() {
   exec 3>&- 2>/dev/null
   for ((i=${#PIDS[@]}-1; i>=0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
+  stop_desktop
   wait 2>/dev/null
   rm -rf "$W"
 }
@@ -24,22 +28,11 @@ PASSES=0 FAILS=0
 pass() { echo "ok: $*"; PASSES=$((PASSES+1)); }
 fail() { echo "FAIL: $*"; FAILS=$((FAILS+1)); }
 check() { local what=$1; shift; if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi; }
-wait_for() { local end=$(( $(date +%s) + $1 )); shift
-  until "$@" >/dev/null 2>&1; do [ "$(date +%s)" -ge $end ] && return 1; sleep 0.1; done; }
-shot() { import -window root "$OUT/$1.png" 2>/dev/null; }
+shot() { wait_for 5 still root; import -window root "$OUT/$1.png" 2>/dev/null; }  # at rest
 
-# A free display: the server names the one it took.
-Xvfb -screen 0 1280x800x24 -nolisten tcp -noreset -displayfd 4 4>"$W/displayfd" \
-    2>"$W/xvfb.log" & PIDS+=($!)
-wait_for 10 test -s "$W/displayfd" || { echo "FAIL: no X server"; exit 1; }
-export DISPLAY=:$(head -1 "$W/displayfd")
-openbox --sm-disable >"$W/openbox.log" 2>&1 & PIDS+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-if [ -z "${E2E_NO_TRAY:-}" ]; then  # E2E_NO_TRAY=1: a desktop without a tray
-  trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 32 \
-      --SetDockType true --tint 0x333333 >"$W/trayer.log" 2>&1 & TRAYER=$!; PIDS+=($TRAYER)
-  wait_for 10 xdotool search --classname '^panel$'
-fi
+start_display "$W" || { echo "FAIL: no X server"; exit 1; }
+start_window_manager "$W"
+if [ -z "${E2E_NO_TRAY:-}" ]; then start_tray "$W"; fi  # E2E_NO_TRAY=1: a desktop without a tray
 dunst >"$W/dunst.log" 2>&1 & PIDS+=($!)
 wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q "boolean true"'
@@ -53,25 +46,29 @@ APP=$!; PIDS+=($APP)
 exec 3>"$W/mouse"
 say() { echo "$1" >&3; }
 
-main_window() {  # the visible 1000-pixel-wide window of the application
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' && { echo "$w"; return 0; }
-  done; return 1; }
-no_main_window() { ! main_window; }
-tray_icon() {  # Qt marks every window for XEmbed: the icon is the small one
-  for w in $(xdotool search --pid "$APP" 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q = &&
-      xwininfo -id "$w" | grep -q 'IsViewable' &&
-      xwininfo -id "$w" | grep -qE 'Width: ([0-9]|[1-5][0-9])$' && { echo "$w"; return 0; }
-  done; return 1; }
-no_tray_icon() { ! tray_icon; }
-balloon() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && { echo "$w"; return 0; }
-  done; return 1; }
 click_in() {  # click_in X Y: a point of the main window
   local win; win=$(main_window) || return 1
   xdotool mousemove --window "$win" "$1" "$2" click 1; }
-described() { say describe; sleep 0.3; grep -q "$1" "$W/vorlak.out"; }
+# The simulated mouse's answer to describe ends with a line of its own: each asks anew and
+# reads the newest answer whole.
+answers() { grep -c '^end of description$' "$W/vorlak.out"; }
+answered_since() { [ "$(answers)" -gt "$1" ]; }
+description() { local asked; asked=$(answers); say describe
+  wait_for 10 answered_since "$asked" || return 1
+  tac "$W/vorlak.out" | sed -n '/^end of description$/,$p' | sed '1d;/^end of description$/,$d' | tac; }
+described() { description | grep "$1" >/dev/null; }  # grep reads all: no broken pipe
+# The window takes input again after a write (Apply, Reset): it says so on its diagnostic channel.
+writes_ended() { grep -c 'The window takes input again' "$W/vorlak.err"; }
+ended_since() { [ "$(writes_ended)" -gt "$1" ]; }
+# apply: Apply, until the window takes input again.
+apply() { local ended; ended=$(writes_ended)
+  click_in 951 619 && wait_for 30 ended_since "$ended"; }
+# Points at item INDEX (from 0) of a skinned menu window: 3 pixels of frame, 20 per item.
+point_item() { xdotool mousemove --window "$1" 30 $((3 + 20 * $2 + 10)); }
+# The menu lights the item under the pointer: once it shows that, the click is the item's.
+click_item() { redrawn "$1" point_item "$1" "$2"; xdotool click 1; }
+# main_redrawn COMMAND...: runs COMMAND and waits until the main window shows its effect.
+main_redrawn() { local win; win=$(main_window) || return 1; redrawn "$win" "$@"; }
 
 finish() {
   echo "screenshots in $OUT"

@@ -9,17 +9,19 @@
 
 # The column's content at scroll position P: window y = 32 + content y - P; x = 735 + x.
 HOST_X=735 HOST_Y=32
-at() { click_in $((HOST_X + $1)) $((HOST_Y + $2 - ${3:-0})); sleep 0.4; }
-drag() {  # drag X1 Y1 X2 Y2 (window coordinates)
+point() { click_in $((HOST_X + $1)) $((HOST_Y + $2 - ${3:-0})); }
+at() { main_redrawn point "$@"; }   # at X Y [P]: a click that changes the column
+press_drag() {  # press_drag X1 Y1 X2 Y2 (window coordinates)
   local win; win=$(main_window) || return 1
-  xdotool mousemove --window "$win" "$1" "$2" mousedown 1 sleep 0.1 \
-    mousemove --window "$win" "$3" "$4" sleep 0.1 mouseup 1; sleep 0.4; }
+  xdotool mousemove --window "$win" "$1" "$2" mousedown 1 \
+    mousemove --window "$win" "$3" "$4" mouseup 1; }
+drag() { main_redrawn press_drag "$@"; }
 byte_at() { od -A n -t u1 -j "$1" -N 1 "$data/config0.bin" | tr -d ' '; }
 # Record byte N is byte N + 1 of the profile file.
 holds() { [ "$(byte_at $(($1 + 1)))" = "$2" ]; }
 
-wait_for 15 main_window && pass "the main window shows" || fail "no main window"
-sleep 0.5; shot 01-closed
+main_shown && pass "the main window shows" || fail "no main window"
+shot 01-closed
 
 # Every section, from the last title up, so that the titles above do not move.
 for top in 127 102 77 52 27 2; do at 100 $((top + 10)); done
@@ -28,16 +30,16 @@ shot 02-all-open
 at 104 228                           # stage 3's toggle: off
 drag 805 154 805 40                  # stage 2's slider to its top
 shot 03-dpi
-at 40 242                            # stage 1's swatch: the colour chooser
+point 40 242                         # stage 1's swatch: the colour chooser
 chooser() { xdotool search --onlyvisible --pid "$APP" --name 'Select Color' 2>/dev/null | head -1; }
 wait_for 5 chooser && pass "the swatch opens the colour chooser" || fail "no colour chooser"
-sleep 0.5; shot 04-colour-chooser
+shot 04-colour-chooser
 # The chooser's HTML field (Alt+H) takes the colour as text.
 xdotool key --delay 50 alt+h ctrl+a
 xdotool type --delay 50 '#0c2238'
 xdotool key Return
 check "the chooser closes" wait_for 5 sh -c '[ -z "$(xdotool search --onlyvisible --name "Select Color")" ]'
-sleep 0.3; shot 05-colour-chosen
+shot 05-colour-chosen
 
 at 15 359                            # the Neon mark
 drag 840 391 945 391                 # its slider to step 5
@@ -46,21 +48,23 @@ shot 06-lighting-polling
 
 # Down the column: five wheel notches (60 pixels each), then the bar's arrow twice.
 win=$(main_window); xdotool mousemove --window "$win" 850 300
-for _ in 1 2 3 4 5; do xdotool click 5; sleep 0.2; done
+for _ in 1 2 3 4 5; do main_redrawn xdotool click 5; done
 shot 07-wheel
-for _ in 1 2; do click_in 988 587; sleep 0.7; done
+# Two clicks on the arrow; a second press within a few pixels of the first would be a double
+# click, which the bar swallows.
+for y in 581 589; do main_redrawn click_in 988 "$y"; done
 shot 08-bar-arrows
 P=380
 at 171 $((572 + 86)) $P              # pointer speed: the right end, step 11
 at 61 $((705 + 86)) $P               # double-click: the left end, step 1
-for _ in 1 2 3 4; do at 195 $((838 + 18)) $P; sleep 0.2; done   # wheel lines 3 -> 7
+for _ in 1 2 3 4; do at 195 $((838 + 18)) $P; done   # wheel lines 3 -> 7
 shot 09-pointer-panels
 
 before=$(md5sum <"$data/config0.bin")
 saved() { [ "$(md5sum <"$data/config0.bin")" != "$before" ]; }
-click_in 951 619                     # Apply
-check "Apply saves the profile" wait_for 20 saved
-sleep 0.5; shot 10-applied
+applied() { apply && saved; }
+check "Apply saves the profile" applied
+shot 10-applied
 
 check "stage 3 is off" holds 17 0
 check "stage 2 at its top code 54" holds 8 54

@@ -10,9 +10,11 @@ set -uo pipefail
 BUILD=$(cd "$1" && pwd) OUT=$2
 mkdir -p "$OUT"
 W=$(mktemp -d)
+. "$(dirname "$0")/../e2e/desktop_lib.sh"
 PIDS=()
 cleanup() {
   for ((i=${#PIDS[@]}-1; i>=0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
+  stop_desktop
   wait 2>/dev/null
   chmod -R u+w "$W" 2>/dev/null; rm -rf "$W"
 }
@@ -21,8 +23,6 @@ PASSES=0 FAILS=0
 pass() { echo "ok: $*"; PASSES=$((PASSES+1)); }
 fail() { echo "FAIL: $*"; FAILS=$((FAILS+1)); }
 check() { local what=$1; shift; if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi; }
-wait_for() { local end=$(( $(date +%s) + $1 )); shift
-  until "$@" >/dev/null 2>&1; do [ "$(date +%s)" -ge $end ] && return 1; sleep 0.1; done; }
 
 ROOT=$W/root
 DESTDIR=$ROOT cmake --install "$BUILD" --prefix /usr >"$W/install.log" || { echo "FAIL: install"; exit 1; }
@@ -52,30 +52,16 @@ check "and reads what the user changed there" sh -c "! cmp -s '$W/show1.out' '$W
 sed -i 's/^Lan=.*/Lan=EN/' "$DATA/str0.ini"
 
 # The first screen of the installed window against the build's, on a headless desktop.
-Xvfb -screen 0 1280x800x24 -nolisten tcp -noreset -displayfd 4 4>"$W/displayfd" \
-    2>"$W/xvfb.log" & PIDS+=($!)
-wait_for 10 test -s "$W/displayfd" || { echo "FAIL: no X server"; exit 1; }
-export DISPLAY=:$(head -1 "$W/displayfd") QT_QPA_PLATFORM=xcb
-openbox --sm-disable >"$W/openbox.log" 2>&1 & PIDS+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 32 \
-    --SetDockType true --tint 0x333333 >"$W/trayer.log" 2>&1 & PIDS+=($!)
-wait_for 10 xdotool search --classname '^panel$'
+start_display "$W" || { echo "FAIL: no X server"; exit 1; }
+export QT_QPA_PLATFORM=xcb
+start_window_manager "$W"
+start_tray "$W"
 
-main_window() { for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' && { echo "$w"; return 0; }
-  done; return 1; }
-tray_icon() {  # Qt marks every window for XEmbed: the icon is the small one
-  for w in $(xdotool search --pid "$APP" 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q = &&
-      xwininfo -id "$w" | grep -q 'IsViewable' &&
-      xwininfo -id "$w" | grep -qE 'Width: ([0-9]|[1-5][0-9])$' && { echo "$w"; return 0; }
-  done; return 1; }
 first_screen() {  # first_screen NAME PROGRAM [ARGS...]: a picture of its main window
   local name=$1; shift
   "$@" --simulate </dev/null >"$W/$name.out" 2>&1 & APP=$!; PIDS+=($APP)
   wait_for 20 main_window || { fail "$name: no main window"; return 1; }
-  sleep 0.5; import -window "$(main_window)" "$OUT/$name.png"
+  wait_for 5 still "$(main_window)"; import -window "$(main_window)" "$OUT/$name.png"
 }
 pixel() { convert "$OUT/$1.png" -format "%[pixel:p{$2}]\n" info:; }
 ended() { ! kill -0 "$APP" 2>/dev/null; }
@@ -94,13 +80,11 @@ check "the first screen is drawn, not blank" test "$colours" -gt 1
 
 # The tray menu: starting with the desktop on, then off again.
 ENTRY=$XDG_CONFIG_HOME/autostart/org.vorlak.Vorlak.desktop
-balloon() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && return 0; done; return 1; }
 no_balloon() { ! balloon; }
 choose_first_tray_item() {  # choose_first_tray_item CHECK...: until CHECK holds, 3 tries
   local try; for try in 1 2 3; do  # a notice coming up may take a click
     wait_for 10 no_balloon; xdotool mousemove --window "$(tray_icon)" 5 5 click 3
-    sleep 1; xdotool key Down Return
+    menu_shown && xdotool key Down Return
     wait_for 3 "$@" && return 0
   done; return 1; }
 entry_gone() { ! test -e "$ENTRY"; }
@@ -109,7 +93,8 @@ check "the tray menu's item writes the autostart entry" choose_first_tray_item t
 check "the entry validates" desktop-file-validate "$ENTRY"
 check "and starts the installed program" grep -qx "Exec=$BIN/vorlak" "$ENTRY"
 xdotool mousemove --window "$(tray_icon)" 5 5 click 3
-sleep 1; import -window root "$OUT/tray-menu.png"; xdotool key Escape
+menu_shown && wait_for 5 still root; import -window root "$OUT/tray-menu.png"
+xdotool key Escape
 check "choosing it again removes the entry" choose_first_tray_item entry_gone
 kill "$APP"
 

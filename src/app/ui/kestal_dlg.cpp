@@ -15,6 +15,7 @@
 
 #include "app/ui/profile_file_dialog.h"
 #include "assign/ui/assignment_menus.h"
+#include "common/diagnostics.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
@@ -404,6 +405,7 @@ void CKestalDlg::SetBusy(bool busy) {
         progressStep_ = progressSteps_ = 0;
     } else {
         QApplication::restoreOverrideCursor();
+        Diagnostic("The window takes input again.\n");
     }
     update(ToQRect(kProgressRect));
 }
