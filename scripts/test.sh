@@ -8,8 +8,7 @@ jobs=$(nproc)
 
 scripts/setup.sh
 
-echo "== the includes keep to the layers"
-scripts/check_layers.sh
+echo "== every file carries the licence line"
 scripts/check_licence.sh
 
 # The suite of a build folder: the unit and program tests once; the runs on a headless desktop
@@ -22,6 +21,8 @@ suite() {
 
 echo "== build and test"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+echo "== the includes keep to the layers (on what the compiler saw)"
+scripts/check_layers.sh build
 suite build
 
 echo "== the Debian package, from that build"
