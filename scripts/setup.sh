@@ -11,7 +11,7 @@ packages=(
   libudev-dev umockdev libumockdev-dev
   libglib2.0-dev gsettings-desktop-schemas
   nlohmann-json3-dev
-  qt6-base-dev qt6-translations-l10n libgl-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xtest0-dev xkb-data fonts-wqy-microhei fonts-dejavu-core fonts-liberation
+  qt6-base-dev qt6-translations-l10n qt6-qpa-plugins qt6-wayland libgl-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xtest0-dev xkb-data fonts-wqy-microhei fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool openbox trayer dunst libnotify-bin dbus dbus-x11 imagemagick
   qt6-wayland qt6-base-private-dev libwayland-dev libwayland-bin wayland-protocols
   sway wtype grim wev jq

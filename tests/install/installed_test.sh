@@ -4,10 +4,12 @@
 # program folder, runs the installed vorlakctl and vorlak with a fresh home, and checks that
 # the data folder is seeded in $XDG_CONFIG_HOME/vorlak, that a second run finds it, that the
 # installed window shows the same first screen as the build's (its skins were found), and
-# that the tray menu's item writes and removes a valid autostart entry.
-#   usage: dbus-run-session -- installed_test.sh BUILD_DIR OUT
+# that the tray menu's item writes and removes a valid autostart entry; and that the package's
+# Depends (DEPENDS, with the libraries the programs link) bring every library and Qt plugin the
+# running window loaded, and the platform plugins of the desktops it runs on.
+#   usage: dbus-run-session -- installed_test.sh BUILD_DIR OUT DEPENDS
 set -uo pipefail
-BUILD=$(cd "$1" && pwd) OUT=$2
+BUILD=$(cd "$1" && pwd) OUT=$2 DEPENDS=$3
 mkdir -p "$OUT"
 W=$(mktemp -d)
 . "$(dirname "$0")/../e2e/desktop_lib.sh"
@@ -77,6 +79,12 @@ for at in 500,300 141,117 141,167 951,619 986,12 300,500 700,200; do
 done
 colours=$(for at in 500,300 141,117 951,619 986,12; do pixel installed $at; done | sort -u | wc -l)
 check "the first screen is drawn, not blank" test "$colours" -gt 1
+python3 "$(dirname "$0")/depends_cover.py" "$APP" "$DEPENDS" "$BIN/vorlak" "$BIN/vorlakctl" \
+    --plugin platforms/libqxcb.so --plugin platforms/libqwayland-generic.so >"$W/depends.out" 2>&1
+covered=$?
+check "the Depends bring every library and plugin of the window ($(tail -1 "$W/depends.out"))" \
+    test "$covered" = 0
+[ "$covered" = 0 ] || cat "$W/depends.out"
 
 # The tray menu: starting with the desktop on, then off again.
 ENTRY=$XDG_CONFIG_HOME/autostart/org.vorlak.Vorlak.desktop
