@@ -1,10 +1,29 @@
-# bash completion for vorlakctl: commands, their words, and the macro and profile names of
-# the data folder in use.
-_vorlakctl_names() {  # _vorlakctl_names macro|profile: the names, one a line
+# bash completion for vorlakctl: commands, their words, the key names, and the macro and
+# profile names of the data folder in use (quoted, since names may hold blanks).
+_vorlakctl_run() {  # _vorlakctl_run WORD...: vorlakctl on the data folder typed, if any
     local opts=()
     [ -n "${_vorlakctl_dir:-}" ] && opts=(--data-dir "$_vorlakctl_dir")
-    "${COMP_WORDS[0]}" "${opts[@]}" "$1" list 2>/dev/null |
-        sed -n 's/^[* ]*[0-9]\{1,2\}  \(.*\)$/\1/p' | sed 's/  [0-9]* events, loop .*$//'
+    "${COMP_WORDS[0]}" "${opts[@]}" "$@" 2>/dev/null
+}
+_vorlakctl_names() {  # _vorlakctl_names macro|profile: the names, one a line
+    _vorlakctl_run "$1" list |
+        sed -n 's/^[* ]*[0-9]\{1,2\}  \(.*\)$/\1/p' | sed 's/  [0-9]* events\{0,1\}, loop .*$//'
+}
+
+# _vorlakctl_offer WORD: the names on standard input that start with WORD, as the shell reads
+# them back as one word: with backslashes, or inside the quote WORD opened.
+_vorlakctl_offer() {
+    local cur=$1 quote= name
+    case $cur in \'*|\"*) quote=${cur:0:1}; cur=${cur:1} ;; esac
+    COMPREPLY=()
+    while IFS= read -r name; do
+        [[ $name == "$cur"* ]] || continue
+        if [ -n "$quote" ]; then
+            COMPREPLY+=("$quote$name$quote")
+        else
+            printf -v name '%q' "$name"; COMPREPLY+=("$name")
+        fi
+    done
 }
 
 _vorlakctl() {
@@ -12,7 +31,7 @@ _vorlakctl() {
     while [ $i -lt $COMP_CWORD ]; do  # the program's options before the command
         case ${COMP_WORDS[i]} in
             --data-dir) _vorlakctl_dir=${COMP_WORDS[i + 1]}; i=$((i + 2)) ;;
-            --simulate-line) i=$((i + 2)) ;;
+            --simulate-line|--wait) i=$((i + 2)) ;;
             --*) i=$((i + 1)) ;;
             *) break ;;
         esac
@@ -22,10 +41,11 @@ _vorlakctl() {
         COMPREPLY=($(compgen -d -- "$cur")); return
     fi
     case "${#words[@]} ${words[*]}" in
-        0\ *) candidates="--simulate --simulate-line --trace --data-dir --help --version status apply events show
-              dpi polling lighting sensitivity pointer assign profile macro help" ;;
+        0\ *) candidates="--simulate --simulate-line --trace --data-dir --wait --help --version status
+              apply events show dpi polling lighting sensitivity pointer assign keys profile macro
+              reset help" ;;
         1\ help) candidates="status apply events show dpi polling lighting sensitivity pointer
-                 assign profile macro" ;;
+                 assign keys profile macro reset" ;;
         1\ show) COMPREPLY=($(compgen -f -X '!*.bin' -- "$cur") $(compgen -W --json -- "$cur"))
                  return ;;
         1\ dpi) candidates="1 2 3 4 5 6" ;;
@@ -42,14 +62,15 @@ _vorlakctl() {
         3\ assign\ *\ office) candidates="new cut copy paste save print find redo undo select-all" ;;
         3\ assign\ *\ windows) candidates="my-computer web-home search-computer maximize minimize
                                show-desktop run" ;;
-        3\ assign\ *\ macro) local IFS=$'\n'; COMPREPLY=($(compgen -W "$(_vorlakctl_names macro)" -- "$cur")); return ;;
+        3\ assign\ *\ key) _vorlakctl_offer "$cur" < <(_vorlakctl_run keys); return ;;
+        3\ assign\ *\ macro) _vorlakctl_offer "$cur" < <(_vorlakctl_names macro); return ;;
         4\ assign\ *\ macro\ *) candidates="once until-any-button while-held" ;;
         1\ profile) candidates="list switch new copy rename delete import export" ;;
         2\ profile\ import|2\ profile\ export) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-        2\ profile\ *) local IFS=$'\n'; COMPREPLY=($(compgen -W "$(_vorlakctl_names profile)" -- "$cur")); return ;;
+        2\ profile\ *) _vorlakctl_offer "$cur" < <(_vorlakctl_names profile); return ;;
         1\ macro) candidates="list show new rename delete set" ;;
         2\ macro\ show|2\ macro\ rename|2\ macro\ delete|2\ macro\ set)
-            local IFS=$'\n'; COMPREPLY=($(compgen -W "$(_vorlakctl_names macro)" -- "$cur")); return ;;
+            _vorlakctl_offer "$cur" < <(_vorlakctl_names macro); return ;;
         *\ macro\ set\ *)
             [ "${COMP_WORDS[COMP_CWORD - 1]}" = --file ] && { COMPREPLY=($(compgen -f -- "$cur")); return; }
             candidates="--loop --record-delay --file --events on off" ;;

@@ -217,10 +217,10 @@ void MainController::FinishWrite(const ApplyOutcome& outcome) {
     }
 }
 
-bool MainController::SaveProfile() {
+bool MainController::SaveProfile(RecordFileRule rule) {
     if (busy_)
         return false;
-    const bool recordSaved = files_.SaveCurrentProfile(editor_.Record());
+    const bool recordSaved = files_.SaveCurrentProfile(editor_.Record(), rule);
     const bool labelsSaved = files_.SaveProfileSettings(text_.LabelSection, editor_.Labels());
     return recordSaved && labelsSaved;
 }

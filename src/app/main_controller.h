@@ -115,9 +115,9 @@ public:
     // What the last write to the mouse (Apply or the defaults reset) did.
     const ApplyOutcome& LastApply() const { return lastApply_; }
     // The save at the end of Apply without the mouse: the working record into the current
-    // profile's record file (only if it exists) and the labels into its settings file. False
-    // when either was not written, or while a write runs.
-    bool SaveProfile();
+    // profile's record file (only if it exists, unless rule says to make it) and the labels
+    // into its settings file. False when either was not written, or while a write runs.
+    bool SaveProfile(RecordFileRule rule = RecordFileRule::OnlyIfItExists);
     // The macro manager ended with OK: its blocks become the record's macro slots and the
     // buttons follow their macros (moved up, deleted: Deactivated, renamed: the new label),
     // all through the editor.

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "assign/assignment_dispatcher.h"
+#include "cli/button_function.h"
 #include "cli/command.h"
 #include "cli/entry_names.h"
 #include "cli/words.h"
@@ -38,9 +39,6 @@ const std::array<PlainWord, 11>& PlainWords() {
     return words;
 }
 
-// The macro picker's play modes, by the words of the command line.
-constexpr std::array<std::string_view, 3> kPlayModes = {"once", "until-any-button", "while-held"};
-
 // The index of name in the list of the profile's language or in the English one.
 template <std::size_t N>
 std::size_t NameIndex(std::span<const std::string_view, N> local,
@@ -53,7 +51,7 @@ std::size_t NameIndex(std::span<const std::string_view, N> local,
     std::string known;
     for (std::string_view n : english)
         known += (known.empty() ? "" : ", ") + FoldName(n);
-    ThrowUsage("no " + std::string(what) + " is called \"" + std::string(name) + "\"; they are " +
+    ThrowUsage("no " + std::string(what) + " is called \"" + CutText(name) + "\"; they are " +
                known);
 }
 
@@ -65,9 +63,8 @@ std::string KeyName(std::string_view name) {
         if (SameName(row.name, name) && row.usage != 0)
             return std::string(row.name);
     }
-    ThrowUsage("no key is called \"" + std::string(name) +
-               "\"; the key names are those the window's key capture shows (A, F5, Enter, "
-               "Left Ctrl ...)");
+    ThrowUsage("no key is called \"" + CutText(name) +
+               "\"; vorlakctl keys lists the key names (A, F5, Enter, Ctrl, Page Up ...)");
 }
 
 MacroChoice Macro(const MacroStore& store, std::string_view name, std::string_view modeWord) {
@@ -84,11 +81,11 @@ MacroChoice Macro(const MacroStore& store, std::string_view name, std::string_vi
             }
             if (mode < 0)
                 ThrowUsage("the play mode is once, until-any-button or while-held, not \"" +
-                           std::string(modeWord) + "\"");
+                           CutText(modeWord) + "\"");
         }
         return MacroChoice{static_cast<int>(i), static_cast<Byte>(mode), names[i]};
     }
-    ThrowUsage("no macro is called \"" + std::string(name) + "\" (vorlakctl macro list)");
+    ThrowUsage("no macro is called \"" + CutText(name) + "\" (vorlakctl macro list)");
 }
 
 // The choice the words after BUTTON name.
@@ -117,7 +114,8 @@ EntryChoice Choice(CommandArgs words, const MainController& controller, const Ma
         return KeyChoice{KeyName(name)};
     if (function == "macro")
         return Macro(store, name, words.size() > 2 ? words[2] : std::string_view());
-    ThrowUsage("no function is called \"" + words[0] + "\"; vorlakctl assign --help lists them");
+    ThrowUsage("no function is called \"" + CutText(words[0]) +
+               "\"; vorlakctl assign --help lists them");
 }
 
 // The rules the window keeps by the menu it opens (or does not), said in words.
@@ -152,7 +150,7 @@ int Assign(Session& session, CommandArgs args) {
     ExpectWords(args.size(), 2, 4, kUsage);
     const int entry = ParseEntry(args[0]);
     if (entry < 0)
-        ThrowUsage("no button is called \"" + args[0] +
+        ThrowUsage("no button is called \"" + CutText(args[0]) +
                    "\"; they are 1 ... 7 and shift+1 ... shift+7");
     return session.EditCurrentProfile([&](MainController& controller) {
         const MacroStore store(controller.Files().MacroStorePath());
@@ -171,6 +169,16 @@ int Assign(Session& session, CommandArgs args) {
     });
 }
 
+// The key names assign takes, one a line, as the key table lists them.
+int Keys(Session&, CommandArgs args) {
+    ExpectWords(args.size(), 0, 0, "keys");
+    for (const KeyRow& row : KeyTable()) {
+        if (row.usage != 0)
+            std::cout << row.name << "\n";
+    }
+    return kExitSuccess;
+}
+
 constexpr Command kCommands[] = {
     {"assign", "BUTTON FUNCTION [NAME] [MODE]", "give a button of either layer a function",
      "BUTTON: 1 ... 7 (Button 1 ... Button 7) or shift+1 ... shift+7 (the Shift layer, as the\n"
@@ -184,13 +192,19 @@ constexpr Command kCommands[] = {
      "                           select-all\n"
      "  windows NAME             my-computer, web-home, search-computer, maximize,\n"
      "                           minimize, show-desktop, run\n"
-     "  key NAME                 a key by its name (A, F5, Enter, Left Ctrl ...)\n"
+     "  key NAME                 a key by its name (A, F5, Enter, Ctrl, 'Page Up' ...;\n"
+     "                           vorlakctl keys lists them)\n"
      "  macro NAME [MODE]        a macro by its name; MODE once (default), until-any-button\n"
      "                           or while-held\n"
      "Names ignore case, and - reads as a blank. The window's rules hold: the last left\n"
      "click stays; a Shift+ entry that carries Shift follows its button; a button that gives\n"
      "up Shift leaves its Shift+ entry Deactivated; a macro of one event plays once.",
      Access::WritesFiles, Assign},
+    {"keys", "", "the key names assign ... key takes",
+     "Lists the names of the keys a button can send (assign BUTTON key NAME), one a line, in\n"
+     "the order of the key table. Names with blanks are quoted on the command line:\n"
+     "  vorlakctl assign 6 key 'Page Up'",
+     Access::Reads, Keys},
 };
 
 }  // namespace

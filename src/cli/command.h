@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One vorlakctl command: its words, its help and what it touches. Each command group's file
-// lists its commands; main finds them by name, takes the instance lock for those that write
-// files or reach the mouse, and prints their help.
+// lists its commands; main finds them by name, takes the locks of what they touch, and
+// prints their help.
 #pragma once
 
 #include <span>
@@ -12,10 +12,13 @@
 
 namespace vorlak {
 
+// What a command touches; main takes the locks it needs: the data folder's for those that
+// write its files, the mouse's for those that talk to a real mouse.
 enum class Access {
     Reads,         // reads the data files only; runs beside the window
-    WritesFiles,   // writes the data files; refused while the window runs
-    ReachesMouse,  // talks to the mouse; refused while the window runs
+    WritesFiles,   // writes the data folder's files
+    ReachesMouse,  // talks to the mouse
+    Applies,       // talks to the mouse and saves the profile's files
 };
 
 using CommandArgs = std::span<const std::string>;
@@ -35,5 +38,6 @@ std::span<const Command> SettingsCommands();  // dpi, polling, lighting, sensiti
 std::span<const Command> AssignCommands();    // assign
 std::span<const Command> ProfileCommands();   // profile
 std::span<const Command> MacroCommands();     // macro
+std::span<const Command> ResetCommands();     // reset
 
 }  // namespace vorlak

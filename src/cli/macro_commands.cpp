@@ -28,7 +28,7 @@ int MacroIndex(const std::vector<std::string>& names, std::string_view name) {
         if (SameMacroName(names[i], name))
             return static_cast<int>(i);
     }
-    ThrowUsage("no macro is called \"" + std::string(name) + "\" (vorlakctl macro list)");
+    ThrowUsage("no macro is called \"" + CutText(name) + "\" (vorlakctl macro list)");
 }
 
 // vorlakctl records no keys: the manager's recorder never starts.
@@ -89,7 +89,7 @@ private:
 
 void CheckName(std::string_view name, std::span<const std::string> others) {
     if (!IsValidMacroName(name, others)) {
-        ThrowUsage("\"" + std::string(name) +
+        ThrowUsage("\"" + CutText(name) +
                    "\" cannot name a macro: names are unique (ignoring case), not empty, without "
                    "blanks at either end, line breaks, [ ] or =, and not MacroName");
     }
@@ -103,13 +103,13 @@ std::vector<std::string> Others(std::vector<std::string> names, int index) {
 
 int List(Session& session, CommandArgs args) {
     ExpectWords(args.size(), 0, 0, "macro list");
-    session.LoadCurrentProfile();
+    session.LoadDataFolder();  // the store alone
     const MacroStore store(session.Controller().Files().MacroStorePath());
     const std::vector<NamedMacro> macros = store.ReadMacros(kMaxStoreEntries);
     for (std::size_t i = 0; i < macros.size(); ++i) {
         const StoredMacro& m = macros[i].macro;
-        std::cout << i + 1 << "  " << macros[i].name << "  " << m.events.size() << " events, loop "
-                  << (m.loopText.empty() ? "1" : m.loopText) << "\n";
+        std::cout << i + 1 << "  " << macros[i].name << "  " << Count(m.events.size(), "event")
+                  << ", loop " << (m.loopText.empty() ? "1" : m.loopText) << "\n";
     }
     if (macros.empty())
         std::cout << "no macros\n";
@@ -118,20 +118,24 @@ int List(Session& session, CommandArgs args) {
 
 int Show(Session& session, CommandArgs args) {
     ExpectWords(args.size(), 1, 1, "macro show NAME");
-    session.LoadCurrentProfile();
+    session.LoadDataFolder();  // the store alone
     const MacroStore store(session.Controller().Files().MacroStorePath());
     const std::vector<std::string> names = store.ReadNames();
     const int index = MacroIndex(names, args[0]);
     const std::string& name = names[static_cast<std::size_t>(index)];
     const StoredMacro macro = store.ReadMacro(name);
     const EncodedMacro encoded = EncodeMacroBlock(macro.loopText, macro.events);
-    std::cout << "# macro " << index + 1 << " \"" << name << "\": loop "
-              << (macro.loopText.empty() ? "1" : macro.loopText) << ", record delays "
-              << (macro.delayFlag == "1" ? "on" : "off") << ", " << macro.events.size()
-              << " events";
-    if (encoded.dropped)
-        std::cout << "; " << encoded.dropped << " key events do not fit the mouse and are cut";
-    std::cout << "\n";
+    const std::string loop = macro.loopText.empty() ? "1" : macro.loopText;
+    const std::string delays = macro.delayFlag == "1" ? "on" : "off";
+    std::cout << "# macro " << index + 1 << " \"" << name << "\": loop " << loop
+              << ", record delays " << delays << ", " << Count(macro.events.size(), "event");
+    if (encoded.dropped) {
+        std::cout << "; " << Count(static_cast<std::size_t>(encoded.dropped), "key event")
+                  << (encoded.dropped == 1 ? " does" : " do") << " not fit the mouse and "
+                  << (encoded.dropped == 1 ? "is" : "are") << " cut";
+    }
+    // The settings as lines that macro set --file reads back, then the events.
+    std::cout << "\nloop " << loop << "\nrecord-delay " << delays << "\n";
     for (const std::string& event : macro.events)
         std::cout << event << "\n";
     return kExitSuccess;
@@ -188,7 +192,7 @@ std::string EventText(const std::string& typed, std::size_t number) {
     static const std::regex kDelay(R"(^\s*(\d+)\s*ms$)");
     std::smatch match;
     auto bad = [&](const std::string& why) {
-        ThrowUsage("event " + std::to_string(number) + " \"" + typed + "\" " + why);
+        ThrowUsage("event " + std::to_string(number) + " \"" + CutText(typed) + "\" " + why);
     };
     if (std::regex_match(typed, match, kDelay)) {
         if (match[1].length() > 7 || std::stoi(match[1]) > kMaxMacroDelay)
@@ -230,8 +234,29 @@ struct MacroSettings {
     std::optional<std::vector<std::string>> events;
 };
 
+// The settings lines of a file as macro show writes them ("loop 2", "record-delay on"), taken
+// out of its lines into fileSettings.
+void TakeFileSettings(std::vector<std::string>& lines, MacroSettings& fileSettings) {
+    static const std::regex kSetting(R"(^\s*(loop|record-delay)\s+(\S+)\s*$)");
+    std::erase_if(lines, [&](const std::string& line) {
+        std::smatch match;
+        if (!std::regex_match(line, match, kSetting))
+            return false;
+        const std::string value = match[2];
+        if (match[1] == "loop") {
+            fileSettings.loop = ParseNumber(value, "the loop count", 1, 65535);
+        } else if (value == "on" || value == "off") {
+            fileSettings.recordDelay = value == "on";
+        } else {
+            ThrowUsage("record-delay is on or off, not \"" + CutText(value) + "\"");
+        }
+        return true;
+    });
+}
+
+// The words after NAME. Options on the command line go before the settings lines of a file.
 MacroSettings ParseSettings(CommandArgs args) {
-    MacroSettings settings;
+    MacroSettings settings, fileSettings;
     std::vector<std::string> typed;
     bool fromFile = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -244,11 +269,12 @@ MacroSettings ParseSettings(CommandArgs args) {
         } else if (word == "--record-delay") {
             const std::string& value = args[++i];
             if (value != "on" && value != "off")
-                ThrowUsage("--record-delay is on or off, not \"" + value + "\"");
+                ThrowUsage("--record-delay is on or off, not \"" + CutText(value) + "\"");
             settings.recordDelay = value == "on";
         } else if (word == "--file") {
             fromFile = true;
             typed = ReadEventLines(args[++i]);
+            TakeFileSettings(typed, fileSettings);
         } else if (word == "--events") {
             settings.events.emplace();
         } else {
@@ -262,6 +288,8 @@ MacroSettings ParseSettings(CommandArgs args) {
         for (std::size_t i = 0; i < typed.size(); ++i)
             settings.events->push_back(EventText(typed[i], i + 1));
     }
+    settings.loop = settings.loop ? settings.loop : fileSettings.loop;
+    settings.recordDelay = settings.recordDelay ? settings.recordDelay : fileSettings.recordDelay;
     return settings;
 }
 
@@ -284,9 +312,10 @@ int Set(Session& session, CommandArgs args) {
             settings.recordDelay ? int(*settings.recordDelay) : ParseLeadingInt(old.delayFlag);
         const EncodedMacro encoded = EncodeMacroBlock(loop, events);
         if (encoded.dropped) {
-            ThrowUsage("\"" + name + "\" does not fit the mouse's macro block (126 bytes of " +
-                       "events): " + std::to_string(encoded.dropped) +
-                       " key events would be cut. Shorten it, or split it into two macros.");
+            ThrowUsage("\"" + CutText(name) +
+                       "\" does not fit the mouse's macro block (126 bytes of " +
+                       "events): " + Count(static_cast<std::size_t>(encoded.dropped), "key event") +
+                       " would be cut. Shorten it, or split it into two macros.");
         }
         // The manager has no operation that replaces the events whole: the section is written
         // as its own write would, then the manager opens again on the store and ends with OK.
@@ -295,9 +324,9 @@ int Set(Session& session, CommandArgs args) {
         if (events.empty())
             run->Store().WriteLoopCount(name, ParseLeadingInt(loop));
         run.emplace(controller);
-        std::cout << "macro " << index + 1 << " \"" << name << "\": " << events.size()
-                  << " events, loop " << loop << ", record delays " << (delayFlag ? "on" : "off")
-                  << "\n";
+        std::cout << "macro " << index + 1 << " \"" << name
+                  << "\": " << Count(events.size(), "event") << ", loop " << loop
+                  << ", record delays " << (delayFlag ? "on" : "off") << "\n";
         return run->Ok();
     });
 }
@@ -306,8 +335,10 @@ constexpr Command kCommands[] = {
     {"macro list", "", "the macros by number and name", "Lists the macro store's macros.",
      Access::Reads, List},
     {"macro show", "NAME", "a macro's loop count, flag and events",
-     "Prints the macro's loop count and record-delay flag on a # line, then its events one a\n"
-     "line, as macro set --file reads them.",
+     "Prints a # line naming the macro, then its settings as the lines loop N and\n"
+     "record-delay on|off, then its events one a line: a file that macro set --file reads back\n"
+     "whole. vorlakctl macro show A > a.txt; vorlakctl macro set B --file a.txt gives B the\n"
+     "events, loop count and record-delay flag of A.",
      Access::Reads, Show},
     {"macro new", "[NAME]", "a new empty macro",
      "Adds an empty macro at the end of the list, named NAME or as the macro manager names\n"
@@ -326,8 +357,12 @@ constexpr Command kCommands[] = {
      "standard input, # starts a comment), for example:\n"
      "  vorlakctl macro set Macro_1 --loop 2 'A   Dn' '95 ms' 'A   Up'\n"
      "The blanks before Dn and Up are free; --events alone empties the macro. The loop count\n"
-     "is 1 to 65535; a delay at most 6553599 ms. A macro that does not fit the mouse's block\n"
-     "(126 bytes of events) is refused with the number of key events that would be cut.\n"
+     "is 1 to 65535; a delay at most 6553599 ms. FILE may also hold the lines loop N and\n"
+     "record-delay on|off, as macro show prints them; --loop and --record-delay given here go\n"
+     "first. --record-delay is the macro manager's Record delays box: whether a recording in\n"
+     "the window measures the delays between keys. It is kept with the macro and changes\n"
+     "nothing on the mouse. A macro that does not fit the mouse's block (126 bytes of events)\n"
+     "is refused with the number of key events that would be cut.\n"
      "Each change of the macros also writes them into the current profile's record, as the\n"
      "macro manager's OK does.",
      Access::WritesFiles, Set},

@@ -95,7 +95,7 @@ constexpr Command kCommands[] = {
      "commands only write the files; apply sends them. The write stops at the first step the\n"
      "mouse does not take; the files are saved all the same, and the command ends with exit\n"
      "status 5, naming the step and the reason (3 when the files could not be saved).",
-     Access::ReachesMouse, Apply},
+     Access::Applies, Apply},
     {"events", "", "print the mouse's notices",
      "Prints each notice of the mouse as \"Title: text\" until interrupted. With --simulate,\n"
      "lines on standard input drive the simulated mouse (dpi, macro N, unplug, plug,\n"

@@ -20,8 +20,9 @@ struct Profiles {
     int current;  // the entry of the current profile
 };
 
+// The list needs no record: a profile whose record is lost can still be switched from.
 Profiles ReadProfiles(Session& session) {
-    session.LoadCurrentProfile();
+    session.LoadDataFolder();
     const MainController& controller = session.Controller();
     return {ProfileList::Read(IniFile::Open(controller.Files().ProfileListPath())),
             controller.Store().currentProfileIndex};
@@ -37,7 +38,7 @@ int EntryOf(const ProfileList& list, std::string_view word) {
     }
     if (word.size() == 1 && word[0] >= '1' && word[0] < '1' + list.Count())
         return word[0] - '1';
-    ThrowUsage("no profile is called \"" + std::string(word) + "\" (vorlakctl profile list)");
+    ThrowUsage("no profile is called \"" + CutText(word) + "\" (vorlakctl profile list)");
 }
 
 // Writes the list and moves the files after their names, as the profile manager's close does.
@@ -51,7 +52,7 @@ void Commit(Session& session, const ProfileList& list, int current) {
 
 void Rename(ProfileList& list, int index, std::string_view name) {
     if (!list.Rename(index, name)) {
-        ThrowUsage("\"" + std::string(name) +
+        ThrowUsage("\"" + CutText(name) +
                    "\" cannot name a profile: another profile has that name, or it holds a "
                    "line break or is too long");
     }
@@ -123,7 +124,7 @@ int Delete(Session& session, CommandArgs args) {
     const int index = EntryOf(profiles.list, args[0]);
     const std::string name = profiles.list.Name(index);
     if (!profiles.list.Delete(index))
-        ThrowUsage("\"" + name + "\" is the only profile; one profile always stays");
+        ThrowUsage("\"" + CutText(name) + "\" is the only profile; one profile always stays");
     // The current profile keeps its place when another goes; the first one follows a deleted
     // current profile, as the manager's close with no selection does.
     const int current = profiles.list.IndexOfStored(profiles.current);

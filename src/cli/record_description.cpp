@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/record_description.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
+#include "assign/function_catalogue.h"
+#include "cli/button_function.h"
 #include "cli/entry_names.h"
+#include "cli/words.h"
 
 namespace vorlak {
 namespace {
@@ -46,18 +50,25 @@ void DescribeSettings(std::ostream& out, const MouseConfig& r, const UiTextTable
         << "Sensitivity: x " << int(r.sensitivityX) << ", y " << int(r.sensitivityY) << "\n"
         << "Pointer: speed " << int(r.pointerSpeed) << ", double-click step "
         << int(r.doubleClickStep) << " (" << 970 - 70 * r.doubleClickStep << " ms), wheel "
-        << (r.wheelPageScroll ? std::string("one page") : std::to_string(r.wheelLines) + " lines")
+        << (r.wheelPageScroll ? std::string("one page") : Count(r.wheelLines, "line"))
         << ", precision " << (r.pointerPrecision == 1 ? "on" : "off") << "\n";
 }
 
-// Both layers in the window's order: Button 1 … Button 7, then Shift+1 … Shift+7.
-void DescribeButtons(std::ostream& out, const DescriptionContext& context) {
-    out << "Buttons:\n";
-    char line[160];
+// Both layers in the window's order: Button 1 … Button 7, then Shift+1 … Shift+7; what each
+// does, and its label where that says something else than the window would.
+void DescribeButtons(std::ostream& out, const MouseConfig& record,
+                     const DescriptionContext& context) {
+    out << "Buttons (what each does, as vorlakctl assign names it; the label where it differs):\n";
     for (int entry = 0; entry < kEntryCount; ++entry) {
-        std::snprintf(line, sizeof line, "  %-9s %s\n", EntryCaption(context.text, entry).c_str(),
-                      context.labels[static_cast<std::size_t>(entry)].c_str());
-        out << line;
+        std::string line = "  " + EntryCaption(context.text, entry);
+        line.resize(std::max<std::size_t>(line.size() + 1, 12), ' ');
+        line += DecodeButton(record, entry, context.macroNames).text;
+        const std::string& label = context.labels[static_cast<std::size_t>(entry)];
+        if (label != WindowLabel(record, entry, context)) {
+            line.resize(std::max<std::size_t>(line.size() + 2, 44), ' ');
+            line += label.empty() ? "no label" : "label \"" + CutText(label) + "\"";
+        }
+        out << line << "\n";
     }
 }
 
@@ -72,6 +83,14 @@ void DescribeMacros(std::ostream& out, const DescriptionContext& context) {
 
 }  // namespace
 
+std::string WindowLabel(const MouseConfig& record, int entry, const DescriptionContext& context) {
+    const auto macro =
+        static_cast<std::size_t>(record.KeyMacroIndex[static_cast<std::size_t>(entry)]);
+    return FunctionLabel(
+        record, entry, context.text, context.languageCode,
+        macro < context.macroNames.size() ? context.macroNames[macro] : std::string());
+}
+
 std::string ColourText(const std::array<Byte, 3>& rgb) {
     char text[8];
     std::snprintf(text, sizeof text, "%02X%02X%02X", rgb[0], rgb[1], rgb[2]);
@@ -82,7 +101,7 @@ std::string DescribeRecord(const MouseConfig& record, const DescriptionContext& 
     std::ostringstream out;
     DescribeDpi(out, record);
     DescribeSettings(out, record, context.text);
-    DescribeButtons(out, context);
+    DescribeButtons(out, record, context);
     DescribeMacros(out, context);
     return out.str();
 }

@@ -18,11 +18,15 @@ struct DescriptionContext {
     std::vector<std::string> macroNames;  // of the macro store, in macro-number order
 };
 
+// The label the window gives the function entry 0..13 carries.
+std::string WindowLabel(const MouseConfig& record, int entry, const DescriptionContext& context);
+
 // A stage colour as RRGGBB.
 std::string ColourText(const std::array<Byte, 3>& rgb);
 
 // The six DPI stages, polling rate, lighting, sensitivity, pointer settings, the fourteen
-// buttons by the window's captions with their labels, and the macros by name.
+// buttons by the window's captions with what each does (and its label where it differs),
+// and the macros by name.
 std::string DescribeRecord(const MouseConfig& record, const DescriptionContext& context);
 
 }  // namespace vorlak

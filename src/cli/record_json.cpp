@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/button_function.h"
 #include "cli/entry_names.h"
 
 namespace vorlak {
@@ -86,12 +87,19 @@ Json DpiStages(const MouseConfig& r) {
     return stages;
 }
 
-Json Buttons(const DescriptionContext& context) {
+// Each button's function decoded (kind and parameters), its words, and its label.
+Json Buttons(const MouseConfig& record, const DescriptionContext& context) {
     Json buttons = Json::array();
     for (int entry = 0; entry < kEntryCount; ++entry) {
+        const ButtonFunction decoded = DecodeButton(record, entry, context.macroNames);
+        Json function{{"kind", decoded.kind}};
+        for (const auto& [name, value] : decoded.parameters)
+            function[name] = std::visit([](const auto& v) { return Json(v); }, value);
         buttons.push_back({{"button", EntryWord(entry)},
                            {"caption", EntryCaption(context.text, entry)},
                            {"entry", entry},
+                           {"function", function},
+                           {"does", decoded.text},
                            {"label", context.labels[static_cast<std::size_t>(entry)]}});
     }
     return buttons;
@@ -122,7 +130,7 @@ std::string RecordJson(const MouseConfig& record, const DescriptionContext& cont
                {"doubleClickMs", 970 - 70 * r.doubleClickStep},
                {"wheel", r.wheelPageScroll ? Json("page") : Json(int(r.wheelLines))},
                {"precision", r.pointerPrecision == 1}}},
-             {"buttons", Buttons(context)},
+             {"buttons", Buttons(r, context)},
              {"macros", context.macroNames}};
     // Labels come from files a user may have edited: invalid UTF-8 is replaced, not fatal.
     return out.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -3,9 +3,22 @@
 
 #include <unistd.h>
 
+#include "app/data_problem.h"
 #include "device/simulated_mouse_script.h"
+#include "text/dialog_texts.h"
 
 namespace vorlak {
+namespace {
+
+// "<file> <why>", in the words of the window's own message.
+std::string ProblemText(const DataProblem& problem) {
+    const DataProblemTexts texts = DataProblemTextsFor("EN");
+    const std::string_view reasons[] = {texts.missing, texts.noAccess, texts.shortRecord,
+                                        texts.noProfile};
+    return problem.path.string() + " " + std::string(reasons[static_cast<int>(problem.reason)]);
+}
+
+}  // namespace
 
 Session::Session(const Options& options, DataFolder folder)
     : devices_(options.simulate),
@@ -21,21 +34,42 @@ Session::Session(const Options& options, DataFolder folder)
     }
 }
 
-void Session::LoadCurrentProfile() {
+void Session::LoadDataFolder() {
     controller_.LoadData();
-    if (!controller_.ProfileLoaded()) {
-        std::string message = "no current profile could be read from " +
-                              controller_.Files().Folder().Folder().string();
-        if (!controller_.DataProblemNotice().empty())
-            message += ": " + controller_.DataProblemNotice();
-        ThrowDataFile(message);
-    }
-    if (!controller_.DataProblemNotice().empty())
-        std::cerr << "vorlakctl: " << controller_.DataProblemNotice() << "\n";
+    const ProfileFiles& files = controller_.Files();
+    const std::optional<DataProblem> problem = FindDataProblem(files);
+    if (!problem || problem->path == files.ConfigFilePath())
+        return;
+    std::string advice =
+        "; fix it, or start afresh: a data folder that is missing or empty is "
+        "filled with the default files";
+    if (problem->reason == DataProblem::Reason::NoAccess)
+        advice = "; give it back to this user (read and write permission)";
+    ThrowDataFile("no current profile could be read from " + files.Folder().Folder().string() +
+                  ": " + ProblemText(*problem) + advice);
 }
 
-void Session::SaveCurrentProfile() {
-    if (controller_.SaveProfile())
+void Session::LoadCurrentProfile() {
+    LoadDataFolder();
+    const std::optional<DataProblem> problem = FindDataProblem(controller_.Files());
+    if (!problem)
+        return;
+    const std::string number = std::to_string(controller_.Store().currentProfileIndex + 1);
+    if (problem->reason == DataProblem::Reason::NoAccess) {
+        ThrowDataFile(ProblemText(*problem) +
+                      "; give it back to this user (read and write permission)");
+    }
+    const std::string reset =
+        "vorlakctl reset writes the defaults into profile " + number + " (its macros stay)";
+    if (!controller_.ProfileLoaded())
+        ThrowDataFile(ProblemText(*problem) + "; " + reset);
+    // A short record reads as far as it goes, the rest keeps the defaults.
+    std::cerr << "vorlakctl: " << ProblemText(*problem) << "; what it lacks shows the defaults ("
+              << reset << ")\n";
+}
+
+void Session::SaveCurrentProfile(RecordFileRule rule) {
+    if (controller_.SaveProfile(rule))
         return;
     const ProfileFiles& files = controller_.Files();
     for (const std::filesystem::path& path :

@@ -3,6 +3,7 @@
 // window would drive.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -32,6 +33,7 @@ struct Options {
     bool trace = false;
     std::vector<std::string> simulatedLines;  // run on the simulated mouse before the command
     std::optional<std::filesystem::path> dataDir;
+    std::chrono::seconds wait{0};  // how long to wait for a lock another program holds
     std::vector<std::string> command;
 };
 
@@ -45,12 +47,16 @@ public:
     TaskQueue& Queue() { return queue_; }
     const ConsoleTray& Tray() const { return tray_; }
 
-    // The current profile as the window reads it at start, without the mouse: record, language
-    // and labels. Throws a data-file error naming the file and why when none can be read.
+    // The data folder as the window reads it at start, without the mouse: the profile list,
+    // the current profile's language and labels, and its record when it can be read. Throws a
+    // data-file error naming the file, why and what to do when no profile is listed.
+    void LoadDataFolder();
+    // LoadDataFolder, for a command that needs the current profile's record: throws a
+    // data-file error naming the file, why and what to do when it cannot be read.
     void LoadCurrentProfile();
     // Writes the working record and labels into the current profile's files as Apply's save
     // does, without the mouse. Throws a data-file error naming the file and why.
-    void SaveCurrentProfile();
+    void SaveCurrentProfile(RecordFileRule rule = RecordFileRule::OnlyIfItExists);
     // Loads the current profile, runs edit on it and saves it when edit changed something.
     // edit returns true when it did.
     int EditCurrentProfile(const std::function<bool(MainController&)>& edit);

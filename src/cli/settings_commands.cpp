@@ -16,7 +16,12 @@ constexpr int kStages = 6;
 // The slider code of a DPI value on the window's scale (200..5000 by 100, 5200..6000 by
 // 200); a usage error naming the nearest values of the scale otherwise.
 int DpiCode(std::string_view word) {
-    const int dpi = ParseNumber(word, "a DPI value", 0, 1000000);
+    if (word.empty() || word.find_first_not_of("0123456789") != std::string_view::npos ||
+        word.size() > 7) {
+        ThrowUsage("\"" + CutText(word) +
+                   "\" is no DPI setting: a DPI value from 200 to 6000, on, off or colour RRGGBB");
+    }
+    const int dpi = ParseNumber(word, "a DPI value", 0, 9999999);
     int below = 0, above = 0;
     for (int code = kMinDpiSliderCode; code <= kMaxDpiSliderCode; ++code) {
         const int value = DpiOfCode(static_cast<Byte>(code));
@@ -52,8 +57,8 @@ std::array<Byte, 3> Colour(std::string_view word) {
         rgb[i] = static_cast<Byte>(high * 16 + low);
     }
     if (!valid)
-        ThrowUsage("a colour is RRGGBB in hexadecimal (FF8000 is orange), not \"" +
-                   std::string(word) + "\"");
+        ThrowUsage("a colour is RRGGBB in hexadecimal (FF8000 is orange), not \"" + CutText(word) +
+                   "\"");
     return rgb;
 }
 
@@ -100,7 +105,7 @@ int Polling(Session& session, CommandArgs args) {
     ExpectWords(args.size(), 1, 1, "polling 125|250|500|1000");
     const int hz = ParseNumber(args[0], "the polling rate", 125, 1000);
     if (hz != 125 && hz != 250 && hz != 500 && hz != 1000)
-        ThrowUsage("the polling rate is 125, 250, 500 or 1000 Hz, not " + args[0]);
+        ThrowUsage("the polling rate is 125, 250, 500 or 1000 Hz, not " + CutText(args[0]));
     return session.EditCurrentProfile([&](MainController& controller) {
         std::cout << "Polling rate: " << hz << " Hz\n";
         return Changed(controller.Editor().SetPollingDivisor(1000 / hz));
@@ -116,7 +121,8 @@ int Lighting(Session& session, CommandArgs args) {
             mode = static_cast<int>(m) + 1;
     }
     if (mode == 0)
-        ThrowUsage("the lighting mode is standard, respiration or neon, not \"" + args[0] + "\"");
+        ThrowUsage("the lighting mode is standard, respiration or neon, not \"" + CutText(args[0]) +
+                   "\"");
     const int step =
         args.size() == 2 ? ParseNumber(args[1], "the step", kMinStep, kMaxLightStep) : 0;
     return session.EditCurrentProfile([&](MainController& controller) {
@@ -175,16 +181,15 @@ int Pointer(Session& session, CommandArgs args) {
                 changed |= Changed(editor.SetWheelPageScroll(false));
                 changed |= Changed(editor.SetWheelLines(lines));
             } else {
-                ThrowUsage("the pointer settings are speed, double-click and wheel, not \"" + name +
-                           "\"");
+                ThrowUsage("the pointer settings are speed, double-click and wheel, not \"" +
+                           CutText(name) + "\"");
             }
         }
         const MouseConfig& r = editor.Record();
         std::cout << "Pointer: speed " << int(r.pointerSpeed) << ", double-click step "
                   << int(r.doubleClickStep) << " (" << 970 - 70 * r.doubleClickStep
                   << " ms), wheel "
-                  << (r.wheelPageScroll ? std::string("one page")
-                                        : std::to_string(r.wheelLines) + " lines")
+                  << (r.wheelPageScroll ? std::string("one page") : Count(r.wheelLines, "line"))
                   << "\n";
         return changed;
     });

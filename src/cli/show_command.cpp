@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "cli/record_file.h"
 #include "cli/record_json.h"
+#include "cli/words.h"
 #include "config/profile_files.h"
 #include "macro/macro_store.h"
 #include "record/ini_file.h"
@@ -36,9 +37,10 @@ int Show(Session& session, CommandArgs args) {
     const bool json = !args.empty() && args[0] == "--json";
     args = args.subspan(json ? 1 : 0);
     if (args.size() > 1)
-        ThrowUsage("show takes one record file at most; \"" + args[1] + "\" is one too many");
+        ThrowUsage("show takes one record file at most; \"" + CutText(args[1]) +
+                   "\" is one too many");
     if (!args.empty() && args[0].starts_with("--"))
-        ThrowUsage("show knows no option " + args[0] + " (only --json, before the file)");
+        ThrowUsage("show knows no option " + CutText(args[0]) + " (only --json, before the file)");
     MainController& controller = session.Controller();
     RecordSource source;
     std::optional<MouseConfig> file;

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vorlakctl: the command-line twin of the Vorlak window. The command groups list their
 // commands (command.h); this file reads the program's options, finds the command, takes the
-// instance lock for the commands that write files or reach the mouse, and prints help.
+// locks of the data folder and the mouse for the commands that write files or reach the
+// mouse, and prints help.
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/words.h"
 #include "common/version.h"
 #include "config/install_folders.h"
 #include "config/profile_renumbering.h"
@@ -23,7 +29,7 @@ namespace {
 
 constexpr std::string_view kProgramHelp =
     "usage: vorlakctl [--simulate [--simulate-line LINE]...] [--trace] [--data-dir DIR]\n"
-    "                 COMMAND [ARGUMENTS]\n"
+    "                 [--wait SECONDS] COMMAND [ARGUMENTS]\n"
     "       vorlakctl --help | --version | COMMAND --help | help COMMAND\n"
     "\n"
     "The command-line twin of the Vorlak window: it shows and edits the current profile's\n"
@@ -38,23 +44,28 @@ constexpr std::string_view kProgramHelp =
     "  --trace          print every transfer to and from the mouse (status, apply, events)\n"
     "  --data-dir DIR   the data folder (also VORLAK_DATA_DIR); default: beside the program\n"
     "                   when it holds the data files, else ~/.config/vorlak\n"
+    "  --wait SECONDS   wait up to SECONDS for the data folder or the mouse while the window\n"
+    "                   or another vorlakctl uses it (default: refuse at once)\n"
     "\n"
     "Commands:\n";
 
 constexpr std::string_view kExitHelp =
     "\n"
     "Edits write the current profile's files as Apply's save does and do not touch the mouse;\n"
-    "`vorlakctl apply` sends them. While the window runs, the commands that write files or\n"
-    "reach the mouse are refused (the window holds the same files).\n"
+    "`vorlakctl apply` sends them. The window holds its data folder and the mouse while it\n"
+    "runs, and so does a vorlakctl command while it writes that folder or talks to the mouse:\n"
+    "another command that needs the same is refused (or waits, with --wait), with the holder\n"
+    "named. Commands that only read run at any time.\n"
     "\n"
     "Exit status: 0 success, 1 no mouse found, 2 usage error or a value refused, 3 a data\n"
-    "file could not be read or written, 4 the window or another vorlakctl holds the mouse,\n"
-    "5 the mouse did not take the settings or did not answer (apply saved them all the same).\n";
+    "file could not be read or written, 4 the data folder or the mouse is in use by the\n"
+    "window or another vorlakctl (the message names it), 5 the mouse did not take the\n"
+    "settings or did not answer (apply saved them all the same).\n";
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
     for (auto group : {MouseCommands(), ShowCommands(), SettingsCommands(), AssignCommands(),
-                       ProfileCommands(), MacroCommands()}) {
+                       ProfileCommands(), MacroCommands(), ResetCommands()}) {
         all.insert(all.end(), group.begin(), group.end());
     }
     return all;
@@ -108,8 +119,13 @@ void PrintProgramHelp() {
 void PrintCommandHelp(const Command& command) {
     std::cout << "usage: vorlakctl " << command.name << " " << command.usage << "\n\n"
               << command.details << "\n";
-    if (command.access != Access::Reads)
-        std::cout << "\nRefused (exit status 4) while the Vorlak window runs.\n";
+    if (command.access != Access::Reads) {
+        std::cout << "\nRefused (exit status 4) while the Vorlak window or another vorlakctl uses "
+                  << (command.access == Access::WritesFiles ? "the data folder"
+                      : command.access == Access::Applies   ? "the mouse or the data folder"
+                                                            : "the mouse")
+                  << "; --wait SECONDS waits for it.\n";
+    }
 }
 
 // Help for the command the words name, or for every command of a group.
@@ -121,11 +137,30 @@ void PrintHelpFor(CommandArgs words) {
     }
     const std::vector<const Command*> group = Group(words.empty() ? "" : words[0]);
     if (words.empty() || group.empty())
-        ThrowUsage("unknown command \"" + (words.empty() ? std::string() : words[0]) +
+        ThrowUsage("unknown command \"" + (words.empty() ? std::string() : CutText(words[0])) +
                    "\"; vorlakctl --help lists the commands");
     for (const Command* command : group) {
         PrintCommandHelp(*command);
         std::cout << "\n";
+    }
+}
+
+// An option of vorlakctl itself written after the command: the message says where it goes,
+// rather than taking it for a value the command refuses.
+void RefuseProgramOptions(const Command& command, CommandArgs args) {
+    for (const std::string& word : args) {
+        const std::string option = word.substr(0, word.find('='));
+        const bool valued =
+            option == "--data-dir" || option == "--wait" || option == "--simulate-line";
+        if (!valued && option != "--simulate" && option != "--trace")
+            continue;
+        std::string message = std::string(command.name) + " knows no option " + option +
+                              "; the options of vorlakctl go before the command: vorlakctl " +
+                              option + (valued ? " ..." : "") + " " + std::string(command.name) +
+                              " ...";
+        if (!valued && command.access != Access::ReachesMouse && command.access != Access::Applies)
+            message += " (" + option + " is for status, apply and events)";
+        ThrowUsage(message);
     }
 }
 
@@ -148,32 +183,61 @@ Options ParseOptions(int argc, char** argv) {
             if (arg == "--data-dir" && ++i == argc)
                 ThrowUsage("--data-dir needs a folder");
             options.dataDir = UserPath(arg == "--data-dir" ? argv[i] : arg.substr(11));
+        } else if (arg == "--wait" || arg.starts_with("--wait=")) {
+            if (arg == "--wait" && ++i == argc)
+                ThrowUsage("--wait needs a number of seconds");
+            options.wait = std::chrono::seconds(
+                ParseNumber(arg == "--wait" ? std::string_view(argv[i]) : arg.substr(7),
+                            "the seconds of --wait", 0, 86400));
         } else if (arg == "--help" || arg == "--version") {
             options.command.emplace_back(arg);
         } else {
-            ThrowUsage("unknown option " + std::string(arg) + "; vorlakctl --help lists them");
+            ThrowUsage("unknown option " + CutText(arg) + "; vorlakctl --help lists them");
         }
     }
     options.command.insert(options.command.end(), argv + i, argv + argc);
     return options;
 }
 
-// The window holds the mouse and the profile files while it runs; so does another vorlakctl
-// that writes.
-int Locked(const Command& command, Session& session, CommandArgs args) {
-    if (command.access == Access::Reads)
-        return command.run(session, args);
-    InstanceLock lock;
-    if (lock.Status() == InstanceLock::State::HeldElsewhere) {
-        throw CliError{kExitBusy,
-                       "the Vorlak window or another vorlakctl is running and holds the mouse and "
-                       "the profile files; " +
-                           std::string(command.name) +
-                           " was not run (end the window from its "
-                           "tray icon's Exit, then run it again)"};
-    }
+// Takes the lock name of what (the data folder, the mouse) for command, or refuses it naming
+// the holder. A lock file that cannot be made does not keep the user from the command.
+std::unique_ptr<InstanceLock> Take(const std::string& name, const std::string& what,
+                                   const Command& command, const Options& options) {
+    const std::string holder =
+        "vorlakctl " + std::string(command.name) + " (process " + std::to_string(getpid()) + ")";
+    auto lock =
+        std::make_unique<InstanceLock>(InstanceLock::DefaultFolder(), name, holder, options.wait);
+    if (lock->Status() != InstanceLock::State::HeldElsewhere)
+        return lock;
+    const std::string& by = lock->Holder();
+    std::string advice =
+        by.starts_with("the Vorlak window") ? "end the window from its tray icon's Exit; " : "";
+    advice += options.wait.count()
+                  ? "it still held it after " + std::to_string(options.wait.count()) + " s"
+                  : "vorlakctl --wait SECONDS waits for it";
+    throw CliError{kExitBusy, what + " is in use by " +
+                                  (by.empty() ? std::string("another Vorlak program") : by) + "; " +
+                                  std::string(command.name) + " was not run (" + advice + ")"};
+}
+
+// The locks of what the command shares with the window and other vorlakctl runs: the data
+// folder for its writers, the mouse for the commands that talk to it (the simulated mouse is
+// this process's own). Taken before the command reads anything.
+int Locked(const Command& command, Session& session, const Options& options, CommandArgs args) {
+    const std::filesystem::path& folder = session.Controller().Files().Folder().Folder();
+    std::string named = folder.string();  // without the separator the folder's path ends with
+    while (named.size() > 1 && named.back() == '/')
+        named.pop_back();
+    std::unique_ptr<InstanceLock> mouse, data;
+    const bool writes = command.access == Access::WritesFiles || command.access == Access::Applies;
+    const bool talks = command.access == Access::ReachesMouse || command.access == Access::Applies;
+    if (talks && !options.simulate)
+        mouse = Take(kMouseLockName, "the mouse", command, options);
+    if (writes)
+        data = Take(DataFolderLockName(folder), "the data folder " + named, command, options);
     // A profile commit a kill interrupted is finished first, by the one writer.
-    RecoverProfileCommit(session.Controller().Files().Folder().Folder());
+    if (writes)
+        RecoverProfileCommit(folder);
     return command.run(session, args);
 }
 
@@ -212,14 +276,17 @@ int Run(int argc, char** argv) {
                 actions += (actions.empty() ? "" : ", ") +
                            std::string(c->name.substr(words[0].size() + 1));
             ThrowUsage(words[0] + " needs one of " + actions +
-                       (words.size() > 1 ? ", not \"" + words[1] + "\"" : std::string()));
+                       (words.size() > 1 ? ", not \"" + CutText(words[1]) + "\"" : std::string()));
         }
-        ThrowUsage("unknown command \"" + words[0] + "\"; vorlakctl --help lists the commands");
+        ThrowUsage("unknown command \"" + CutText(words[0]) +
+                   "\"; vorlakctl --help lists the commands");
     }
     const CommandArgs args = all.subspan(used);
+    RefuseProgramOptions(*command, args);
     if (!options.simulatedLines.empty() && !options.simulate)
         ThrowUsage("--simulate-line is for the simulated mouse: give --simulate too");
-    if ((options.simulate || options.trace) && command->access != Access::ReachesMouse) {
+    if ((options.simulate || options.trace) && command->access != Access::ReachesMouse &&
+        command->access != Access::Applies) {
         ThrowUsage(std::string(options.trace ? "--trace" : "--simulate") +
                    " is for the commands that reach the mouse (status, apply, events), not " +
                    std::string(command->name));
@@ -231,7 +298,7 @@ int Run(int argc, char** argv) {
         std::cerr << "vorlakctl: " << problem->Describe() << "\n";
     }
     Session session(options, folders.data);
-    return Locked(*command, session, args);
+    return Locked(*command, session, options, args);
 }
 
 }  // namespace

@@ -17,6 +17,13 @@ std::string FoldName(std::string_view name);
 // True when both read alike under FoldName.
 bool SameName(std::string_view a, std::string_view b);
 
+// text as a message echoes it: at most limit characters, cut with "…" (never inside a
+// character of several bytes).
+std::string CutText(std::string_view text, std::size_t limit = 60);
+
+// "1 line", "3 lines": a count with its noun.
+std::string Count(std::size_t count, std::string_view noun);
+
 // A usage error showing usage ("dpi STAGE SETTING...") unless count lies in low..high.
 void ExpectWords(std::size_t count, std::size_t low, std::size_t high, std::string_view usage);
 

@@ -122,10 +122,10 @@ bool ProfileFiles::ReadRecordFile(const std::filesystem::path& path, std::string
     return true;
 }
 
-bool ProfileFiles::SaveCurrentProfile(const MouseConfig& record) {
+bool ProfileFiles::SaveCurrentProfile(const MouseConfig& record, RecordFileRule rule) {
     SetProfilePaths(store_.currentProfileIndex);
     std::error_code ec;
-    if (!std::filesystem::exists(configFilePath_, ec)) {
+    if (rule == RecordFileRule::OnlyIfItExists && !std::filesystem::exists(configFilePath_, ec)) {
         Diagnostic(kMissingRecord.data());
         return false;
     }

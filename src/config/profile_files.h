@@ -31,6 +31,10 @@ struct ProfileSettings {
     std::string rColor, gColor, bColor;
 };
 
+// Whether a save makes the record file when it is missing. The profile files are only ever
+// rewritten; a reset makes a lost record file again.
+enum class RecordFileRule { OnlyIfItExists, MakeIfMissing };
+
 // What an import did. Only Imported changes anything; every other result leaves the record,
 // the labels and the paths as they were.
 enum class ImportResult {
@@ -64,9 +68,10 @@ public:
     // Finds the current profile in the list, reads its record and rebuilds the macro
     // slots from the macro store. False when no record was read.
     bool LoadCurrentProfile();
-    // Writes record into the current profile's record file, only if that file exists. False
-    // when nothing was written.
-    bool SaveCurrentProfile(const MouseConfig& record);
+    // Writes record into the current profile's record file, only if that file exists unless
+    // rule says to make it. False when nothing was written.
+    bool SaveCurrentProfile(const MouseConfig& record,
+                            RecordFileRule rule = RecordFileRule::OnlyIfItExists);
     // Reads the record of profile n as stored (macro slots included).
     bool LoadProfileSlot(int n);
     // Profile n becomes the current one without reading anything: its files are those the

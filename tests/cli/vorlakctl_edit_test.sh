@@ -182,12 +182,88 @@ for s in j["dpiStages"]:
     line = f"  {s['stage']}  {s['dpi']:<5} {'on' if s['on'] else 'off':<3}  colour {s['colour']}"
     assert line in shown, line
 for b in j["buttons"]:
-    assert f"  {b['caption']:<9} {b['label']}\n" in shown, b
+    assert f"  {b['caption']:<9} {b['does']}" in shown, b
+assert j["buttons"][3]["function"] == {"kind": "media", "name": "mute", "usage": 226}, j["buttons"][3]
+assert j["buttons"][3]["label"] == "Mute" and j["buttons"][0]["function"] == {"kind": "click"}
 assert f"Polling rate: {j['pollingRateHz']} Hz" in shown
 assert j["pointer"]["wheel"] == "page" and "wheel one page" in shown
 assert j["source"]["profile"] == "1" and j["source"]["record"].endswith("config0.bin")
 print("json agrees")
 PY
+
+# show says what each button does, decoded from the record; its label only where that says
+# something else. Every kind of function, and a macro asked to play while held that has no
+# events (stored to play once).
+fresh
+ctl macro new Combo >/dev/null && ctl macro set Combo 'A Dn' '20 ms' 'A Up' >/dev/null
+ctl macro new Empty >/dev/null
+for a in "2 click" "1 menu" "3 dpi-loop" "4 media mute" "5 office select-all" \
+         "6 windows show-desktop" "7 key page-up" "shift+1 macro Combo while-held" \
+         "shift+2 macro Empty while-held" "shift+3 double-click" "shift+4 deactivated" \
+         "shift+5 forward" "shift+6 dpi-up" "shift+7 scroll"; do
+    ctl assign $a >/dev/null || fail "assign $a"
+done
+ctl assign 1 shift >/dev/null || fail "assign 1 shift"
+shown=$(ctl show)
+for line in "Button 1  shift" "Button 2  click" "Button 3  dpi-loop" "Button 4  media mute" \
+             "Button 5  office select-all" "Button 6  windows show-desktop" \
+             "Button 7  key \"Page Up\"" "Shift+1   shift" "Shift+2   macro \"Empty\" once" \
+             "Shift+3   double-click" "Shift+4   deactivated" "Shift+5   forward" \
+             "Shift+6   dpi-up" "Shift+7   scroll"; do
+    grep -qxF -- "  $line" <<<"$shown" && passed=$((passed + 1)) || fail "show lacks: $line"
+done
+check "show --json decodes the functions" 0 "^decoded$" python3 - "$ctl" "$data" <<'PY'
+import json, subprocess, sys
+ctl, data = sys.argv[1:]
+j = json.loads(subprocess.run([ctl, "--data-dir", data, "show", "--json"], capture_output=True,
+                              text=True, check=True).stdout)
+f = {b["button"]: b["function"] for b in j["buttons"]}
+assert f["4"] == {"kind": "media", "name": "mute", "usage": 226}, f["4"]
+assert f["7"] == {"kind": "key", "name": "Page Up", "usage": 75}, f["7"]
+assert f["3"] == {"kind": "dpi", "action": "loop"}, f["3"]
+assert f["5"] == {"kind": "office", "name": "select-all", "usage": 4}, f["5"]
+assert f["6"] == {"kind": "windows", "name": "show-desktop", "index": 5}, f["6"]
+assert f["shift+2"] == {"kind": "macro", "number": 2, "name": "Empty", "mode": "once"}, f["shift+2"]
+assert f["1"] == {"kind": "shift"} and f["shift+1"] == {"kind": "shift"}, (f["1"], f["shift+1"])
+print("decoded")
+PY
+ctl assign shift+2 macro Combo while-held >/dev/null
+check "a macro that plays while held" 0 "^  Shift\+2   macro \"Combo\" while-held$" ctl show
+ctl profile export "$data/bare" >/dev/null && rm "$data/bare.ini"
+ctl profile import "$data/bare.bin" >/dev/null
+check "a record without its labels still shows what each button does" 0 \
+    "^  Button 4  media mute +no label$" ctl show
+sed -i 's/^Item4=.*/Item4=Quiet please/' "$data/str0.ini"
+check "a label that says something else is shown beside" 0 \
+    "^  Button 4  media mute +label \"Quiet please\"$" ctl show
+
+# macro show writes what macro set --file reads back whole: events, loop count, delay flag.
+ctl macro set Combo --loop 3 --record-delay on >/dev/null
+ctl macro show Combo >"$data/combo.txt"
+check "macro show, read back by macro set" 0 "macro 2 \"Empty\": 3 events, loop 3, record delays on" \
+    ctl macro set Empty --file "$data/combo.txt"
+check "the copy's store entries" 0 "^3 1 3 A   Dn$" sh -c "printf '%s %s %s %s' \
+    \"\$(awk -v s='[Empty]' '\$0==s{f=1;next} /^\\[/{f=0} f&&/^ItemCount=/{sub(/.*=/,\"\");print}' '$data/record.ini')\" \
+    \"\$(awk -v s='[Empty]' '\$0==s{f=1;next} /^\\[/{f=0} f&&/^DelayTimeSelStatus=/{sub(/.*=/,\"\");print}' '$data/record.ini')\" \
+    \"\$(awk -v s='[Empty]' '\$0==s{f=1;next} /^\\[/{f=0} f&&/^MacroLoopTimes=/{sub(/.*=/,\"\");print}' '$data/record.ini')\" \
+    \"\$(awk -v s='[Empty]' '\$0==s{f=1;next} /^\\[/{f=0} f&&/^Item0=/{sub(/^Item0=/,\"\");print}' '$data/record.ini')\""
+check "options on the command line go first" 0 "loop 5, record delays off" \
+    ctl macro set Empty --file "$data/combo.txt" --loop 5 --record-delay off
+check "--record-delay is the recorder's option" 0 "Record delays box.*changes nothing on the mouse" \
+    sh -c "'$ctl' macro set --help | tr '\n' ' '"
+
+# Messages: the DPI scale, a misplaced option, counts, and a long name cut short.
+check "a DPI word that is no number" 2 "\"fast\" is no DPI setting: a DPI value from 200 to 6000, on, off or colour" \
+    ctl dpi 2 fast
+check "an option after the command" 2 "dpi knows no option --simulate; the options of vorlakctl go before the command" \
+    ctl dpi 2 1600 --simulate
+check "one line" 0 "wheel 1 line$" ctl pointer wheel 1
+check "one event" 0 "1 event, loop 1" sh -c "'$ctl' --data-dir '$data' macro set Combo --loop 1 'B Dn' && '$ctl' --data-dir '$data' macro list | grep Combo"
+long=$(head -c 100000 /dev/zero | tr '\0' x)
+check "a long name is cut" 2 "^vorlakctl: no profile is called \"x{59}…\" \(vorlakctl profile list\)$" \
+    ctl profile switch "$long"
+check "the man page names help COMMAND" 0 "help" \
+    grep -A1 '^\.B vorlakctl help$' "$(dirname "$0")/../../data/vorlakctl.1"
 
 # Round trip: what the edits set is what apply sends to the simulated mouse.
 fresh

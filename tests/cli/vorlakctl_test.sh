@@ -9,8 +9,8 @@ fresh
 
 check "simulated status" 0 "firmware 01-07" "$ctl" --simulate --data-dir "$data" status
 check "no mouse" 1 "no Vorlak mouse found" ctl status
-check "show profile" 0 "Button 4  +Back" ctl show
-check "show the Shift layer as the window captions it" 0 "Shift\+4 +Back.*Shift\+5 +Forward" \
+check "show profile" 0 "Button 4  +back" ctl show
+check "show the Shift layer as the window captions it" 0 "Shift\+4 +back.*Shift\+5 +forward" \
     sh -c "'$ctl' --data-dir '$data' show | tr '\n' ' '"
 cp "$data/config3.bin" "$data/elsewhere.bin"
 check "show record relative to the current folder" 0 "Record: $data/elsewhere.bin.*6  6000  on" \
@@ -28,7 +28,7 @@ check "unknown option" 2 "unknown option --frob" "$ctl" --frob show
 check "no command" 2 "no command given" "$ctl"
 check "version" 0 "^vorlakctl [0-9]+\.[0-9]+" "$ctl" --version
 check "help lists every command and the exit codes" 0 \
-    "status.*apply.*events.*show.*dpi.*polling.*lighting.*sensitivity.*pointer.*assign.*profile list.*macro set.*4 the window.*5 the mouse did not take" \
+    "status.*apply.*events.*show.*dpi.*polling.*lighting.*sensitivity.*pointer.*assign.*profile list.*macro set.*4 the data folder or the mouse is in use by the window.*5 the mouse did not take" \
     sh -c "'$ctl' --help | tr '\n' ' '"
 check "help of a command" 0 "usage: vorlakctl dpi STAGE.*Refused \(exit status 4\)" \
     sh -c "'$ctl' dpi --help | tr '\n' ' '"
@@ -50,7 +50,7 @@ check "a bad line for the simulated mouse" 2 "fail needs a transfer count and an
 check "a line without the simulated mouse" 2 "give --simulate too" \
     "$ctl" --simulate-line "fail 2 EIO" --data-dir "$data" apply
 check "events of the simulated mouse" 0 "Info: Switch DPI into the second stage 1000" \
-    sh -c "(echo dpi; sleep 1) | '$ctl' --simulate --data-dir '$data' events"
+    sh -c "echo dpi | '$ctl' --simulate --data-dir '$data' events"
 check "a notice right before the input ends" 0 "Switch DPI into the second stage.*did not detect" \
     sh -c "printf 'dpi\nunplug\n' | '$ctl' --simulate --data-dir '$data' events | tr '\n' ' '"
 check "unplug and plug" 0 "Warning: The system did not detect Vorlak!.*Info: The system detect" \
@@ -67,17 +67,66 @@ complete_words() {  # complete_words WORD...: what completing the last word offe
 ctl macro new Jump >/dev/null
 check "completing a command" 0 "^dpi $" complete_words "$ctl" dp
 check "completing a function" 0 "^dpi-up dpi-down dpi-loop $" complete_words "$ctl" assign 4 dpi-
-check "completing a profile name" 0 "^Profile 1 $" complete_words "$ctl" --data-dir "$data" profile switch P
+# Names with blanks come quoted, so that the shell reads each back as one word.
+check "completing a profile name" 0 "^Profile\\\\ 1 $" complete_words "$ctl" --data-dir "$data" profile switch P
+check "inside a quote the user opened" 0 "^'Profile 1' $" complete_words "$ctl" --data-dir "$data" profile switch "'Pro"
 check "completing a macro name" 0 "^Jump $" complete_words "$ctl" --data-dir "$data" assign 4 macro J
+check "completing a key name" 0 "^Page\\\\ Up Page\\\\ Down $" complete_words "$ctl" assign 4 key Pag
+completed=$(complete_words "$ctl" --data-dir "$data" profile switch Pro)
+check "a completed name, read back by the shell, switches the profile" 0 "current profile: 1 \"Profile 1\"" \
+    bash -c "eval \"\\\"\\\$0\\\" --data-dir \\\"\\\$1\\\" profile switch $completed\"" "$ctl" "$data"
 
-# While the window (or another vorlakctl) holds the instance lock.
-lock="$XDG_RUNTIME_DIR/Vorlak_Mutex"
-check "the window holds the mouse" 4 "the Vorlak window or another vorlakctl is running.*status was not run" \
-    flock "$lock" "$ctl" --simulate --data-dir "$data" status
-check "edits are refused while the window runs" 4 "holds the mouse and the profile files; dpi was not run" \
-    flock "$lock" "$ctl" --data-dir "$data" dpi 1 800
-check "show needs no lock" 0 "Profile 1" flock "$lock" "$ctl" --data-dir "$data" show
-check "macro list needs no lock" 0 "1  Jump" flock "$lock" "$ctl" --data-dir "$data" macro list
+# The key names: keys lists exactly those assign takes, and assign's help names only them.
+ctl keys >"$data/keys.txt"
+check "keys lists the key names" 0 "^A .*F5 .*Page Up .*Num Enter .*Ctrl " sh -c "tr '\n' ' ' <'$data/keys.txt'"
+refused=0
+while IFS= read -r key; do ctl assign 6 key "$key" >/dev/null 2>&1 || { refused=1; echo "refused: $key"; }; done <"$data/keys.txt"
+check "assign takes every listed key" 0 "^0$" echo "$refused"
+help_keys=$("$ctl" assign --help | sed -n 's/.*key NAME *a key by its name (\(.*\);$/\1/p' | tr -d "'" | sed 's/ \.\.\.$//')
+check "assign's help shows key names" 0 . echo "$help_keys"
+while IFS= read -r key; do
+    check "assign's help offers \"$key\", which keys lists" 0 . grep -xF -- "$key" "$data/keys.txt"
+done < <(tr ',' '\n' <<<"$help_keys" | sed 's/^ *//')
+
+# The window holds its data folder and the mouse (the real one: a simulated mouse is each
+# program's own); a vorlakctl that writes a folder or talks to the mouse holds it too. The
+# holder is named.
+held() {  # held LOCK HOLDER COMMAND...: COMMAND while LOCK is held by HOLDER
+    local lock=$XDG_RUNTIME_DIR/$1 holder=$2; shift 2
+    printf '%s' "$holder" >"$lock"; flock "$lock" "$@"
+}
+folder_lock() { echo "Vorlak_Folder_$(stat -c '%d_%i' "$1")"; }
+window="the Vorlak window (process 77)"
+check "the window holds the mouse" 4 "the mouse is in use by the Vorlak window \(process 77\); status was not run \(end the window from its tray icon's Exit; vorlakctl --wait SECONDS waits for it\)" \
+    held Vorlak_Mouse "$window" "$ctl" --data-dir "$data" status
+check "its simulated mouse is its own" 0 "firmware 01-07" \
+    held Vorlak_Mouse "$window" "$ctl" --simulate --data-dir "$data" status
+check "edits of its folder are refused" 4 "the data folder $data is in use by the Vorlak window \(process 77\); dpi was not run" \
+    held "$(folder_lock "$data")" "$window" "$ctl" --data-dir "$data" dpi 1 800
+check "apply to its folder is refused" 4 "the data folder $data is in use by the Vorlak window" \
+    held "$(folder_lock "$data")" "$window" "$ctl" --simulate --data-dir "$data" apply
+check "show needs no lock" 0 "Profile 1" held "$(folder_lock "$data")" "$window" "$ctl" --data-dir "$data" show
+check "macro list needs no lock" 0 "1  Jump" held "$(folder_lock "$data")" "$window" "$ctl" --data-dir "$data" macro list
+check "help names the locks" 0 "Refused \(exit status 4\) while the Vorlak window or another vorlakctl uses the data folder; --wait SECONDS" \
+    sh -c "'$ctl' dpi --help | tr '\n' ' '"
+
+# Another vorlakctl: a macro set that reads its events from a pipe holds the folder meanwhile.
+other=$(mktemp -d); "$datagen" "$other"
+mkfifo "$data/events"
+"$ctl" --data-dir "$data" macro set Jump --file - <"$data/events" >"$data/set.out" 2>&1 & setter=$!
+exec 5>"$data/events"
+holding() { grep -q "vorlakctl macro set (process $setter)" "$XDG_RUNTIME_DIR/$(folder_lock "$data")"; }
+for _ in $(seq 100); do holding && break; sleep 0.1; done
+check "another vorlakctl on the folder is named" 4 "the data folder $data is in use by vorlakctl macro set \(process $setter\); dpi was not run \(vorlakctl --wait SECONDS" \
+    ctl dpi 1 800
+check "an edit of another folder runs beside it" 0 "DPI stage 1: 800" "$ctl" --data-dir "$other" dpi 1 800
+check "and so does a command that reaches the mouse" 0 "firmware" "$ctl" --data-dir "$data" --simulate status
+"$ctl" --data-dir "$data" --wait 30 dpi 1 800 >"$data/waited.out" 2>&1 5>&- & waiter=$!
+printf 'B Dn\nB Up\n' >&5; exec 5>&-
+wait "$setter"; check "the holder ends" 0 "2 events" cat "$data/set.out"
+wait "$waiter"; check "--wait runs the command once the folder is free" 0 "DPI stage 1: 800" cat "$data/waited.out"
+check "--wait takes seconds" 2 "the seconds of --wait must be a number" ctl --wait soon show
+rm -rf "$other" "$data/events"
 
 # Data files that cannot be read or written: named, with the reason.
 cp "$data/str0.ini" "$data/str0.kept"
@@ -92,11 +141,28 @@ if [ "$(id -u)" -ne 0 ]; then  # root writes anywhere
         ctl polling 250
     chmod u+w "$data/config0.bin"
 fi
+# A lost record file: the commands that need no record still run, the others say what to
+# do, and reset writes the defaults into it again.
+ctl dpi 2 1200 >/dev/null
+macros=$(od -An -tx1 -j 329 -N 1560 "$data/config0.bin")
 rm "$data/config0.bin"
-check "a record file that is missing" 3 "config0.bin" ctl polling 250
+check "a record file that is missing" 3 "config0.bin does not exist; vorlakctl reset writes the defaults into profile 1" \
+    ctl polling 250
+check "show says what to do" 3 "vorlakctl reset" ctl show
+check "profile list needs no record" 0 "\* 1  Profile 1" ctl profile list
+check "macro list needs no record" 0 "1  Jump" ctl macro list
+check "macro show needs no record" 0 "# macro 1 \"Jump\"" ctl macro show Jump
+check "reset makes the record again" 0 "profile 1: the defaults \(the macros stay\), saved to $data/config0.bin" ctl reset
+check "with the defaults" 0 "2  1000  on" ctl show
+check "and the macros as they were" 0 "^same$" \
+    sh -c "[ \"\$(od -An -tx1 -j 329 -N 1560 '$data/config0.bin')\" = '$macros' ] && echo same"
+ctl dpi 2 1200 >/dev/null
+check "reset of a record that is there" 0 "saved to" ctl reset
+check "brings the defaults back" 0 "2  1000  on" ctl show
+rm "$data/config0.bin"
 : > "$data/config0.bin"
 check "an empty record is named and shows the defaults" 0 \
-    "config0.bin is shorter than a profile record.*Button 1 +Click" \
+    "config0.bin is shorter than a profile record.*Button 1 +click" \
     sh -c "'$ctl' --data-dir '$data' show 2>&1 | tr '\n' ' '"
 rm "$data/str.ini"
 check "no profile list" 3 "no current profile could be read.*str.ini does not exist" ctl show

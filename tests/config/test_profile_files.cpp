@@ -170,6 +170,13 @@ TEST_F(ProfileFilesTest, SaveWritesOnlyAnExistingRecordFile) {
     EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str2.ini"));
 }
 
+TEST_F(ProfileFilesTest, AResetSaveMakesAMissingRecordFile) {
+    store.currentProfileIndex = 1;
+    std::memset(&store.currentConfig, 0x44, sizeof(MouseConfig));
+    EXPECT_TRUE(files.SaveCurrentProfile(store.currentConfig, RecordFileRule::MakeIfMissing));
+    EXPECT_EQ(folder.Read("config1.bin"), RecordBytes(1, 0x44));
+}
+
 TEST_F(ProfileFilesTest, SaveThatCannotWriteReportsAndKeepsTheFolderClean) {
     std::filesystem::create_directory(folder.Path("config0.bin"));
     EXPECT_FALSE(files.SaveCurrentProfile(store.currentConfig));

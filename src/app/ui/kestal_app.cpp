@@ -93,7 +93,8 @@ QIcon ApplicationIcon(const std::filesystem::path& programFolder) {
 bool CKestalApp::StartApplication() {
     // Another instance ends this one silently; a lock that cannot be made at all does not
     // keep the user from the program.
-    lock_ = std::make_unique<InstanceLock>();
+    lock_ = std::make_unique<InstanceLock>(InstanceLock::DefaultFolder(), kInstanceLockName,
+                                           WindowHolder());
     if (lock_->Status() == InstanceLock::State::HeldElsewhere)
         return false;
     application_.setQuitOnLastWindowClosed(false);
@@ -101,6 +102,7 @@ bool CKestalApp::StartApplication() {
     ChooseFolders();
 
     CDlgSplash(programFolder_).exec();  // first, so that it is on screen at once
+    TakeSharedLocks();
 
     const QIcon icon = ApplicationIcon(programFolder_);
     application_.setWindowIcon(icon);
@@ -141,7 +143,30 @@ void CKestalApp::ExitApplication() {
     controller_.reset();  // waits for a running write, stops the listener, closes the mouse
     tray_.reset();
     window_.reset();
+    mouseLock_.reset();
+    folderLock_.reset();
     lock_.reset();
+}
+
+// "the Vorlak window (process N)": how vorlakctl names the holder of a lock.
+std::string CKestalApp::WindowHolder() {
+    return "the Vorlak window (process " + std::to_string(QCoreApplication::applicationPid()) + ")";
+}
+
+// The data folder and the mouse are the window's while it runs: vorlakctl writes neither
+// meanwhile. A vorlakctl command that holds one ends soon; one that keeps it (events) is
+// left to it.
+void CKestalApp::TakeSharedLocks() {
+    constexpr std::chrono::seconds kWait(3);
+    const std::filesystem::path runtime = InstanceLock::DefaultFolder();
+    folderLock_ = std::make_unique<InstanceLock>(runtime, DataFolderLockName(dataFolder_.Folder()),
+                                                 WindowHolder(), kWait);
+    if (!options_.simulate)
+        mouseLock_ = std::make_unique<InstanceLock>(runtime, kMouseLockName, WindowHolder(), kWait);
+    for (const InstanceLock* lock : {folderLock_.get(), mouseLock_.get()}) {
+        if (lock && lock->Status() == InstanceLock::State::HeldElsewhere)
+            Diagnostic("Left to its holder: %s\n", lock->Holder().c_str());
+    }
 }
 
 // The data folder is made ready before anything reads it; a folder that cannot be used is

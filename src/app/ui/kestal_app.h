@@ -64,6 +64,8 @@ public:
 
 private:
     void ChooseFolders();
+    void TakeSharedLocks();
+    static std::string WindowHolder();
     void OfferAutostart();
     void ChooseTrayMode();
     void WatchHotplug();
@@ -75,6 +77,8 @@ private:
     std::filesystem::path programFolder_;  // the folder that holds Skins/
     DataFolder dataFolder_;
     std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<InstanceLock> folderLock_;
+    std::unique_ptr<InstanceLock> mouseLock_;  // the real mouse only
     std::unique_ptr<ConfigStore> store_;
     std::unique_ptr<MouseDevices> devices_;
     std::unique_ptr<GSettingsPointerSettings> pointerSettings_;
