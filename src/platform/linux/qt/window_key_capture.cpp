@@ -50,8 +50,8 @@ bool WindowKeyCapture::eventFilter(QObject* watched, QEvent* event) {
     const auto symbol = key->nativeVirtualKey();
     const CapturedKey captured =
         MapKey(key->nativeScanCode(), {symbol, symbol}, type == QEvent::KeyRelease);
-    if (onKey_)
-        onKey_(captured);
+    if (const KeyHandler handler = onKey_)  // a copy: the handler may stop the capture
+        handler(captured);
     return true;
 }
 

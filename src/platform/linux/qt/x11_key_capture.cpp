@@ -112,12 +112,15 @@ void X11KeyCapture::Stop() {
         return;
     running_ = false;
     retry_.stop();
-    if (grabbed_ && connection_ != nullptr) {
-        xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
-        SetDetectableAutoRepeat(connection_, repeatWasDetectable_);
+    if (connection_ != nullptr && (grabbed_ || repeatBefore_)) {
+        if (grabbed_)
+            xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+        if (repeatBefore_)
+            SetDetectableAutoRepeat(connection_, *repeatBefore_);
         xcb_flush(connection_);
     }
     grabbed_ = false;
+    repeatBefore_.reset();
     if (QWindow* handle = window_.windowHandle())
         handle->removeEventFilter(this);
     QCoreApplication::instance()->removeNativeEventFilter(this);
@@ -142,7 +145,10 @@ void X11KeyCapture::TryGrab() {
     }
     if (status == XCB_GRAB_STATUS_SUCCESS) {
         grabbed_ = true;
-        repeatWasDetectable_ = SetDetectableAutoRepeat(connection_, true);
+        // A grab again after the window was hidden finds the flag set by the first one.
+        const bool before = SetDetectableAutoRepeat(connection_, true);
+        if (!repeatBefore_)
+            repeatBefore_ = before;
         held_.reset();
         Diagnostic("X11KeyCapture: keyboard grabbed\n");
         return;
@@ -158,8 +164,9 @@ void X11KeyCapture::TryGrab() {
 void X11KeyCapture::Fail(int status) {
     failed_ = true;
     Diagnostic("X11KeyCapture: keyboard grab failed, status %d\n", status);
-    if (onFailure_)
-        onFailure_(status);
+    // The handler may stop the capture, which clears the handler: it runs from a copy.
+    if (const FailureHandler handler = onFailure_)
+        handler(status);
 }
 
 // The window was mapped (grab it, also after it was hidden) or unmapped (the server has
@@ -194,8 +201,8 @@ bool X11KeyCapture::nativeEventFilter(const QByteArray& eventType, void* message
     // The kernel's key code stands for the scan code.
     Diagnostic("vk code=%x,scan code=%x,key flag=%x\n", captured.virtualKey,
                key->detail >= 8 ? key->detail - 8 : 0, captured.flags);
-    if (onKey_)
-        onKey_(captured);
+    if (const KeyHandler handler = onKey_)  // a copy: the handler may stop the capture
+        handler(captured);
     return true;
 }
 

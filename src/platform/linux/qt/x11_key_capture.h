@@ -11,6 +11,7 @@
 
 #include <bitset>
 #include <memory>
+#include <optional>
 
 #include "keys/key_capture.h"
 
@@ -62,8 +63,9 @@ private:
     bool running_ = false;
     bool grabbed_ = false;
     bool failed_ = false;
-    // Whether the connection had detectable auto-repeat before the grab set it.
-    bool repeatWasDetectable_ = false;
+    // Whether the connection had detectable auto-repeat before the first grab of this
+    // capture set it; Stop puts it back, also when the window was hidden meanwhile.
+    std::optional<bool> repeatBefore_;
     // Keys pressed while grabbed: a press of one of them is the keyboard's auto-repeat.
     std::bitset<256> held_;
 };
