@@ -10,6 +10,8 @@
 
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
+#include "controls/language_message_box.h"
+#include "controls/list_box.h"
 #include "controls/skin_image.h"
 #include "macro/ui/lb_editor_wnd.h"
 #include "record/ini_file.h"
@@ -37,6 +39,7 @@ CConfigDialog::CConfigDialog(const std::filesystem::path& programFolder,
                              const QFont& font, int current, QWidget* parent)
     : QWidget(parent),
       programFolder_(programFolder),
+      languageCode_(languageCode),
       texts_(ProfileManagerTextsFor(languageCode)),
       font_(font),
       background_(SkinImage(programFolder, "Skins\\/Config/Config.png")),
@@ -65,7 +68,7 @@ CConfigDialog::~CConfigDialog() {
 }
 
 void CConfigDialog::MakeList() {
-    list_ = new QListWidget(this);
+    list_ = new ListBox(this);
     list_->setObjectName("profileList");
     list_->setGeometry(kListRect);
     list_->setFrameShape(QFrame::NoFrame);
@@ -84,6 +87,11 @@ void CConfigDialog::MakeList() {
             [this](QListWidgetItem* item) { OnEntryClicked(list_->row(item)); });
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OnEntryClicked(list_->row(item)); });
+    // The keyboard's selection is tracked as a first click's is; it renames nothing.
+    connect(list_, &ListBox::RowMovedByKey, this, [this](int row) {
+        if (row >= 0)
+            tracked_ = row;
+    });
 }
 
 void CConfigDialog::AddEntry(const std::string& name) {
@@ -103,7 +111,9 @@ void CConfigDialog::New() {
         return;
     const int index = profiles_.AddNew(texts_.baseName);
     if (index < 0) {
-        QMessageBox::warning(this, Q(texts_.limitCaption), Q(texts_.limitMessage));
+        QMessageBox box(QMessageBox::Warning, Q(texts_.limitCaption), Q(texts_.limitMessage),
+                        QMessageBox::Ok, this);
+        ShowInLanguage(box, languageCode_);
         return;
     }
     AddEntry(profiles_.Name(index));

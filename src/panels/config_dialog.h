@@ -14,13 +14,13 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/main_controller.h"
 #include "config/profile_list.h"
+#include "controls/list_box.h"
 #include "text/dialog_texts.h"
-
-class QListWidget;
 
 namespace vorlak {
 
@@ -96,10 +96,11 @@ private:
     bool IsOwnInput(const QObject* watched) const;
 
     std::filesystem::path programFolder_;
+    std::string languageCode_;
     ProfileManagerTexts texts_;
     QFont font_;
     QImage background_;
-    QListWidget* list_ = nullptr;
+    ListBox* list_ = nullptr;
     ProfileList profiles_;
     bool listRead_ = false;
     bool closed_ = false;

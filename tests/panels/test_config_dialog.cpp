@@ -3,6 +3,7 @@
 // second click, the requests it posts and the keys it swallows.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
@@ -128,13 +129,22 @@ TEST_F(ConfigDialogTest, NewDeleteAndCopyEditTheList) {
     EXPECT_EQ(dialog->TrackedIndex(), 1);
 }
 
+// Its button too: the box is the profile's language throughout.
 TEST_F(ConfigDialogTest, TheLimitMessageIsInTheLanguage) {
     Open("[Profile]\nItemCount=6\nItem0=a\nItem1=b\nItem2=c\nItem3=d\nItem4=e\nItem5=f\n", 0,
          "CHT");
     QString shown;
-    CloseMessageBoxLater(&shown);
+    QString button;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + "|" + box->text();
+            button = box->button(QMessageBox::Ok)->text();
+            box->close();
+        }
+    });
     dialog->New();
     EXPECT_EQ(shown, QString::fromUtf8("注意!|支援最多六組設定檔。"));
+    EXPECT_EQ(button, QString::fromUtf8("確定"));
 }
 
 TEST_F(ConfigDialogTest, TheLastNameCannotBeDeleted) {
@@ -166,6 +176,18 @@ TEST_F(ConfigDialogTest, ASecondClickRenamesInPlaceAndTheListTakesTheName) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Shown()[2], "My Game");
     EXPECT_EQ(dialog->Profiles().Name(2), "My Game");
+}
+
+// A selection the keyboard moves is tracked as a first click's is: a click on that entry
+// then renames it. The keys themselves rename nothing.
+TEST_F(ConfigDialogTest, TheKeyboardsSelectionIsTrackedAsAFirstClicksIs) {
+    Open(kThree, 0);
+    QTest::keyClick(dialog->List(), Qt::Key_Down);
+    QTest::keyClick(dialog->List(), Qt::Key_Down);
+    EXPECT_EQ(dialog->TrackedIndex(), 2);
+    EXPECT_EQ(dialog->List()->findChild<CLBEditorWnd*>(), nullptr);
+    Click(2);
+    EXPECT_NE(dialog->List()->findChild<CLBEditorWnd*>(), nullptr);
 }
 
 TEST_F(ConfigDialogTest, LoadSaveAndCloseArePostedAfterTheBookkeeping) {

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
@@ -52,7 +51,6 @@ CMacroDialog::CMacroDialog(std::filesystem::path programFolder, std::string_view
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(background_.isNull() ? kFallbackSize : background_.size());
-    installEventFilter(this);
     font_ = FaceFont(MacroPickerFont(languageCode));
     const MacroPickerTexts texts = MacroPickerTextsFor(languageCode);
     prompt_ = Q(texts.prompt);
@@ -115,7 +113,6 @@ void CMacroDialog::OpenDropDown() {
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     UseFieldColours(*list_);
-    list_->installEventFilter(this);
     const std::vector<std::string> names =
         store_.Exists() ? store_.ReadNames() : std::vector<std::string>{};
     // A long name is shown shortened; the choice keeps it whole.
@@ -226,13 +223,14 @@ void CMacroDialog::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-bool CMacroDialog::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
-         type == QEvent::ShortcutOverride) &&
-        IsSwallowedDialogKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
-    return QDialog::eventFilter(watched, event);
+// No key filter belongs to the picker: it keeps a dialog's keys. Enter confirms as OK does
+// (the choice as it stands), Escape cancels.
+void CMacroDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace vorlak

@@ -150,15 +150,28 @@ TEST_F(MacroDialogTest, ModeTextsAreCentredByTheirWrappedHeight) {
     }
 }
 
-TEST_F(MacroDialogTest, EnterEscapeAndSpaceCloseNothing) {
-    List({"Fire"});
+// No key filter belongs to the picker: Space and F1 do nothing, Enter confirms the choice
+// as it stands, also from the open list, and Escape cancels.
+TEST_F(MacroDialogTest, ThePickerKeepsADialogsKeys) {
+    List({"Fire", "Tap"});
     auto dialog = Open();
     ClickDropDown(*dialog);
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_F1}) {
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_F1}) {
         QTest::keyClick(dialog.get(), key);
         QTest::keyClick(dialog->DropDown(), key);
         EXPECT_TRUE(dialog->isVisible()) << key;
     }
+    Choose(*dialog, 1);
+    ClickDropDown(*dialog);
+    QTest::keyClick(dialog->DropDown(), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->ChosenIndex(), 1);
+
+    auto other = Open();
+    QTest::keyClick(other.get(), Qt::Key_Escape);
+    EXPECT_FALSE(other->isVisible());
+    EXPECT_EQ(other->result(), QDialog::Rejected);
 }
 
 }  // namespace
