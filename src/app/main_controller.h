@@ -22,6 +22,7 @@
 #include "app/tray_icon.h"
 #include "app/ui_dispatcher.h"
 #include "assign/entry_assignment.h"
+#include "common/write_queue.h"
 #include "config/profile_files.h"
 #include "config/profile_list.h"
 #include "device/device_commands.h"
@@ -159,6 +160,8 @@ public:
     std::array<Byte, 3> LabelColor() const { return labelColor_; }
     const std::array<std::string, 3>& DpiNames() const { return dpiNames_; }
     bool DeviceConnected() const { return store_.deviceConnected == 1; }
+    // Every flushing write of the data files runs on this one thread, in order.
+    WriteQueue& DiskWriter() { return diskWriter_; }
 
 private:
     bool LoadCurrentProfile();
@@ -210,6 +213,8 @@ private:
     std::deque<std::function<void()>> waiting_;
     // Read on the UI thread by the tasks the listener and the writer post.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    // The one writer thread of the data files' flushing writes.
+    WriteQueue diskWriter_;
 };
 
 }  // namespace vorlak

@@ -10,6 +10,7 @@
 
 #include "cli/command.h"
 #include "cli/words.h"
+#include "common/file_writes.h"
 #include "keys/key_capture.h"
 #include "keys/key_table.h"
 #include "macro/macro_block.h"
@@ -39,8 +40,8 @@ public:
 };
 
 // The macro manager opened on the data folder's store, as the window opens it, with the
-// record's macro slots as its staging rows. The store's pause after a write (for the
-// window's sake) is left out: nothing waits for vorlakctl.
+// record's macro slots as its staging rows; its writes reach the disk at once. The store's
+// pause after a write (for the window's sake) is left out: nothing waits for vorlakctl.
 class ManagerRun {
 public:
     explicit ManagerRun(MainController& controller)
@@ -48,7 +49,7 @@ public:
           store_(controller.Files().MacroStorePath(), [](std::chrono::milliseconds) {}),
           staging_(controller.Editor().Record().macroSlot),
           manager_(
-              Opened(store_), staging_, keys_, [] { return 0U; },
+              Opened(store_).Path(), writes_, staging_, keys_, [] { return 0U; },
               [](std::function<void()> task) { task(); },
               std::string(MacroManagerTextsFor(controller.LanguageCode()).namePrefix), {}) {}
 
@@ -63,12 +64,17 @@ public:
         manager_.SelectMacro(index);
         return index;
     }
-    // OK: the blocks into the record and the buttons after their macros; then the store is
-    // checked, since the manager's writes report nothing.
+    // OK: the blocks into the record and the buttons after their macros, once the store
+    // holds the manager's list; a store that could not be written changes nothing more.
     bool Ok() {
-        controller_.TakeMacroManagerResult(manager_.Ok());
-        if (std::string problem = FileProblem(store_.Path(), W_OK); !problem.empty())
-            ThrowDataFile(store_.Path().string() + " " + problem);
+        std::optional<MacroManagerResult> result;
+        manager_.Ok(
+            [&result](std::optional<MacroManagerResult> ended) { result = std::move(ended); });
+        if (!result) {
+            ThrowDataFile(store_.Path().string() +
+                          " could not be written: " + manager_.StoreProblem().message());
+        }
+        controller_.TakeMacroManagerResult(*result);
         return true;
     }
 
@@ -84,6 +90,7 @@ private:
     MacroStore store_;
     MacroRows staging_;
     NoKeyCapture keys_;
+    ImmediateFileWrites writes_;
     MacroManager manager_;
 };
 

@@ -105,8 +105,7 @@ MacroDropCounts RebuildMacroSlots(const MacroStore& store, MouseConfig& record) 
     return EncodeIntoRows(store.ReadMacros(kMacroSlots), record.macroSlot);
 }
 
-MacroDropCounts EncodeStagingRows(const MacroStore& store, MacroRows& rows) {
-    const std::vector<NamedMacro> macros = store.ReadMacros(kMacroSlots);
+MacroDropCounts EncodeStagingRows(const std::vector<NamedMacro>& macros, MacroRows& rows) {
     if (macros.empty())
         return {};
     for (auto& row : rows)

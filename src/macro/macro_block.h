@@ -6,12 +6,14 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "record/mouse_config.h"
 
 namespace vorlak {
 
 class MacroStore;
+struct NamedMacro;
 struct StoredMacro;
 
 inline constexpr int kMaxMacroDelay = 6553599;  // the longest delay a long record can carry
@@ -41,8 +43,8 @@ EncodedMacro EncodeStoredMacro(const StoredMacro& macro);
 // changes nothing.
 MacroDropCounts RebuildMacroSlots(const MacroStore& store, MouseConfig& record);
 
-// With a store that lists macros: clears all twelve rows, then encodes macro i into row i
-// (at most twelve). Otherwise the rows keep their content.
-MacroDropCounts EncodeStagingRows(const MacroStore& store, MacroRows& rows);
+// With macros listed (the store's first twelve): clears all twelve rows, then encodes macro
+// i into row i. Otherwise the rows keep their content.
+MacroDropCounts EncodeStagingRows(const std::vector<NamedMacro>& macros, MacroRows& rows);
 
 }  // namespace vorlak

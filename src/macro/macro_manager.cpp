@@ -21,10 +21,10 @@ std::ptrdiff_t Offset(int index) {
 
 }  // namespace
 
-MacroManager::MacroManager(MacroStore& store, MacroRows& staging, KeyCapture& capture,
-                           MillisecondClock clock, PostTask post, std::string namePrefix,
-                           Notices notices)
-    : store_(store),
+MacroManager::MacroManager(const std::filesystem::path& storePath, FileWrites& writes,
+                           MacroRows& staging, KeyCapture& capture, MillisecondClock clock,
+                           PostTask post, std::string namePrefix, Notices notices)
+    : store_(storePath, writes, [this](std::error_code error) { OnSaved(error); }),
       staging_(staging),
       namePrefix_(std::move(namePrefix)),
       notices_(std::move(notices)),
@@ -177,11 +177,12 @@ void MacroManager::WriteCurrentMacro() {
     WriteList({});
 }
 
+// The recorded macro keeps its section, with its loop count, even when no key was captured.
 void MacroManager::WriteRecordedMacro(const std::vector<std::string>& log) {
     if (!store_.Exists() || log.size() < 3)
         return;
     const std::vector<std::string> events(log.begin() + 3, log.end());
-    store_.Write({names_, {}, NamedMacro{log[0], {log[1], log[2], events}}});
+    store_.Write({names_, {}, NamedMacro{log[0], {log[1], log[2], events}}, true});
 }
 
 void MacroManager::ClearEvents() {
@@ -196,13 +197,32 @@ void MacroManager::AppendEvent(std::string text) {
     Tell(ManagerChange::EventAppended);
 }
 
+// The recording never started: the macro shows its stored events again, so no later write
+// stores the list the start had cleared.
 void MacroManager::CaptureFailed(int errorCode) {
+    if (const std::optional<std::string> name = SelectedMacroName()) {
+        events_ = store_.ReadMacro(*name).events;
+        selectedEvent_ = -1;
+        Tell(ManagerChange::Events);
+    }
     if (notices_.captureFailed)
         notices_.captureFailed(errorCode);
 }
 
+void MacroManager::OnSaved(std::error_code error) {
+    storeProblem_ = error;
+    if (error && notices_.storeFailed)
+        notices_.storeFailed(error);
+}
+
 void MacroManager::SelectEvent(int index) {
     selectedEvent_ = IsEvent(index) ? index : -1;
+}
+
+void MacroManager::SelectEventByKey(int index) {
+    SelectEvent(index);
+    if (IsEvent(index) && events_[At(index)].find(kDelaySuffix) != std::string::npos)
+        trackedEvent_ = index;
 }
 
 bool MacroManager::ClickEvent(int index) {
@@ -270,11 +290,19 @@ void MacroManager::EndDelayEdit(int index, std::string text) {
     WriteCurrentMacro();
 }
 
-MacroManagerResult MacroManager::Ok() {
+void MacroManager::Ok(std::function<void(std::optional<MacroManagerResult>)> done) {
     StopRecording();
     WriteCurrentMacro();
+    if (storeProblem_)
+        store_.SaveAgain();  // a list without a macro to write is saved again too
+    store_.WhenSaved([this, done = std::move(done)] {
+        done(storeProblem_ ? std::nullopt : std::optional<MacroManagerResult>(Encode()));
+    });
+}
+
+MacroManagerResult MacroManager::Encode() {
     MacroManagerResult result;
-    result.dropped = EncodeStagingRows(store_, staging_);
+    result.dropped = EncodeStagingRows(store_.ReadMacros(kMacroSlots), staging_);
     result.rows = staging_;
     result.names = names_;
     for (int i = 0; i < kMacroSlots; ++i) {
@@ -290,8 +318,9 @@ MacroManagerResult MacroManager::Ok() {
     return result;
 }
 
-void MacroManager::Cancel() {
+void MacroManager::Cancel(std::function<void()> done) {
     StopRecording();
+    store_.WhenSaved(std::move(done));
 }
 
 }  // namespace vorlak

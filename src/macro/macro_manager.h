@@ -5,16 +5,19 @@
 // repaints on the change notices.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "common/file_writes.h"
 #include "macro/macro_block.h"
 #include "macro/macro_moves.h"
 #include "macro/macro_recorder.h"
-#include "macro/macro_store.h"
+#include "macro/macro_store_copy.h"
 
 namespace vorlak {
 
@@ -47,12 +50,18 @@ public:
         std::function<void(ManagerChange)> changed;
         // The key capture could not be taken (the grab status).
         std::function<void(int errorCode)> captureFailed;
+        // A write of the store failed (the reason). The manager keeps the edits; the next
+        // write that succeeds saves them all.
+        std::function<void(std::error_code)> storeFailed;
     };
 
-    // Opens on the store: lists its macros and loads the first. The staging rows outlive the
-    // manager (they keep their content between runs); the store is written after every edit.
-    MacroManager(MacroStore& store, MacroRows& staging, KeyCapture& capture, MillisecondClock clock,
-                 PostTask post, std::string namePrefix, Notices notices);
+    // Opens on the store at storePath: lists its macros and loads the first. The staging rows
+    // outlive the manager (they keep their content between runs); the store is saved through
+    // writes after every edit, and read from the manager's copy, so a pending write never
+    // shows the file behind the edits.
+    MacroManager(const std::filesystem::path& storePath, FileWrites& writes, MacroRows& staging,
+                 KeyCapture& capture, MillisecondClock clock, PostTask post, std::string namePrefix,
+                 Notices notices);
     ~MacroManager() override;
 
     const std::vector<std::string>& Names() const { return names_; }
@@ -89,6 +98,9 @@ public:
 
     // The event list's selection (-1: none).
     void SelectEvent(int index);
+    // The keyboard moved the selection: a delay it lands on is tracked as a first click
+    // would track it, so that a click on it then starts its edit.
+    void SelectEventByKey(int index);
     // A click or double click on event `index`: true when it is a delay clicked for the
     // second time, so its in-place edit starts.
     bool ClickEvent(int index);
@@ -104,11 +116,19 @@ public:
     void EndNameEdit(int index, std::string text);
     void EndDelayEdit(int index, std::string text);
 
-    // OK: stops a recording, writes the selected macro, encodes every stored macro into the
-    // staging rows (a store without macros leaves the rows as they are).
-    MacroManagerResult Ok();
-    // Cancel and close: stops a recording; the store keeps every edit.
-    void Cancel();
+    // The store as the manager holds it.
+    const MacroStoreCopy& Store() const { return store_; }
+    // Why the last write of the store failed; none when the file holds every edit.
+    std::error_code StoreProblem() const { return storeProblem_; }
+
+    // OK: stops a recording and writes the selected macro. Once every write has ended, done
+    // gets every stored macro encoded into the staging rows (a store without macros leaves the
+    // rows as they are); or nothing when the last write failed, since the file then does not
+    // hold the list the buttons would follow: the manager stays as it is.
+    void Ok(std::function<void(std::optional<MacroManagerResult>)> done);
+    // Cancel and close: stops a recording; done runs once every write has ended (the store
+    // keeps every edit it could be given).
+    void Cancel(std::function<void()> done);
 
 private:
     // MacroRecorder::Host
@@ -122,6 +142,9 @@ private:
     void RecordingChanged() override { Tell(ManagerChange::Recording); }
     void CaptureFailed(int errorCode) override;
 
+    void OnSaved(std::error_code error);
+    MacroManagerResult Encode();
+
     void LoadSelectedMacro();
     void DeleteSelectedMacro();
     // Writes the name list, removes the section `removed` and rewrites the selected macro.
@@ -130,7 +153,8 @@ private:
     bool IsEvent(int index) const;
     void Tell(ManagerChange change) const;
 
-    MacroStore& store_;
+    MacroStoreCopy store_;
+    std::error_code storeProblem_;
     MacroRows& staging_;
     std::string namePrefix_;
     Notices notices_;

@@ -86,9 +86,10 @@ void SetNames(IniFile& store, const std::vector<std::string>& names) {
 }
 
 void SetMacro(IniFile& store, std::string_view name, std::string_view delayFlag,
-              std::string_view loopText, const std::vector<std::string>& events) {
+              std::string_view loopText, const std::vector<std::string>& events,
+              bool keepsEmptySection = false) {
     store.RemoveSection(name);
-    if (events.empty())
+    if (events.empty() && !keepsEmptySection)
         return;
     store.Set(name, kDelayFlagKey, delayFlag);
     store.Set(name, kLoopKey, loopText);
@@ -104,6 +105,29 @@ bool IsWritableMacro(const StoredMacro& macro) {
 }
 
 }  // namespace
+
+bool ApplyStoreEdit(IniFile& store, const MacroStoreEdit& edit) {
+    if (std::ranges::any_of(edit.names, HasLineBreak) ||
+        (edit.macro && !IsWritableMacro(edit.macro->macro))) {
+        return false;
+    }
+    SetNames(store, edit.names);
+    if (IsStorableMacroName(edit.removed))
+        store.RemoveSection(edit.removed);
+    if (edit.macro && IsStorableMacroName(edit.macro->name)) {
+        const StoredMacro& macro = edit.macro->macro;
+        SetMacro(store, edit.macro->name, macro.delayFlag, macro.loopText, macro.events,
+                 edit.keepsEmptySection);
+    }
+    return true;
+}
+
+bool SetStoredLoopCount(IniFile& store, std::string_view name, int loopCount) {
+    if (!IsStorableMacroName(name))
+        return false;
+    store.Set(name, kLoopKey, std::to_string(loopCount));
+    return true;
+}
 
 std::vector<std::string> ReadMacroNames(const IniFile& store) {
     const std::size_t count = EntryCount(store, kMacroNameSection, kCountKey, "");
@@ -188,29 +212,16 @@ bool MacroStore::WriteMacro(std::string_view name, int delayFlag, std::string_vi
 }
 
 bool MacroStore::WriteLoopCount(std::string_view name, int loopCount) {
-    if (!IsStorableMacroName(name))
-        return false;
     IniFile store = IniFile::Open(path_);
-    store.Set(name, kLoopKey, std::to_string(loopCount));
-    return store.Save();
+    return SetStoredLoopCount(store, name, loopCount) && store.Save();
 }
 
 bool MacroStore::Write(const MacroStoreEdit& edit) {
-    if (std::ranges::any_of(edit.names, HasLineBreak) ||
-        (edit.macro && !IsWritableMacro(edit.macro->macro))) {
-        return false;
-    }
     IniFile store = IniFile::Open(path_);
-    SetNames(store, edit.names);
-    if (IsStorableMacroName(edit.removed))
-        store.RemoveSection(edit.removed);
-    const bool writesEvents = edit.macro && IsStorableMacroName(edit.macro->name);
-    if (writesEvents) {
-        const StoredMacro& macro = edit.macro->macro;
-        SetMacro(store, edit.macro->name, macro.delayFlag, macro.loopText, macro.events);
-    }
+    if (!ApplyStoreEdit(store, edit))
+        return false;
     const bool saved = store.Save();
-    if (writesEvents && !edit.macro->macro.events.empty())
+    if (edit.macro && IsStorableMacroName(edit.macro->name) && !edit.macro->macro.events.empty())
         sleeper_(kWritePause);
     return saved;
 }

@@ -37,6 +37,9 @@ struct MacroStoreEdit {
     std::vector<std::string> names;
     std::string removed;              // a section to delete; "" for none
     std::optional<NamedMacro> macro;  // rewritten whole after the removal; no events remove it
+    // A macro without events keeps its section (flag, loop count, "ItemCount" 0): a recording
+    // that captured no key before another macro was selected.
+    bool keepsEmptySection = false;
 };
 
 // The most entries a stated count reads: a file whose keys run past it is damaged (the
@@ -52,6 +55,11 @@ std::vector<std::string> ReadMacroNames(const IniFile& store);
 StoredMacro ReadStoredMacro(const IniFile& store, std::string_view name);
 // The first `limit` listed macros with their content.
 std::vector<NamedMacro> ReadMacros(const IniFile& store, std::size_t limit);
+
+// Editing rules, shared by the store and by anything that holds the store's text. Each
+// refuses, with false and nothing changed, what MacroStore's writes refuse.
+bool ApplyStoreEdit(IniFile& store, const MacroStoreEdit& edit);
+bool SetStoredLoopCount(IniFile& store, std::string_view name, int loopCount);
 
 class MacroStore {
 public:

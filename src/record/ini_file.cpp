@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -334,6 +336,7 @@ struct IniFile::Document {
     bool existed = false;
     // Why Save() must not replace the file: a save of what was read would lose what was not.
     std::string refusal;
+    std::error_code readError;
     Encoding encoding = Encoding::kUtf8;
     std::string newline = "\n";  // line end of lines we add
     std::string rest;            // an odd last byte of a UTF-16 file
@@ -499,6 +502,25 @@ bool SomethingAt(const std::filesystem::path& path) {
            (error && error != std::errc::no_such_file_or_directory);
 }
 
+// Why a file that is there could not be read. Only a regular file is opened to learn the
+// system's reason (opening a pipe would wait for a writer).
+std::error_code UnreadableReason(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error)
+        return error;
+    if (std::filesystem::is_directory(status))
+        return std::make_error_code(std::errc::is_a_directory);
+    if (!std::filesystem::is_regular_file(status))
+        return std::make_error_code(std::errc::operation_not_supported);
+    errno = 0;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        std::fclose(file);
+        return std::make_error_code(std::errc::io_error);
+    }
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
 }  // namespace
 
 IniFile IniFile::Open(const std::filesystem::path& path) {
@@ -509,8 +531,10 @@ IniFile IniFile::Open(const std::filesystem::path& path) {
     doc.existed = bytes.has_value();
     if (bytes && bytes->size() > kMaxFileBytes) {
         doc.refusal = "file too large to edit";
+        doc.readError = std::make_error_code(std::errc::file_too_large);
     } else if (!bytes && SomethingAt(path)) {
         doc.refusal = "it exists but cannot be read";
+        doc.readError = UnreadableReason(path);
     }
     return file;
 }
@@ -520,6 +544,9 @@ const std::filesystem::path& IniFile::Path() const {
 }
 bool IniFile::FileExisted() const {
     return doc_->existed;
+}
+std::error_code IniFile::ReadError() const {
+    return doc_->readError;
 }
 
 std::string IniFile::Get(std::string_view section, std::string_view key) const {

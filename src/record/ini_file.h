@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vorlak {
@@ -43,6 +44,9 @@ public:
     const std::filesystem::path& Path() const;
     // Whether Open found the file.
     bool FileExisted() const;
+    // Why Open could not read the file that is there (too large: file_too_large; otherwise
+    // the system's reason); none when it was read or is missing. Save() refuses such a file.
+    std::error_code ReadError() const;
 
     // The value of key in section (UTF-8), "" when either is missing. The first of
     // duplicate sections and keys wins.

@@ -4,14 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "common/file_writes.h"
 #include "keys/key_capture.h"
 #include "macro/macro_manager.h"
 #include "record/ini_file.h"
@@ -47,6 +50,45 @@ private:
     FailureHandler onFailure_;
 };
 
+// Writes that wait until the test lets them reach the disk, as they wait for the worker in
+// the window; the test can make the next ones fail.
+class HeldFileWrites : public FileWrites {
+public:
+    void Replace(std::filesystem::path path, std::string bytes, Done done) override {
+        held_.push_back([this, path = std::move(path), bytes = std::move(bytes),
+                         done = std::move(done)] {
+            std::error_code error;
+            if (failures_ > 0) {
+                --failures_;
+                error = failWith_;
+            } else {
+                ImmediateFileWrites().Replace(path, bytes, [&](std::error_code e) { error = e; });
+            }
+            done(error);
+        });
+    }
+    void WhenDone(std::function<void()> then) override { held_.push_back(std::move(then)); }
+    // The next `count` writes fail with error, without touching the file.
+    void FailNext(int count, std::error_code error) {
+        failures_ = count;
+        failWith_ = error;
+    }
+    std::size_t Held() const { return held_.size(); }
+    // Every held write reaches the disk, in order, and tells its outcome.
+    void Release() {
+        while (!held_.empty()) {
+            auto next = std::move(held_.front());
+            held_.pop_front();
+            next();
+        }
+    }
+
+private:
+    std::deque<std::function<void()>> held_;
+    int failures_ = 0;
+    std::error_code failWith_;
+};
+
 inline constexpr int kVkA = 65;
 inline constexpr int kVkB = 66;
 inline constexpr int kVkC = 67;
@@ -57,13 +99,33 @@ class ManagerTest : public testing::Test {
 protected:
     // Writes record.ini with this text (before Open).
     void Store(std::string_view text) { folder_.Write("record.ini", text); }
-    void Open(std::string prefix = "Macro") {
+    void Open(std::string prefix = "Macro") { OpenWith(writes_, std::move(prefix)); }
+    // The store written through writes (held ones, failing ones).
+    void OpenWith(FileWrites& writes, std::string prefix = "Macro") {
         manager_ = std::make_unique<MacroManager>(
-            store_, staging_, capture_, [this] { return now_; },
+            folder_.Path("record.ini"), writes, staging_, capture_, [this] { return now_; },
             [this](std::function<void()> task) { queue_.push_back(std::move(task)); },
             std::move(prefix),
-            MacroManager::Notices{[this](ManagerChange change) { changes_.push_back(change); },
-                                  [this](int code) { failures_.push_back(code); }});
+            MacroManager::Notices{
+                [this](ManagerChange change) { changes_.push_back(change); },
+                [this](int code) { failures_.push_back(code); },
+                [this](std::error_code error) { storeFailures_.push_back(error); }});
+    }
+    // OK with the writes done: the result, or nothing when OK was refused.
+    std::optional<MacroManagerResult> Ok() {
+        std::optional<MacroManagerResult> result;
+        bool ended = false;
+        M().Ok([&](std::optional<MacroManagerResult> r) {
+            result = std::move(r);
+            ended = true;
+        });
+        EXPECT_TRUE(ended) << "OK ends once the writes have";
+        return result;
+    }
+    void Cancel() {
+        bool ended = false;
+        M().Cancel([&] { ended = true; });
+        EXPECT_TRUE(ended);
     }
     MacroManager& M() { return *manager_; }
     // Runs the queued hand-overs.
@@ -83,13 +145,16 @@ protected:
     StoredMacro Read(std::string_view name) const { return store_.ReadMacro(name); }
 
     TestFolder folder_;
+    // Reads the file as the disk holds it.
     MacroStore store_{folder_.Path("record.ini"), [](std::chrono::milliseconds) {}};
+    ImmediateFileWrites writes_;
     MacroRows staging_{};
     FakeKeyCapture capture_;
     std::uint32_t now_ = 1000;
     std::vector<std::function<void()>> queue_;
     std::vector<ManagerChange> changes_;
     std::vector<int> failures_;
+    std::vector<std::error_code> storeFailures_;
     std::unique_ptr<MacroManager> manager_;
 };
 

@@ -225,14 +225,14 @@ TEST_F(MacroRowsTest, MissingStoreChangesNothing) {
     record.macroSlot = Filled(0xEE);
     MacroRows rows = Filled(0xEE);
     EXPECT_EQ(RebuildMacroSlots(MissingStore(), record), MacroDropCounts{});
-    EXPECT_EQ(EncodeStagingRows(MissingStore(), rows), MacroDropCounts{});
+    EXPECT_EQ(EncodeStagingRows(MissingStore().ReadMacros(kMacroSlots), rows), MacroDropCounts{});
     EXPECT_EQ(record.macroSlot, Filled(0xEE));
     EXPECT_EQ(rows, Filled(0xEE));
 }
 
 TEST_F(MacroRowsTest, StagingRowsAreClearedThenEncoded) {
     MacroRows rows = Filled(0xEE);
-    EncodeStagingRows(StoreWith({{"A   Dn"}, {"50 ms"}, {}}), rows);
+    EncodeStagingRows(StoreWith({{"A   Dn"}, {"50 ms"}, {}}).ReadMacros(kMacroSlots), rows);
     EXPECT_EQ(rows[0][1], 0x01);
     EXPECT_EQ(rows[0][3], 0x04);
     EXPECT_EQ(rows[1][1], 0x02);
@@ -245,7 +245,7 @@ TEST_F(MacroRowsTest, StagingRowsAreClearedThenEncoded) {
 
 TEST_F(MacroRowsTest, StagingRowsStayWithoutListedMacros) {
     MacroRows rows = Filled(0xEE);
-    EncodeStagingRows(StoreWith({}), rows);
+    EncodeStagingRows(StoreWith({}).ReadMacros(kMacroSlots), rows);
     EXPECT_EQ(rows, Filled(0xEE));
 }
 

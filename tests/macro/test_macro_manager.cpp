@@ -2,6 +2,7 @@
 #include "macro/macro_manager.h"
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ TEST_F(ManagerTest, WithoutAStoreTheListsAreEmptyAndNothingIsWritten) {
     Open();
     EXPECT_TRUE(M().Names().empty());
     EXPECT_FALSE(M().LoopFieldEnabled());
-    M().Ok();
+    EXPECT_TRUE(Ok().has_value());
     EXPECT_FALSE(store_.Exists());
 }
 
@@ -182,7 +183,7 @@ TEST_F(ManagerTest, OkEncodesEveryMacroAndTellsWhereTheyWent) {
     M().SelectMacro(1);
     M().EndNameEdit(1, "Third");
     M().New();
-    const MacroManagerResult result = M().Ok();
+    const MacroManagerResult result = *Ok();
     EXPECT_EQ(result.names, (Texts{"Macro_2", "Third", "Macro_3"}));
     EXPECT_EQ(result.moves.number[0], MacroMoves::kDeleted);
     EXPECT_EQ(result.moves.number[1], 0);
@@ -205,7 +206,7 @@ TEST_F(ManagerTest, OkWithAnEmptyListKeepsTheStagingRows) {
     staging_[4][7] = 0x5A;
     Store("[MacroName]\nMacroCount=0\n0=\n");
     Open();
-    EXPECT_EQ(M().Ok().rows[4][7], 0x5A);
+    EXPECT_EQ(Ok()->rows[4][7], 0x5A);
 }
 
 TEST_F(ManagerTest, OkReportsTheEventsAMacroTooLongForItsBlockLost) {
@@ -214,7 +215,7 @@ TEST_F(ManagerTest, OkReportsTheEventsAMacroTooLongForItsBlockLost) {
     M().SelectEvent(0);
     for (int i = 0; i < 40; ++i)
         M().InsertClick("M-Button");  // 82 events of two bytes: 63 fit
-    const MacroManagerResult result = M().Ok();
+    const MacroManagerResult result = *Ok();
     EXPECT_EQ(result.dropped[0], 82 - 63);
     EXPECT_EQ(result.dropped[1], 0);
     EXPECT_EQ(Read("Macro_1").events.size(), 82u);  // the store keeps them all
@@ -225,8 +226,110 @@ TEST_F(ManagerTest, CancelKeepsTheEditsInTheStore) {
     Open();
     M().SelectEvent(1);
     M().DeleteEvent();
-    M().Cancel();
+    Cancel();
     EXPECT_EQ(Read("Macro_1").events, Texts{"A   Dn"});
+}
+
+// The window's writes wait for the worker: meanwhile the manager shows its own copy, and OK
+// and Cancel end only after the writes have.
+TEST_F(ManagerTest, APendingWriteShowsTheEditsAndOkWaitsForIt) {
+    Store(kThreeMacros);
+    HeldFileWrites held;
+    OpenWith(held);
+    M().SelectEvent(1);
+    M().DeleteEvent();
+    M().SelectMacro(1);
+    M().SelectMacro(0);
+    EXPECT_EQ(M().Events(), Texts{"A   Dn"});
+    EXPECT_EQ(Read("Macro_1").events, (Texts{"A   Dn", "A   Up"}));  // not on the disk yet
+    bool ended = false;
+    M().Ok([&](std::optional<MacroManagerResult> result) {
+        ended = true;
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->rows[0][3], 0x04);
+    });
+    EXPECT_FALSE(ended);
+    held.Release();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(Read("Macro_1").events, Texts{"A   Dn"});
+    EXPECT_TRUE(storeFailures_.empty());
+}
+
+// A write that fails is told with its reason; the manager keeps the edit and the next write
+// that succeeds saves it with the rest. OK proceeds only on a store that holds the list.
+TEST_F(ManagerTest, AFailedWriteIsToldAndOkWaitsForAStoreThatHoldsTheList) {
+    Store(kThreeMacros);
+    HeldFileWrites held;
+    OpenWith(held);
+    held.Release();  // the loop count the opening wrote back
+    const std::error_code full = std::make_error_code(std::errc::no_space_on_device);
+    held.FailNext(3, full);
+    M().Delete();                  // Macro_1: the list, then Macro_2's loop count: both fail
+    M().EndNameEdit(0, "Second");  // Macro_2 renamed: fails too
+    held.Release();
+    EXPECT_EQ(storeFailures_, (std::vector<std::error_code>{full, full, full}));
+    EXPECT_EQ(M().StoreProblem(), full);
+    EXPECT_EQ(M().Names(), (Texts{"Second", "Macro_3"}));
+    EXPECT_EQ(store_.ReadNames(), (Texts{"Macro_1", "Macro_2", "Macro_3"}));
+
+    held.FailNext(2, full);  // OK's write of the macro, and the list saved again
+    bool ended = false;
+    M().Ok([&](std::optional<MacroManagerResult> result) {
+        ended = true;
+        EXPECT_FALSE(result) << "the store does not hold the list";
+    });
+    held.Release();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(store_.ReadNames(), (Texts{"Macro_1", "Macro_2", "Macro_3"}));
+
+    M().Ok([&](std::optional<MacroManagerResult> result) {
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->names, (Texts{"Second", "Macro_3"}));
+        EXPECT_EQ(result->moves.number[0], MacroMoves::kDeleted);
+        EXPECT_EQ(result->moves.number[1], 0);
+        EXPECT_EQ(result->moves.name[1], "Second");
+        EXPECT_EQ(result->rows[0][1], 3);  // Second is the former Macro_2
+    });
+    held.Release();
+    EXPECT_EQ(M().StoreProblem(), std::error_code());
+    EXPECT_EQ(store_.ReadNames(), (Texts{"Second", "Macro_3"}));
+    EXPECT_EQ(Read("Second").events, (Texts{"B   Dn", "95 ms", "B   Up"}));
+    EXPECT_FALSE(Ini().HasSection("Macro_1"));
+    EXPECT_FALSE(Ini().HasSection("Macro_2"));
+}
+
+// A failed delete of the last macro leaves no macro to write at OK: OK saves the list again.
+TEST_F(ManagerTest, OkSavesAListThatFailedEvenWithoutAMacroToWrite) {
+    Store(
+        "[MacroName]\nMacroCount=1\n0=Only\n[Only]\nMacroLoopTimes=2\nItemCount=1\nItem0=A   Dn\n");
+    HeldFileWrites held;
+    OpenWith(held);
+    held.Release();
+    held.FailNext(1, std::make_error_code(std::errc::io_error));
+    M().Delete();
+    held.Release();
+    EXPECT_TRUE(M().Names().empty());
+    EXPECT_EQ(store_.ReadNames(), Texts{"Only"});
+    bool proceeded = false;
+    M().Ok([&](std::optional<MacroManagerResult> result) { proceeded = result.has_value(); });
+    held.Release();
+    EXPECT_TRUE(proceeded);
+    EXPECT_TRUE(store_.ReadNames().empty());
+}
+
+// A store the manager could not read (here: past the size limit) is never written: each write
+// fails with the reason, the file stays whole, and OK does not proceed.
+TEST_F(ManagerTest, AStoreThatCannotBeReadIsNeverWrittenAndEachWriteSaysWhy) {
+    const std::string big =
+        "[MacroName]\nMacroCount=1\n0=Big\n;" + std::string(IniFile::kMaxFileBytes, 'x') + "\n";
+    Store(big);
+    Open();
+    EXPECT_TRUE(M().Names().empty());
+    EXPECT_TRUE(M().New());
+    ASSERT_FALSE(storeFailures_.empty());
+    EXPECT_EQ(storeFailures_.back(), std::make_error_code(std::errc::file_too_large));
+    EXPECT_FALSE(Ok().has_value());
+    EXPECT_EQ(folder_.Read("record.ini"), big);
 }
 
 TEST_F(ManagerTest, DamagedStoresOpenAndStayReadable) {
@@ -249,7 +352,7 @@ TEST_F(ManagerTest, DamagedStoresOpenAndStayReadable) {
     M().SetLoopField("7");  // beyond the twelve staging rows: only the store
     EXPECT_EQ(Ini().Get("M900", "MacroLoopTimes"), "7");
     M().Delete();
-    const MacroManagerResult result = M().Ok();
+    const MacroManagerResult result = *Ok();
     EXPECT_EQ(store_.ReadNames().size(), 999u);
     EXPECT_EQ(store_.ReadNames()[3], "a=b");
     EXPECT_EQ(result.rows[0][1], 1);

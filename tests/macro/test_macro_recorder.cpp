@@ -128,6 +128,25 @@ TEST_F(RecorderTest, SelectingAnotherMacroWritesTheKeysToTheFirst) {
     EXPECT_TRUE(Read("Macro_1").events.empty());
 }
 
+// Another macro selected before a key was captured: the recording's macro keeps its section,
+// with its loop count and flag, and no events.
+TEST_F(RecorderTest, SelectingAnotherMacroBeforeAKeyKeepsTheRecordedMacrosLoopCount) {
+    Store(kThreeMacros);
+    Open();
+    M().SelectMacro(1);  // loop count 3, delays on
+    M().RecordButton();
+    M().SelectMacro(2);
+    EXPECT_FALSE(M().Recording());
+    EXPECT_TRUE(Ini().HasSection("Macro_2"));
+    EXPECT_EQ(Ini().Get("Macro_2", "MacroLoopTimes"), "3");
+    EXPECT_EQ(Ini().Get("Macro_2", "DelayTimeSelStatus"), "1");
+    EXPECT_EQ(Ini().Get("Macro_2", "ItemCount"), "0");
+    EXPECT_TRUE(Read("Macro_2").events.empty());
+    M().SelectMacro(1);
+    EXPECT_EQ(M().LoopField(), "3");
+    EXPECT_TRUE(M().Loops());
+}
+
 TEST_F(RecorderTest, TheSixtyThirdKeyStopsTheRecordingAndIsDropped) {
     OpenOneMacro(false);
     // 200 keys typed faster than they are handed over: each keeps its own name and number.
@@ -143,14 +162,21 @@ TEST_F(RecorderTest, TheSixtyThirdKeyStopsTheRecordingAndIsDropped) {
     EXPECT_EQ(Read("Macro_1").events, M().Events());
 }
 
-TEST_F(RecorderTest, ACaptureThatCannotBeTakenEndsTheRecordingWithoutWriting) {
+// The start cleared the list; a capture that cannot be taken shows the stored events again,
+// so no later write (OK, New, an edit) stores the cleared list.
+TEST_F(RecorderTest, ACaptureThatCannotBeTakenLeavesTheStoredMacroAsItWas) {
     OpenOneMacro(false);
+    EXPECT_TRUE(M().Events().empty());
     capture_.Fail(1);
     EXPECT_EQ(failures_, std::vector<int>{1});
     EXPECT_FALSE(M().Recording());
     EXPECT_FALSE(capture_.running);
-    EXPECT_TRUE(M().Events().empty());
+    EXPECT_EQ(M().Events(), (Texts{"X   Dn", "X   Up"}));
     EXPECT_EQ(Read("Macro_1").events, (Texts{"X   Dn", "X   Up"}));
+    M().New();
+    EXPECT_EQ(Read("Macro_1").events, (Texts{"X   Dn", "X   Up"}));
+    M().SelectMacro(0);
+    EXPECT_EQ(Ok()->rows[0][3], 0x1B);  // X pressed: the block still plays it
 }
 
 TEST_F(RecorderTest, NothingIsRecordedWithoutASelectedMacro) {

@@ -337,6 +337,7 @@ TEST_F(IniFileOnDiskTest, HugeFileReadsEmptyAndIsNeverOverwritten) {
     std::filesystem::resize_file(path, size);
     IniFile file = IniFile::Open(path);
     EXPECT_TRUE(file.FileExisted());
+    EXPECT_EQ(file.ReadError(), std::make_error_code(std::errc::file_too_large));
     EXPECT_EQ(file.Get("s", "k"), "");
     file.Set("s", "k", "2");
     EXPECT_FALSE(file.Save());
@@ -356,6 +357,7 @@ TEST_F(IniFileOnDiskTest, FileThatCannotBeReadIsNeverWritten) {
             continue;
         SCOPED_TRACE(path.string());
         IniFile file = IniFile::Open(path);
+        EXPECT_TRUE(file.ReadError());  // why, for the user
         file.Set("s", "k", "new");
         EXPECT_FALSE(file.Save());
         EXPECT_FALSE(WriteIniString(path, "s", "k", "new"));
@@ -369,6 +371,8 @@ TEST_F(IniFileOnDiskTest, FileThatCannotBeReadIsNeverWritten) {
 TEST_F(IniFileOnDiskTest, DirectoryReadsAsMissing) {
     IniFile file = IniFile::Open(folder_.Root());
     EXPECT_FALSE(file.FileExisted());
+    EXPECT_EQ(file.ReadError(), std::make_error_code(std::errc::is_a_directory));
+    EXPECT_FALSE(IniFile::Open(folder_.Path("missing.ini")).ReadError());
     EXPECT_EQ(file.SectionNames(), std::vector<std::string>{});
 }
 

@@ -16,6 +16,7 @@
 #include "app/ui/profile_file_dialog.h"
 #include "assign/ui/assignment_menus.h"
 #include "common/diagnostics.h"
+#include "common/file_writes.h"
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
 #include "controls/ex_menu.h"
@@ -294,9 +295,14 @@ void CKestalDlg::HighlightEntry(int entry) {
 // The macro manager runs modally; after OK its twelve blocks become the record's macro slots
 // and the buttons follow their macros, all through the record editor.
 void CKestalDlg::RunMacroManager() {
+    // The store's writes go to the data files' writer thread; their outcomes come back through
+    // the application's queue.
+    QueuedFileWrites writes(controller_->DiskWriter(), [](std::function<void()> task) {
+        QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+    });
     CMacroProgramDialog dialog(programFolder_, controller_->LanguageCode(),
                                controller_->Files().MacroStorePath(), macroStaging_, MakeKeyCapture,
-                               this);
+                               writes, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.Result())
         return;
     controller_->TakeMacroManagerResult(*dialog.Result());

@@ -16,11 +16,14 @@
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/ex_menu.h"
+#include "controls/language_message_box.h"
+#include "controls/list_box.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 #include "macro/ui/lb_editor_wnd.h"
 #include "text/dialog_texts.h"
 #include "text/macro_cut_text.h"
+#include "text/macro_store_text.h"
 
 namespace vorlak {
 namespace {
@@ -91,13 +94,12 @@ CMacroProgramDialog::CMacroProgramDialog(std::filesystem::path programFolder,
                                          std::string languageCode,
                                          const std::filesystem::path& macroStorePath,
                                          MacroRows& staging, MacroKeyCaptureFactory makeCapture,
-                                         QWidget* parent)
+                                         FileWrites& writes, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       programFolder_(std::move(programFolder)),
       languageCode_(std::move(languageCode)),
-      // The store's pause after a write has nothing to wait for here (each write replaces
-      // the file whole and reaches the disk), so the window never sleeps on it.
-      store_(macroStorePath, [](std::chrono::milliseconds) {}),
+      storePath_(macroStorePath),
+      writes_(writes),
       background_(SkinImage(programFolder_, "Skins/MacroManagement/MacroManagement.png")) {
     const MacroManagerTexts texts = MacroManagerTextsFor(languageCode_);
     setWindowTitle(Q(texts.title));
@@ -130,13 +132,14 @@ CMacroProgramDialog::CMacroProgramDialog(std::filesystem::path programFolder,
     MakeChildren();
     capture_ = makeCapture(*this);
     manager_ = std::make_unique<MacroManager>(
-        store_, staging, *capture_, SteadyMilliseconds(),
+        storePath_, writes_, staging, *capture_, SteadyMilliseconds(),
         [this](std::function<void()> task) {
             QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
         },
         std::string(texts.namePrefix),
         MacroManager::Notices{[this](ManagerChange change) { Show(change); },
-                              [this](int errorCode) { ShowCaptureFailure(errorCode); }});
+                              [this](int errorCode) { ShowCaptureFailure(errorCode); },
+                              [this](std::error_code error) { TellStoreFailure(error); }});
     ShowNames();
     ShowEvents();
     ShowLoopField();
@@ -159,7 +162,7 @@ QRect CMacroProgramDialog::LoopsBox() {
 void CMacroProgramDialog::MakeChildren() {
     const MacroManagerTexts texts = MacroManagerTextsFor(languageCode_);
     auto makeList = [this](const QRect& rect) {
-        auto* list = new QListWidget(this);
+        auto* list = new ListBox(this);
         list->setGeometry(rect);
         list->setFont(font_);
         list->setFrameShape(QFrame::NoFrame);
@@ -182,6 +185,8 @@ void CMacroProgramDialog::MakeChildren() {
     });
     connect(eventList_, &QListWidget::currentRowChanged, this,
             [this](int row) { manager_->SelectEvent(row); });
+    connect(eventList_, &ListBox::RowMovedByKey, this,
+            [this](int row) { manager_->SelectEventByKey(row); });
     connect(eventList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { OnEventClicked(eventList_->row(item)); });
     connect(eventList_, &QListWidget::itemDoubleClicked, this,
@@ -208,7 +213,10 @@ void CMacroProgramDialog::MakeChildren() {
     recordButton_->SetFontFace(Q(captionFont.face));
     recordButton_->SetFontHeight(captionFont.height);
     recordButton_->SetText(Q(texts.startRecording));
-    connect(recordButton_, &CBitmapBtn::clicked, this, [this] { manager_->RecordButton(); });
+    connect(recordButton_, &CBitmapBtn::clicked, this, [this] {
+        if (!ending_)
+            manager_->RecordButton();
+    });
 }
 
 void CMacroProgramDialog::Show(ManagerChange change) {
@@ -305,10 +313,11 @@ void CMacroProgramDialog::RunEventCommand(int command) {
 }
 
 // A right press on the event list with an event selected: the recording ends and the menu
-// acts on that event; the press itself leaves the selection alone.
-bool CMacroProgramDialog::OpenEventMenu(const QPoint& globalPos) {
+// acts on that event. The press itself never changes the selection, also when nothing is
+// selected (then it does nothing).
+void CMacroProgramDialog::OpenEventMenu(const QPoint& globalPos) {
     if (manager_->SelectedEvent() < 0)
-        return false;
+        return;
     manager_->StopRecording();
     const MacroManagerTexts texts = MacroManagerTextsFor(languageCode_);
     CExMenu menu(font_, this);
@@ -319,11 +328,24 @@ bool CMacroProgramDialog::OpenEventMenu(const QPoint& globalPos) {
     menu.AppendItem(kInsertDelay, Q(texts.insertDelay));
     menu.SetWidth(kMenuWidth);
     RunEventCommand(menu.Show(globalPos));
-    return true;
 }
 
+// OK finishes once the store's writes have ended; when the last one failed the store does not
+// hold the list, and the dialog stays open with the reason.
 void CMacroProgramDialog::Ok() {
-    result_ = manager_->Ok();
+    ending_ = true;
+    manager_->Ok([this](std::optional<MacroManagerResult> result) {
+        ending_ = false;
+        if (!result) {
+            ShowStoreFailure(manager_->StoreProblem(), StoreFailureMoment::Ok);
+            return;
+        }
+        result_ = std::move(result);
+        ShowCutMacrosAndAccept();
+    });
+}
+
+void CMacroProgramDialog::ShowCutMacrosAndAccept() {
     QStringList cut;
     for (std::size_t i = 0; i < result_->dropped.size(); ++i) {
         if (result_->dropped[i] > 0 && i < result_->names.size())
@@ -332,23 +354,58 @@ void CMacroProgramDialog::Ok() {
     if (!cut.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, Q(MacroManagerTextsFor(languageCode_).limitCaption),
                         cut.join('\n'), QMessageBox::Ok, this);
-        box.exec();
+        ShowInLanguage(box, languageCode_);
     }
     accept();
+}
+
+// Cancel leaves once the writes have ended; when the last one failed, the user learns that
+// the edits since the last save are lost.
+void CMacroProgramDialog::Cancel() {
+    ending_ = true;
+    manager_->Cancel([this] {
+        if (const std::error_code problem = manager_->StoreProblem())
+            ShowStoreFailure(problem, StoreFailureMoment::Cancel);
+        reject();
+    });
+}
+
+// Told after the handler that made the write has returned (a write may fail at once).
+void CMacroProgramDialog::TellStoreFailure(std::error_code error) {
+    failureDue_ = error;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (failureDue_ && !ending_ && !showingFailure_)
+                ShowStoreFailure(failureDue_, StoreFailureMoment::Edit);
+        },
+        Qt::QueuedConnection);
+}
+
+// The failures that come while the box is open are told by it.
+void CMacroProgramDialog::ShowStoreFailure(std::error_code error, StoreFailureMoment moment) {
+    const std::string text =
+        MacroStoreFailureText(languageCode_, storePath_, error.message(), moment);
+    QMessageBox box(QMessageBox::Warning, Q(MacroManagerTextsFor(languageCode_).limitCaption),
+                    Q(text), QMessageBox::Ok, this);
+    showingFailure_ = true;
+    ShowInLanguage(box, languageCode_);
+    showingFailure_ = false;
+    failureDue_ = {};
 }
 
 void CMacroProgramDialog::ShowLimitMessage() {
     const MacroManagerTexts texts = MacroManagerTextsFor(languageCode_);
     QMessageBox box(QMessageBox::NoIcon, Q(texts.limitCaption), Q(texts.limitMessage),
                     QMessageBox::Ok, this);
-    box.exec();
+    ShowInLanguage(box, languageCode_);
 }
 
 void CMacroProgramDialog::ShowCaptureFailure(int errorCode) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                     QString::asprintf("JournalRecordHook Install error code :%d\n", errorCode),
                     QMessageBox::Ok, this);
-    box.exec();
+    ShowInLanguage(box, languageCode_);
 }
 
 void CMacroProgramDialog::paintEvent(QPaintEvent*) {
@@ -388,6 +445,8 @@ void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
             reject();
         return;
     }
+    if (ending_)
+        return;
     eventList_->setFocus();
     switch (ButtonAt(buttons_, at)) {
         case kOk:
@@ -395,8 +454,7 @@ void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
             return;
         case kCancel:
         case kClose:
-            manager_->Cancel();
-            reject();
+            Cancel();
             return;
         case kNew:
             if (!manager_->New())
@@ -459,8 +517,10 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     if (manager_ != nullptr && eventList_ != nullptr && watched == eventList_->viewport() &&
         (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-        return OpenEventMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        OpenEventMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
     const bool key =
         type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride;
     if (key && IsOwnInput(watched)) {

@@ -17,8 +17,11 @@
 #include <optional>
 #include <string>
 
+#include "common/file_writes.h"
+#include "controls/list_box.h"
 #include "controls/painted_button.h"
 #include "macro/macro_manager.h"
+#include "text/macro_store_text.h"
 
 class QLineEdit;
 class QListWidget;
@@ -44,10 +47,13 @@ public:
         kInsertDelay = 32786,
     };
 
-    // The staging rows outlive the dialog: they keep their content between runs.
+    // The staging rows outlive the dialog: they keep their content between runs. The store is
+    // written through writes (in the window on the data files' writer thread); OK and Cancel
+    // end the dialog once the writes have ended.
     CMacroProgramDialog(std::filesystem::path programFolder, std::string languageCode,
                         const std::filesystem::path& macroStorePath, MacroRows& staging,
-                        MacroKeyCaptureFactory makeCapture, QWidget* parent = nullptr);
+                        MacroKeyCaptureFactory makeCapture, FileWrites& writes,
+                        QWidget* parent = nullptr);
     ~CMacroProgramDialog() override;
 
     // After OK: the twelve rows for the record's macro slots and where the macros went.
@@ -56,7 +62,7 @@ public:
     // The parts a test drives (null when the background image was missing).
     MacroManager* Manager() const { return manager_.get(); }
     QListWidget* MacroList() const { return macroList_; }
-    QListWidget* EventList() const { return eventList_; }
+    ListBox* EventList() const { return eventList_; }
     QLineEdit* LoopField() const { return loopField_; }
     CBitmapBtn* RecordButton() const { return recordButton_; }
     const PaintedButton& ButtonOf(Button button) const {
@@ -85,21 +91,26 @@ private:
     void ShowRecording();
     void OnEventClicked(int row);
     void OnEditEnded(QListWidget* list, int index);
-    bool OpenEventMenu(const QPoint& globalPos);
+    void OpenEventMenu(const QPoint& globalPos);
     void Ok();
+    void ShowCutMacrosAndAccept();
+    void Cancel();
     void ShowLimitMessage();
     void ShowCaptureFailure(int errorCode);
+    void TellStoreFailure(std::error_code error);
+    void ShowStoreFailure(std::error_code error, StoreFailureMoment moment);
     void SetHovered(int button);
     bool IsOwnInput(const QObject* watched) const;
 
     std::filesystem::path programFolder_;
     std::string languageCode_;
-    MacroStore store_;
+    std::filesystem::path storePath_;
+    FileWrites& writes_;
     QImage background_;
     QFont font_;
     std::array<PaintedButton, 5> buttons_;
     QListWidget* macroList_ = nullptr;
-    QListWidget* eventList_ = nullptr;
+    ListBox* eventList_ = nullptr;
     QLineEdit* loopField_ = nullptr;
     CBitmapBtn* recordButton_ = nullptr;
     std::unique_ptr<KeyCapture> capture_;
@@ -107,6 +118,11 @@ private:
     std::optional<MacroManagerResult> result_;
     int hovered_ = -1;
     bool editing_ = false;
+    // OK or Cancel waits for the store's writes: the dialog takes no more input.
+    bool ending_ = false;
+    // A failed write not yet told, and whether its message shows.
+    std::error_code failureDue_;
+    bool showingFailure_ = false;
     std::optional<QPoint> pressAt_;
 };
 

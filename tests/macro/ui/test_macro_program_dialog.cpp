@@ -4,11 +4,15 @@
 // write their results back.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
+#include "common/file_writes.h"
 #include "controls/bitmap_btn.h"
 #include "macro/ui/lb_editor_wnd.h"
 #include "macro/ui/macro_program_dialog.h"
@@ -31,6 +35,39 @@ private:
     KeyHandler onKey_;
 };
 
+// Every write fails, as on a full disk.
+class FullDisk : public FileWrites {
+public:
+    void Replace(std::filesystem::path, std::string, Done done) override {
+        done(std::make_error_code(std::errc::no_space_on_device));
+    }
+    void WhenDone(std::function<void()> then) override { then(); }
+};
+
+// Closes each message box as it shows and keeps its text and its button's.
+class MessageBoxes : public QObject {
+public:
+    MessageBoxes() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                buttons << box->buttons().front()->text();
+                box->close();
+            }
+        });
+        timer_.start(10);
+    }
+    // Runs the event loop until `count` boxes were shown (or two seconds passed).
+    bool WaitFor(qsizetype count) {
+        return QTest::qWaitFor([&] { return texts.size() >= count; }, 2000);
+    }
+    QStringList texts;
+    QStringList buttons;
+
+private:
+    QTimer timer_;
+};
+
 class MacroProgramDialogTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -39,11 +76,13 @@ protected:
                       "[Macro_1]\nDelayTimeSelStatus=0\nMacroLoopTimes=2\nItemCount=3\n"
                       "Item0=A   Dn\nItem1=80 ms\nItem2=A   Up\n");
         dialog_ = std::make_unique<CMacroProgramDialog>(
-            VORLAK_BIN_DIR, "EN", folder_.Path("record.ini"), staging_, [this](QWidget&) {
+            VORLAK_BIN_DIR, "EN", folder_.Path("record.ini"), staging_,
+            [this](QWidget&) {
                 auto capture = std::make_unique<NoKeyboard>();
                 keyboard_ = capture.get();
                 return capture;
-            });
+            },
+            writes_);
         dialog_->show();
         dialog_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
@@ -72,6 +111,7 @@ protected:
 
     TestFolder folder_;
     MacroRows staging_{};
+    ImmediateFileWrites writes_;
     NoKeyboard* keyboard_ = nullptr;
     std::unique_ptr<CMacroProgramDialog> dialog_;
 };
@@ -131,6 +171,59 @@ TEST_F(MacroProgramDialogTest, InPlaceEditsWriteTheStore) {
     EXPECT_EQ(Ini().Get("MacroName", "0"), "Burst");
     EXPECT_FALSE(Ini().HasSection("Macro_1"));
     EXPECT_EQ(Ini().Get("Burst", "Item1"), "65535 ms");
+}
+
+// The keyboard's selection tracks a delay as a first click does: one click on it then edits
+// it. A right press with nothing selected selects nothing (and opens no menu).
+TEST_F(MacroProgramDialogTest, KeysTrackTheDelayAndARightPressSelectsNothing) {
+    QListWidget& events = *dialog_->EventList();
+    events.setCurrentRow(-1);
+    dialog_->Manager()->SelectEvent(-1);
+    const QPoint delay = events.visualItemRect(events.item(1)).center();
+    QTest::mouseClick(events.viewport(), Qt::RightButton, {}, delay);
+    EXPECT_EQ(events.currentRow(), -1);
+    EXPECT_EQ(dialog_->Manager()->SelectedEvent(), -1);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    events.setCurrentRow(0);
+    QTest::keyClick(&events, Qt::Key_Down);
+    EXPECT_EQ(dialog_->Manager()->SelectedEvent(), 1);
+    EXPECT_EQ(dialog_->findChild<CLBEditorWnd*>(), nullptr);
+    QTest::mouseClick(events.viewport(), Qt::LeftButton, {}, delay);
+    EXPECT_NE(dialog_->findChild<CLBEditorWnd*>(), nullptr) << "one click edits the delay";
+}
+
+// A write that fails is told in the user's language once the click that made it has
+// returned; OK then keeps the dialog open and says why.
+TEST_F(MacroProgramDialogTest, AFailedWriteIsToldAndOkStaysOpen) {
+    dialog_.reset();
+    const std::string before = folder_.Read("record.ini");
+    FullDisk full;
+    MessageBoxes boxes;
+    CMacroProgramDialog dialog(
+        VORLAK_BIN_DIR, "DE", folder_.Path("record.ini"), staging_,
+        [](QWidget&) { return std::make_unique<NoKeyboard>(); }, full);
+    dialog.show();
+    ASSERT_TRUE(boxes.WaitFor(1));  // opening writes the loop count back: it failed too
+    QTest::mouseClick(&dialog, Qt::LeftButton, {},
+                      dialog.ButtonOf(CMacroProgramDialog::kNew).rect.center());
+    EXPECT_EQ(dialog.MacroList()->count(), 3) << "the edit stays in the manager";
+    ASSERT_TRUE(boxes.WaitFor(2));
+    const QString reason =
+        QString::fromStdString(std::make_error_code(std::errc::no_space_on_device).message());
+    EXPECT_TRUE(boxes.texts[1].startsWith("Die Makros konnten nicht in "))
+        << boxes.texts[1].toStdString();
+    EXPECT_TRUE(boxes.texts[1].contains(reason));
+    EXPECT_TRUE(boxes.texts[1].contains("nächsten Änderung"));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {},
+                      dialog.ButtonOf(CMacroProgramDialog::kOk).rect.center());
+    ASSERT_TRUE(boxes.WaitFor(3));
+    EXPECT_TRUE(boxes.texts[2].contains("OK speichert zuerst die Makros"))
+        << boxes.texts[2].toStdString();
+    EXPECT_EQ(boxes.buttons[2], "OK");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Result().has_value());
+    EXPECT_EQ(folder_.Read("record.ini"), before);
 }
 
 TEST_F(MacroProgramDialogTest, TheEventMenuCommandsActOnTheSelectedEvent) {
