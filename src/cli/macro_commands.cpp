@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <regex>
+#include <sstream>
 
 #include "cli/command.h"
 #include "cli/words.h"
@@ -18,6 +19,7 @@
 #include "macro/macro_manager.h"
 #include "macro/macro_name.h"
 #include "macro/macro_store.h"
+#include "record/ini_file.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
@@ -214,24 +216,37 @@ std::string EventText(const std::string& typed, std::size_t number) {
     return match[2] == "Dn" ? PressText(key) : ReleaseText(key);
 }
 
+// The event lines of FILE, or of standard input for "-": a regular file only (a device or a
+// pipe named as FILE may never end), and no more than the macro store can hold.
 std::vector<std::string> ReadEventLines(std::string_view typed) {
     std::ifstream file;
     const std::filesystem::path path = UserPath(typed);
+    const std::string name = typed == "-" ? std::string("standard input") : path.string();
     if (typed != "-") {
         if (std::string problem = FileProblem(path, R_OK); !problem.empty())
-            ThrowDataFile(path.string() + " " + problem);
-        file.open(path);
+            ThrowDataFile(name + " " + problem);
+        if (!std::filesystem::is_regular_file(path))
+            ThrowDataFile(name + " is not a regular file");
+        file.open(path, std::ios::binary);
     }
     std::istream& in = typed == "-" ? std::cin : file;
+    std::string text(IniFile::kMaxFileBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad())
+        ThrowDataFile(name + " could not be read: " + SystemReason(errno));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > IniFile::kMaxFileBytes) {
+        ThrowDataFile(name + " is larger than the macro store may be (" +
+                      std::to_string(IniFile::kMaxFileBytes >> 20) + " MiB): it was not read");
+    }
+    std::istringstream lineStream(text);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
+    for (std::string line; std::getline(lineStream, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (!line.empty() && !line.starts_with('#'))
             lines.push_back(line);
     }
-    if (in.bad())
-        ThrowDataFile(path.string() + " could not be read: " + SystemReason(errno));
     return lines;
 }
 
@@ -317,6 +332,12 @@ int Set(Session& session, CommandArgs args) {
                                                         : old.loopText;
         const int delayFlag =
             settings.recordDelay ? int(*settings.recordDelay) : ParseLeadingInt(old.delayFlag);
+        // A macro without events has no section, so no flag: say so rather than claim it.
+        if (events.empty() && settings.recordDelay && *settings.recordDelay) {
+            ThrowUsage("\"" + name +
+                       "\" has no events, and a macro without events keeps no record-delay "
+                       "flag: give its events with --record-delay on");
+        }
         const EncodedMacro encoded = EncodeMacroBlock(loop, events);
         if (encoded.dropped) {
             ThrowUsage("\"" + CutText(name) +

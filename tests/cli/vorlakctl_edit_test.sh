@@ -109,6 +109,16 @@ check "a duplicate name" 2 "\"JUMP\" cannot name a macro" ctl macro new JUMP
 check "a name with =" 2 "cannot name a macro" ctl macro rename Jump 'a=b'
 check "no such macro" 2 "no macro is called \"Nope\"" ctl macro delete Nope
 check "events file missing" 3 "nothing.txt does not exist" ctl macro set Jump --file nothing.txt
+check "events from a device" 3 "/dev/zero is not a regular file" ctl macro set Jump --file /dev/zero
+head -c $((4 * 1024 * 1024 + 1)) /dev/zero | tr '\0' '#' >"$data/huge.txt"
+check "an events file larger than the store may be" 3 "huge.txt is larger than the macro store may be" \
+    ctl macro set Jump --file "$data/huge.txt"
+check "standard input larger than the store may be" 3 "standard input is larger than the macro store" \
+    sh -c "'$ctl' --data-dir '$data' macro set Jump --file - <'$data/huge.txt'"
+check "the refused files changed nothing" 0 "^3$" ini "$data/record.ini" Jump ItemCount
+check "a record-delay flag for a macro without events" 2 "keeps no record-delay flag" \
+    ctl macro set Macro_3 --record-delay on
+check "the flag was not claimed" 0 "^$" ini "$data/record.ini" Macro_3 DelayTimeSelStatus
 for i in $(seq 3 12); do ctl macro new >/dev/null; done
 check "the thirteenth macro" 2 "Up to 12 Macros Possible." ctl macro new
 check "macro without action" 2 "macro needs one of list, show, new, rename, delete, set" ctl macro
