@@ -126,13 +126,16 @@ void MainController::TellInaccessibleMouse() {
     }
 }
 
-void MainController::LoadProfileSettings() {
+void MainController::LoadProfileSettings(RecordPart told) {
     files_.LoadProfileSettings(text_.LabelSection);
     const ProfileSettings& settings = files_.Settings();
     const std::string* parts[] = {&settings.rColor, &settings.gColor, &settings.bColor};
     for (std::size_t i = 0; i < labelColor_.size(); ++i)
         labelColor_[i] = static_cast<Byte>(ParseLeadingInt(*parts[i]) & 0xFF);
-    editor_.Loaded(settings.entryLabel);
+    if (told == RecordPart::Reloaded)
+        editor_.ReloadedLabels(settings.entryLabel);
+    else
+        editor_.Loaded(settings.entryLabel);
 }
 
 WriteStart MainController::ApplyFlow(std::function<void()> done) {
@@ -200,7 +203,7 @@ ApplyOutcome MainController::Write(const std::string& languageCode, const EntryL
 void MainController::FinishWrite(const ApplyOutcome& outcome) {
     writer_.join();
     editor_.SetWriting(false);
-    editor_.Replace(sending_, editor_.Labels());
+    editor_.ReloadedRecord(sending_);
     TakeSnapshot(store_);
     ApplyPointerSettings(editor_.Record(), pointerSettings_);
     lastApply_ = outcome;
@@ -383,7 +386,7 @@ void MainController::Arrival(const std::string& name) {
     if (TransferResult exchanged = commands_.ArrivalExchange(); !exchanged)
         Diagnostic("The arrival exchange with the mouse failed (%d).\n", exchanged.Error());
     LoadCurrentProfile();
-    LoadProfileSettings();
+    LoadProfileSettings(RecordPart::Reloaded);
     AddTrayIcon();
 }
 
@@ -432,7 +435,7 @@ void MainController::ShowFromTray() {
         if (!DeviceConnected())
             return;
         LoadCurrentProfile();
-        LoadProfileSettings();
+        LoadProfileSettings(RecordPart::Reloaded);
         view_.ShowFromTray();
     });
 }

@@ -165,7 +165,9 @@ public:
 
 private:
     bool LoadCurrentProfile();
-    void LoadProfileSettings();
+    // The labels and their colour; the editor tells them as another record's, or as the
+    // current profile's again (Reloaded: the views stay as the user left them).
+    void LoadProfileSettings(RecordPart told = RecordPart::Whole);
     void TakeCurrentEntry(const ProfileList& list, int current, bool imported);
     void RunWrite(std::function<void()> finish);
     ApplyOutcome Write(const std::string& languageCode, const EntryLabels& labels,

@@ -31,12 +31,14 @@ void RecordEditor::Tell(const RecordChange& change) const {
         observer(change);
 }
 
-EditResult RecordEditor::Store(Byte& field, int value, RecordChange change) {
+template <class Field, class Value>
+EditResult RecordEditor::Store(Field& field, const Value& value, RecordChange change) {
     if (writing_)
         return EditResult::Refused;
-    if (field == value)
+    const Field stored = static_cast<Field>(value);
+    if (field == stored)
         return EditResult::Unchanged;
-    field = static_cast<Byte>(value);
+    field = stored;
     Tell(change);
     return EditResult::Changed;
 }
@@ -89,14 +91,7 @@ EditResult RecordEditor::ToggleDpiEnabled(int stage) {
 EditResult RecordEditor::SetDpiColor(int stage, std::array<Byte, 3> rgb) {
     if (!IsStage(stage) || record_.dpiEnabled[At(stage)] != 1)
         return EditResult::Invalid;
-    if (writing_)
-        return EditResult::Refused;
-    std::array<Byte, 3>& color = record_.dpiColor[At(stage)];
-    if (color == rgb)
-        return EditResult::Unchanged;
-    color = rgb;
-    Tell({RecordPart::DpiStage, stage});
-    return EditResult::Changed;
+    return Store(record_.dpiColor[At(stage)], rgb, {RecordPart::DpiStage, stage});
 }
 
 EditResult RecordEditor::SetLightMode(int mode) {
@@ -156,18 +151,11 @@ EditResult RecordEditor::SetWheelPageScroll(bool page) {
 EditResult RecordEditor::SetMacroSlot(int slot, const std::array<Byte, kMacroSlotSize>& bytes) {
     if (!Within(slot, 0, kMacroSlots - 1))
         return EditResult::Invalid;
-    if (writing_)
-        return EditResult::Refused;
-    auto& stored = record_.macroSlot[At(slot)];
-    if (stored == bytes)
-        return EditResult::Unchanged;
-    stored = bytes;
-    Tell({RecordPart::MacroSlot, slot});
-    return EditResult::Changed;
+    return Store(record_.macroSlot[At(slot)], bytes, {RecordPart::MacroSlot, slot});
 }
 
-EditResult RecordEditor::Whole() {
-    Tell({RecordPart::Whole});
+EditResult RecordEditor::Whole(RecordPart part) {
+    Tell({part});
     return EditResult::Changed;
 }
 
@@ -204,6 +192,18 @@ EditResult RecordEditor::ReplaceLabels(const EntryLabels& labels) {
         return EditResult::Refused;
     labels_ = labels;
     return Whole();
+}
+
+void RecordEditor::ReloadedLabels(const EntryLabels& labels) {
+    labels_ = labels;
+    Whole(RecordPart::Reloaded);
+}
+
+EditResult RecordEditor::ReloadedRecord(const MouseConfig& record) {
+    if (writing_)
+        return EditResult::Refused;
+    record_ = record;
+    return Whole(RecordPart::Reloaded);
 }
 
 }  // namespace vorlak

@@ -31,7 +31,12 @@ enum class RecordPart {
     Sensitivity,  // X and Y
     Pointer,      // pointer speed, double-click step, wheel lines and page mode
     MacroSlot,    // one macro slot's bytes
-    Whole,        // the record and the labels were replaced (load, revert, defaults)
+    // Another record and its labels (a profile loaded or switched, an import, Cancel, the
+    // defaults): views show it, and may start afresh (close their sections).
+    Whole,
+    // The current profile's record and labels again (after Apply, on a tray reopen, on the
+    // mouse's arrival): views show it and stay as the user left them.
+    Reloaded,
 };
 struct RecordChange {
     RecordPart part;
@@ -120,10 +125,17 @@ public:
     // The labels alone (a reload of the settings file).
     EditResult ReplaceLabels(const EntryLabels& labels);
 
+    // The current profile again, told as Reloaded: the profile files read it once more into
+    // the store (its labels given), or a write to the mouse has sent this record.
+    void ReloadedLabels(const EntryLabels& labels);
+    EditResult ReloadedRecord(const MouseConfig& record);
+
 private:
-    // Stores value into field when allowed, and tells the observers.
-    EditResult Store(Byte& field, int value, RecordChange change);
-    EditResult Whole();
+    // Every edit of a field: stores value into field when allowed, and tells the observers
+    // the change. No operation writes a field without it, so none forgets its notice.
+    template <class Field, class Value>
+    EditResult Store(Field& field, const Value& value, RecordChange change);
+    EditResult Whole(RecordPart part = RecordPart::Whole);
     void Tell(const RecordChange& change) const;
 
     MouseConfig& record_;

@@ -77,14 +77,17 @@ void CDlgadvance::CloseAllSections() {
         SetSectionClosed(k, true);
 }
 
+// Another record starts the column afresh; the current profile read or sent again keeps the
+// sections as the user left them.
 void CDlgadvance::OnRecordChange(const RecordChange& change) {
-    if (change.part != RecordPart::Whole) {
+    if (change.part != RecordPart::Whole && change.part != RecordPart::Reloaded) {
         for (CSettingsPanel* panel : panels_)
             panel->OnRecordChange(change);
         return;
     }
     RefreshFromConfig();
-    CloseAllSections();
+    if (change.part == RecordPart::Whole)
+        CloseAllSections();
 }
 
 void CDlgadvance::ToggleSection(int k) {

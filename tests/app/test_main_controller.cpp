@@ -644,6 +644,33 @@ TEST_F(MainControllerTest, DoubleClickReloadsTheProfileAndShowsTheWindow) {
     EXPECT_EQ(log.calls, std::vector<std::string>{"show"});
 }
 
+// Apply, a tray reopen and the mouse's arrival show the current profile again: told as
+// Reloaded, so the views keep their open sections; a profile switch is another record.
+TEST_F(MainControllerTest, TheCurrentProfileAgainIsToldAsReloaded) {
+    MainController& c = Started();
+    std::vector<RecordPart> told;
+    c.Editor().AddObserver([&](const RecordChange& change) {
+        if (change.part == RecordPart::Whole || change.part == RecordPart::Reloaded)
+            told.push_back(change.part);
+    });
+    ASSERT_TRUE(Apply());
+    c.ShowFromTray();
+    ui.RunPending();
+    mouse.Unplug();
+    DeliverNotices();
+    mouse.PlugIn();
+    DeliverNotices();
+    // Apply, the reopen, and each of the arriving mouse's two interfaces.
+    EXPECT_EQ(told, std::vector<RecordPart>(4, RecordPart::Reloaded));
+    told.clear();
+    ProfileList list = ProfileList::Read(IniFile::Open(folder.Path("str.ini")));
+    ASSERT_GE(list.AddNew("Profile"), 0);
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    c.ProfileManagerClosed(list, 1);
+    ui.RunPending();
+    EXPECT_EQ(told, std::vector<RecordPart>{RecordPart::Whole});
+}
+
 TEST(DeviceEventNoticeTest, TextsTitlesAndTimes) {
     const UiTextTable text = FillTextTable("EN");
     MouseConfig saved{};

@@ -125,6 +125,76 @@ TEST_F(RecordEditorTest, EachOperationKeepsItsFieldsRange) {
     }
 }
 
+// The editor's table of operations: every operation that changes the record, with the notice
+// each must send so that the views showing that part repaint (a missing one leaves a stale
+// view, such as a swatch in its old colour). A new operation gets its row here.
+TEST_F(RecordEditorTest, EveryOperationTellsItsNotice) {
+    using E = RecordEditor;
+    using P = RecordPart;
+    struct Row {
+        const char* name;
+        std::function<void(E&)> apply;
+        std::vector<RecordChange> notices;
+    };
+    MouseConfig other = editor.Record();
+    other.sensitivityX = 3;
+    std::array<Byte, kMacroSlotSize> block{};
+    block[1] = 2;
+    const Row rows[] = {
+        {"assign an entry",
+         [this](E& e) {
+             e.AssignEntry(2, PlainChoice{kFnDoubleClick}, {text, "EN", macros});
+         },
+         {{P::Entry, 2}}},
+        {"assign Shift: the entry and its mirror",
+         [this](E& e) {
+             e.AssignEntry(3, PlainChoice{kFnShift}, {text, "EN", macros});
+         },
+         {{P::Entry, 3}, {P::Entry, MirrorOf(3)}}},
+        {"DPI code", [](E& e) { e.SetDpiCode(4, 30); }, {{P::DpiStage, 4}}},
+        {"DPI flag", [](E& e) { e.SetDpiEnabled(5, false); }, {{P::DpiStage, 5}}},
+        {"DPI toggle", [](E& e) { e.ToggleDpiEnabled(1); }, {{P::DpiStage, 1}}},
+        {"DPI colour",
+         [](E& e) {
+             e.SetDpiColor(0, {12, 34, 56});
+         },
+         {{P::DpiStage, 0}}},
+        {"light mode", [](E& e) { e.SetLightMode(3); }, {{P::Lighting}}},
+        {"brightness", [](E& e) { e.SetLightStep(LightStep::Brightness, 6); }, {{P::Lighting}}},
+        {"breath rate", [](E& e) { e.SetLightStep(LightStep::BreathRate, 6); }, {{P::Lighting}}},
+        {"neon rate", [](E& e) { e.SetLightStep(LightStep::NeonRate, 6); }, {{P::Lighting}}},
+        {"polling", [](E& e) { e.SetPollingDivisor(8); }, {{P::Polling}}},
+        {"sensitivity X", [](E& e) { e.SetSensitivityX(11); }, {{P::Sensitivity}}},
+        {"sensitivity Y", [](E& e) { e.SetSensitivityY(11); }, {{P::Sensitivity}}},
+        {"pointer speed", [](E& e) { e.SetPointerSpeed(11); }, {{P::Pointer}}},
+        {"double-click", [](E& e) { e.SetDoubleClickStep(11); }, {{P::Pointer}}},
+        {"wheel lines", [](E& e) { e.SetWheelLines(9); }, {{P::Pointer}}},
+        {"wheel page mode", [](E& e) { e.SetWheelPageScroll(true); }, {{P::Pointer}}},
+        {"macro slot", [&block](E& e) { e.SetMacroSlot(7, block); }, {{P::MacroSlot, 7}}},
+        {"a profile read", [](E& e) { e.Loaded(EntryLabels{"x"}); }, {{P::Whole}}},
+        {"Cancel", [&other](E& e) { e.RevertTo(other); }, {{P::Whole}}},
+        {"the defaults", [&other](E& e) { e.ResetToDefaults(other, EntryLabels{}); }, {{P::Whole}}},
+        {"an import", [&other](E& e) { e.Replace(other, EntryLabels{}); }, {{P::Whole}}},
+        {"the labels", [](E& e) { e.ReplaceLabels(EntryLabels{"y"}); }, {{P::Whole}}},
+        {"the profile read again",
+         [](E& e) { e.ReloadedLabels(EntryLabels{"z"}); },
+         {{P::Reloaded}}},
+        {"the record sent", [&other](E& e) { e.ReloadedRecord(other); }, {{P::Reloaded}}},
+    };
+    for (const Row& row : rows) {
+        MouseConfig fresh{};
+        RecordEditor e(fresh);
+        std::vector<RecordChange> changes;
+        e.AddObserver([&](const RecordChange& change) { changes.push_back(change); });
+        row.apply(e);
+        ASSERT_EQ(changes.size(), row.notices.size()) << row.name;
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            EXPECT_EQ(changes[i].part, row.notices[i].part) << row.name;
+            EXPECT_EQ(changes[i].index, row.notices[i].index) << row.name;
+        }
+    }
+}
+
 TEST_F(RecordEditorTest, MovingADpiSliderSwitchesItsStageOn) {
     editor.SetDpiEnabled(1, false);
     told.clear();
@@ -196,6 +266,7 @@ TEST_F(RecordEditorTest, EveryEditIsRefusedWhileAWriteRuns) {
         {"replace", editor.Replace(other, labelsBefore)},
         {"defaults", editor.ResetToDefaults(other, labelsBefore)},
         {"labels", editor.ReplaceLabels(EntryLabels{"x"})},
+        {"record sent", editor.ReloadedRecord(other)},
     };
     for (const auto& [name, result] : results)
         EXPECT_EQ(result, EditResult::Refused) << name;

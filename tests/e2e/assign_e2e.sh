@@ -8,13 +8,18 @@
 GRABBER=$(dirname "$BIN")/tests/e2e_grab_keyboard
 
 . "$(dirname "$0")/assign_lib.sh"
+. "$(dirname "$0")/pixel_lib.sh"
 
 main_shown && pass "the main window shows" || fail "no main window"
 main_redrawn click_in 141 117   # open the button assignment section
 
-# Button 4 (entry 3): Multimedia Commands + / Mute.
+# Button 4 (entry 3): Multimedia Commands + / Mute; its label box must show it at once.
+crop "$(main_window)" 122 "$(( $(box_y 3) - 7 ))" 126 14 "$W/box3-before.png"
+box3_changed() { crop "$(main_window)" 122 "$(( $(box_y 3) - 7 ))" 126 14 "$W/box3-after.png" &&
+  ! same_image "$W/box3-before.png" "$W/box3-after.png"; }
 open_box 3
 choose 8 5 106 01-button4-menu || fail "the multimedia submenu"
+check "Button 4's label box shows the new label before Apply" wait_for 5 box3_changed
 apply && pass "Apply saves the profile" || fail "Apply"
 # Button 4's key-matrix slot is 4: the third and fourth base entries exchange their slots.
 check "the mouse's base matrix holds 03 00 E2 00 in Button 4's slot" wait_for 5 slot_is 0 4 "03 00 E2 00"

@@ -6,6 +6,7 @@
 # arrows; Apply, then the profile file and the simulated mouse hold exactly those values.
 #   usage: settings_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
 . "$(dirname "$0")/e2e_lib.sh" "$@"
+. "$(dirname "$0")/pixel_lib.sh"
 
 # The column's content at scroll position P: window y = 32 + content y - P; x = 735 + x.
 HOST_X=735 HOST_Y=32
@@ -39,6 +40,7 @@ xdotool key --delay 50 alt+h ctrl+a
 xdotool type --delay 50 '#0c2238'
 xdotool key Return
 check "the chooser closes" wait_for 5 sh -c '[ -z "$(xdotool search --onlyvisible --name "Select Color")" ]'
+check "stage 1's swatch shows the colour chosen" wait_for 5 colour_is "$(main_window)" 775 274 12,34,56
 shot 05-colour-chosen
 
 at 15 359                            # the Neon mark
@@ -62,8 +64,12 @@ shot 09-pointer-panels
 
 before=$(md5sum <"$data/config0.bin")
 saved() { [ "$(md5sum <"$data/config0.bin")" != "$before" ]; }
+column_unchanged() { crop "$(main_window)" 735 32 260 561 "$W/column-after.png" &&
+  same_image "$W/column-before.png" "$W/column-after.png"; }
+crop "$(main_window)" 735 32 260 561 "$W/column-before.png"
 applied() { apply && saved; }
 check "Apply saves the profile" applied
+check "the settings column keeps its open sections after Apply" wait_for 5 column_unchanged
 shot 10-applied
 
 check "stage 3 is off" holds 17 0

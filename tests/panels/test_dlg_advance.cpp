@@ -7,10 +7,12 @@
 #include <QWheelEvent>
 
 #include "controls/bitmap_btn.h"
+#include "controls/marker_slider.h"
 #include "controls/skin_image.h"
 #include "controls/skin_scroll_bar.h"
 #include "controls/skin_scroll_wnd.h"
 #include "panel_fixture.h"
+#include "panels/dlg_dpi_setting.h"
 
 namespace vorlak {
 namespace {
@@ -144,6 +146,23 @@ TEST_F(SettingsHostTest, AReplacedRecordRefreshesEveryPanelAndClosesEverySection
     host_->Title(1)->click();
     editor_.SetPointerSpeed(3);
     EXPECT_FALSE(host_->Stack().Closed(1));
+}
+
+// After Apply, a tray reopen or the mouse's arrival the panels show the record again, and the
+// sections stay as the user left them.
+TEST_F(SettingsHostTest, TheCurrentProfileAgainRefreshesThePanelsAndKeepsTheSections) {
+    host_->Title(0)->click();
+    host_->Title(4)->click();
+    const int title5 = TitleY(5);
+    MouseConfig sent = record_;
+    sent.dpiLevel[2] = 40;
+    editor_.ReloadedRecord(sent);
+    editor_.ReloadedLabels(editor_.Labels());
+    for (int k = 0; k < kSectionCount; ++k)
+        EXPECT_EQ(host_->Stack().Closed(k), k != 0 && k != 4) << k;
+    EXPECT_EQ(TitleY(5), title5);
+    auto* dpi = static_cast<CDlgDPISetting*>(host_->Panel(0));
+    EXPECT_EQ(dpi->Slider(2)->Pos(), 40);
 }
 
 }  // namespace

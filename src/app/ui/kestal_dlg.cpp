@@ -335,6 +335,7 @@ void CKestalDlg::OnRecordChange(const RecordChange& change) {
             PlaceSliders();
             break;
         case RecordPart::Whole:
+        case RecordPart::Reloaded:
             PlaceSliders();
             ShowLabels();
             break;
