@@ -7,19 +7,8 @@
 #   usage: macros_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
 . "$(dirname "$0")/e2e_lib.sh" "$@"
 . "$(dirname "$0")/assign_lib.sh"
+. "$(dirname "$0")/macro_lib.sh"
 
-manager() {  # the visible 490 x 432 window of the manager, titled in its language
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name "^$1\$" 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 490x432' && { echo "$w"; return 0; }
-  done; return 1; }
-no_manager() { ! manager "Macro Manager"; }
-open_manager() {  # the Macro Manager button of the main window
-  DLG=; click_in 140 142; wait_for 5 manager "$1" && DLG=$(manager "$1") &&
-    wait_for 5 still "$DLG"; }
-click_at() {  # click_at X Y [BUTTON]: a click at a point of the manager
-  xdotool mousemove --window "$DLG" "$1" "$2" click "${3:-1}"; }
-at() { redrawn "$DLG" click_at "$@"; }  # a click the manager shows
-event_row() { echo $((82 + 8 + 16 * $1)); }  # rows of the event list
 menu_item() {  # menu_item ROW N: the event menu on an event row, its N-th item
   click_at 200 "$(event_row "$1")" 3; menu_shown || return 1
   redrawn "$DLG" click_item "$(popup_menu)" $(($2 - 1)); }
