@@ -9,15 +9,13 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-
 #include "controls/dialog_keys.h"
 #include "controls/edge_rect.h"
 #include "controls/language_message_box.h"
+#include "controls/shortcuts_note.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 #include "keys/captured_key_name.h"
-#include "text/desktop_shortcuts_text.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
@@ -140,18 +138,8 @@ void CSingleDialog::OnCaptureFailure(int errorCode) {
 void CSingleDialog::ShowShortcutsNote(bool desktopKeepsShortcuts) {
     if (label_ == nullptr)
         return;
-    if (shortcutsNote_ == nullptr) {
-        shortcutsNote_ = new QLabel(Q(DesktopShortcutsNote(languageCode_)), this);
-        shortcutsNote_->setGeometry(kShortcutsNoteRect);
-        shortcutsNote_->setWordWrap(true);
-        shortcutsNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QFont small = font_;
-        small.setPixelSize(std::max(10, font_.pixelSize() - 2));
-        shortcutsNote_->setFont(small);
-        QPalette palette = shortcutsNote_->palette();
-        palette.setColor(QPalette::WindowText, QColor(200, 200, 200));
-        shortcutsNote_->setPalette(palette);
-    }
+    if (shortcutsNote_ == nullptr)
+        shortcutsNote_ = MakeShortcutsNote(*this, kShortcutsNoteRect, font_, languageCode_);
     shortcutsNote_->setVisible(desktopKeepsShortcuts);
 }
 

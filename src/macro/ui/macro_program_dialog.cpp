@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include "controls/ex_menu.h"
 #include "controls/language_message_box.h"
 #include "controls/list_box.h"
+#include "controls/shortcuts_note.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 #include "macro/ui/lb_editor_wnd.h"
@@ -33,6 +35,8 @@ const QColor kListBackground(109, 109, 109);
 const QColor kFieldBackground(34, 24, 21);
 const QRect kTitleRect = EdgeRect(15, 0, 414, 31);
 const QRect kMacroHeading = EdgeRect(16, 60, 134, 78);
+// In the options column, between the record-delay option and the loops.
+const QRect kShortcutsNoteRect = EdgeRect(288, 180, 394, 292);
 const QRect kEventHeading = EdgeRect(148, 60, 266, 78);
 const QRect kOptionsHeading = EdgeRect(279, 60, 397, 78);
 const QRect kMacroListRect = EdgeRect(21, 82, 130, 353);
@@ -131,6 +135,9 @@ CMacroProgramDialog::CMacroProgramDialog(std::filesystem::path programFolder,
     }
     MakeChildren();
     capture_ = makeCapture(*this);
+    QLabel* shortcutsNote = MakeShortcutsNote(*this, kShortcutsNoteRect, font_, languageCode_);
+    capture_->SetShortcutsHandler(
+        [shortcutsNote](bool keeps) { shortcutsNote->setVisible(keeps); });
     manager_ = std::make_unique<MacroManager>(
         storePath_, writes_, staging, *capture_, SteadyMilliseconds(),
         [this](std::function<void()> task) {
