@@ -28,6 +28,7 @@
 #include "platform/linux/gsettings_pointer_settings.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/mouse_devices.h"
+#include "text/no_tray_text.h"
 
 namespace vorlak {
 
@@ -210,10 +211,23 @@ void CKestalApp::ChooseTrayMode() {
         if (found || --left == 0) {
             if (window_)  // gone when the program ended meanwhile
                 window_->SetTrayPresent(found);
+            if (!found && controller_)
+                TellNoTray();
             look->deleteLater();
         }
     });
     look->start(kLookEveryMs);
+}
+
+// Once, when the program settles without a tray: the desktop's notification says what the
+// window does instead and names the extension that gives GNOME a tray.
+void CKestalApp::TellNoTray() {
+    const NoTrayTexts texts = NoTrayTextsFor(controller_->LanguageCode());
+    auto q = [](std::string_view text) {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    tray_->ShowNote(q(texts.title), q(texts.text), QtTrayIcon::kMinimumNoticeMs * 2);
+    Diagnostic("no tray: the window minimises, closing it ends the program\n");
 }
 
 void CKestalApp::WatchHotplug() {

@@ -68,6 +68,7 @@ private:
     static std::string WindowHolder();
     void OfferAutostart();
     void ChooseTrayMode();
+    void TellNoTray();
     void WatchHotplug();
     void DeliverNotices();
     void ReadSimulatedMouseLines();

@@ -87,13 +87,21 @@ void QtTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
 // org.freedesktop.Notifications, without waiting for the answer. Each notice replaces the
 // last one still shown (its id comes back in the answer), as a balloon replaces the one on
 // the icon, so that a burst of mouse events does not pile up notifications.
-bool QtTrayIcon::DesktopNotify(const QString& title, const QString& text, int displayMs) {
+bool QtTrayIcon::DesktopNotify(const QString& title, const QString& text, int displayMs,
+                               bool replaceLast) {
     QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
                                                        "/org/freedesktop/Notifications",
                                                        "org.freedesktop.Notifications", "Notify");
-    call << QString("Vorlak") << notificationId_ << QString("dialog-information") << title << text
-         << QStringList() << QVariantMap() << displayMs;
+    call << QString("Vorlak") << (replaceLast ? notificationId_ : 0u)
+         << QString("dialog-information") << title << text << QStringList() << QVariantMap()
+         << displayMs;
+    if (!replaceLast)
+        return QDBusConnection::sessionBus().send(call);
     return QDBusConnection::sessionBus().callWithCallback(call, this, SLOT(OnNotificationId(uint)));
+}
+
+void QtTrayIcon::ShowNote(const QString& title, const QString& text, int displayMs) {
+    DesktopNotify(title, text, displayMs, false);
 }
 
 void QtTrayIcon::OnNotificationId(uint id) {

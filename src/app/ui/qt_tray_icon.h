@@ -26,6 +26,9 @@ public:
     void AddTrayIcon(const std::string& tooltip) override;
     void RemoveTrayIcon() override;
     void ShowNotice(const std::string& text, const std::string& title, int displayMs) override;
+    // A desktop notification of its own, beside the mouse's notices: it replaces none of them
+    // and none replaces it.
+    void ShowNote(const QString& title, const QString& text, int displayMs);
 
     // The shortest time a notice stays on screen: desktops, like the one the display times
     // were chosen for, keep a notice readable however short the time asked.
@@ -44,7 +47,8 @@ private slots:
 
 private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
-    bool DesktopNotify(const QString& title, const QString& text, int displayMs);
+    bool DesktopNotify(const QString& title, const QString& text, int displayMs,
+                       bool replaceLast = true);
 
     QMenu menu_;  // outlives the icon that shows it
     QSystemTrayIcon icon_;

@@ -5,10 +5,10 @@
 # run as root: as root, the compositor, the program and the script run as the unprivileged
 # user vorlak-e2e (made once if it is missing, with no home and no login); the screenshots
 # come back to OUT/NAME. Nothing outside the temporary folder is touched.
-#   usage: run_wayland.sh SCRIPT BIN_DIR INPUT_CLIENT OUT
+#   usage: run_wayland.sh SCRIPT BIN_DIR INPUT_CLIENT OUT   (screenshots in OUT/NAME)
 set -u
 script=$1 bin=$2 input=$3
-out=$4/${script%_e2e.sh}
+out=$4/${script%.sh}; out=${out%_e2e}
 here=$(cd "$(dirname "$0")" && pwd)
 e2e_user=vorlak-e2e
 

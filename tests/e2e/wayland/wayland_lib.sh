@@ -35,13 +35,15 @@ skip_run() {
 
 # The compositor: headless, drawn by the CPU, no input devices but the input client's.
 # Focus moves by clicks, as on most desktops. Super+F12 is one of the desktop's own shortcuts.
+# E2E_NO_TRAY=1: a desktop without a tray (the bar hosts none), with a notification daemon.
+[ -z "${E2E_NO_TRAY:-}" ] || E2E_TRAY_OUTPUT=none
 cat >"$W/sway.conf" <<CONF
 output HEADLESS-1 resolution 1280x900 position 0 0
 xwayland disable
 focus_follows_mouse no
 bar {
   position top
-  tray_output *
+  tray_output ${E2E_TRAY_OUTPUT:-*}
 }
 bindsym Mod4+F12 exec touch $W/desktop-shortcut
 CONF
@@ -60,6 +62,12 @@ wait_for 10 swaymsg -t get_version || skip_run "sway does not answer on its sock
 watcher_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q "boolean true"; }
 [ -n "${E2E_NO_TRAY:-}" ] || wait_for 10 watcher_up || fail "the bar's tray host is not on the bus"
+notifier_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q "boolean true"; }
+if [ -n "${E2E_NO_TRAY:-}" ]; then
+  dunst >"$W/dunst.log" 2>&1 & PIDS+=($!)
+  wait_for 10 notifier_up || fail "no notification daemon"
+fi
 
 # The keyboard and the pointer: one client, a command a line, "ok" once sway took it.
 # A change of the seat's configuration detaches its devices: start_input makes them anew.

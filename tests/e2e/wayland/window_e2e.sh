@@ -23,12 +23,23 @@ click_in 600 40
 check "a click on the background leaves the window in place" test "$(origin)" = "$before"
 
 # A drag on the background: once the pointer has gone the drag distance with the button held,
-# the compositor moves the window with it.
+# the compositor moves the window with it. Under load sway now and then refuses the first
+# move request after a click (the cause is not known): a drag that does not take is let go and
+# made again, three times at most.
 before=$(origin); was=($before); win=($(main_window))
 x=$(( win[1] + 600 )) y=$(( win[2] + 40 ))
 follows() { pointer move $(( x + 12 )) $(( y + 6 )) && moved_from "$before"; }
-glide "$x" "$y" && pointer press && pointer move $(( x + 10 )) $(( y + 5 ))
-check "a drag on the background moves the window" wait_for 5 follows
+drags=0
+drag_takes() {
+  drags=$(( drags + 1 ))
+  glide "$x" "$y" && pointer press && pointer move $(( x + 10 )) $(( y + 5 )) || return 1
+  wait_for 3 follows && return 0
+  pointer release; return 1; }
+if drag_takes || drag_takes || drag_takes; then
+  pass "a drag on the background moves the window (drags made: $drags)"
+else
+  fail "a drag on the background moves the window"
+fi
 pointer move $(( x + 60 )) $(( y + 30 )) && pointer move $(( x + 120 )) $(( y + 60 )) &&
   pointer release
 after=($(origin))
