@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profile manager's figures: opening it over a shown main window until its first paint,
-// and closing it with a list whose commit renumbers all six profiles (a deleted first entry,
-// a copy and a new one). Prints min / median / max in milliseconds. The opening needs an X
-// server (scripts/bench.sh starts Xvfb).
+// closing it with a list whose commit renumbers all six profiles (a deleted first entry, a
+// copy and a new one), and the longest stall of the window's event loop while the controller
+// handles that close, from the request until the manager is closed. Prints min / median / max
+// in milliseconds. The opening needs an X server (scripts/bench.sh starts Xvfb).
 #include <unistd.h>
 
 #include <QApplication>
@@ -16,10 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "app/main_controller.h"
+#include "app/ui/qt_ui_dispatcher.h"
 #include "config/default_data_files.h"
 #include "config/profile_files.h"
 #include "config/profile_renumbering.h"
 #include "controls/ui_font.h"
+#include "device/simulated_mouse.h"
 #include "panels/config_dialog.h"
 #include "platform/linux/fsync_durable_sync.h"
 #include "record/ini_file.h"
@@ -60,6 +64,91 @@ std::vector<double> CommitTimes(const std::filesystem::path& folder) {
         clock.start();
         CommitProfileList(folder, list, 0);
         ms.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return ms;
+}
+
+// The window as the controller drives it: only the manager's close is watched.
+struct ClosingView : MainView {
+    void HideToTray() override {}
+    void ShowFromTray() override {}
+    void ShowRecord() override {}
+    void SetBusy(bool) override {}
+    void ShowApplyProgress(const ApplyProgressStep&) override {}
+    void CloseProfileManager() override { closed = true; }
+    void ShowDataProblem(const std::string& text) override {
+        std::fprintf(stderr, "problem: %s\n", text.c_str());
+    }
+    bool closed = false;
+};
+
+struct NoPointerSettings : PointerSettings {
+    bool SetMouseAcceleration(int, int, int) override { return true; }
+    bool SetMouseSpeed(int) override { return true; }
+    bool SetWheelScrollLines(std::uint32_t) override { return true; }
+    bool SetDoubleClickTime(int) override { return true; }
+};
+
+struct SilentTray : TrayIcon {
+    void AddTrayIcon(const std::string&) override {}
+    void RemoveTrayIcon() override {}
+    void ShowNotice(const std::string&, const std::string&, int) override {}
+};
+
+// The longest gap between two ticks of a 2 ms timer, from Start until Stop.
+class Heartbeat : public QObject {
+public:
+    Heartbeat() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            longest_ = std::max(longest_, clock_.nsecsElapsed() / 1e6);
+            clock_.restart();
+        });
+    }
+    void Start() {
+        longest_ = 0;
+        clock_.start();
+        timer_.start(2);
+    }
+    double Stop() {
+        timer_.stop();
+        return std::max(longest_, clock_.nsecsElapsed() / 1e6);
+    }
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+    double longest_ = 0;
+};
+
+// The window's event loop while the controller commits a close that renumbers six profiles.
+std::vector<double> CloseStalls(const std::filesystem::path& folder) {
+    std::vector<double> ms;
+    QObject context;
+    QtUiDispatcher ui(&context);
+    SimulatedMouse mouse;
+    NoPointerSettings pointer;
+    SilentTray tray;
+    Heartbeat heartbeat;
+    for (int run = 0; run < kRuns; ++run) {
+        WriteSixProfiles(folder);
+        ConfigStore store;
+        ClosingView view;
+        MainController controller(
+            ControllerParts{store, mouse, pointer, ui, tray, view, DataFolder(folder)});
+        controller.LoadData();
+        ProfileList list = ProfileList::Read(IniFile::Open(folder / kProfileListFile));
+        list.Delete(0);
+        list.Copy(0, "Copy");
+        list.Delete(4);
+        list.AddNew("Profile");
+        controller.OpenProfileManager(0);
+        heartbeat.Start();
+        QTimer::singleShot(10, &context, [&] { controller.ProfileManagerClosed(list, 0); });
+        while (!view.closed)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+        ms.push_back(heartbeat.Stop());
     }
     return ms;
 }
@@ -116,6 +205,7 @@ int main(int argc, char** argv) {
                                          ("vorlak-bench-profiles-" + std::to_string(getpid()));
     vorlak::Report("profile manager: open to first paint", vorlak::OpeningTimes(folder));
     vorlak::Report("profile manager: close, six profiles renumbered", vorlak::CommitTimes(folder));
+    vorlak::Report("profile manager: close, longest event-loop stall", vorlak::CloseStalls(folder));
     std::filesystem::remove_all(folder);
     return 0;
 }
