@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "common/durable_sync.h"
 
@@ -60,32 +61,90 @@ bool WriteWhole(const std::filesystem::path& temporary, std::string_view bytes,
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                           std::error_code& error) {
+namespace {
+
+// The file a replacement writes: a link is followed, so the file it names is replaced and the
+// link stays.
+std::filesystem::path Followed(const std::filesystem::path& target) {
     std::error_code ignored;
-    // A link is followed, so the file it names is replaced and the link stays.
-    const std::filesystem::path path = std::filesystem::is_symlink(target, ignored)
-                                           ? std::filesystem::weakly_canonical(target, ignored)
-                                           : target;
-    // One temporary name per target: a file left by a killed process is simply reused.
+    return std::filesystem::is_symlink(target, ignored)
+               ? std::filesystem::weakly_canonical(target, ignored)
+               : target;
+}
+
+// One temporary name per target: a file left by a killed process is simply reused.
+std::filesystem::path Temporary(const std::filesystem::path& path) {
     std::filesystem::path temporary = path;
     temporary += ".vorlak-new";
-    if (WriteWhole(temporary, bytes, error) && SyncToDisk(temporary, error)) {
-        // The new file keeps the permissions of the one it replaces.
-        const auto status = std::filesystem::status(path, ignored);
-        if (std::filesystem::exists(status)) {
-            std::filesystem::permissions(temporary, status.permissions(), ignored);
-        }
-        // The new bytes reach the disk before the name points at them, and the name itself
-        // after the rename, so that a power loss leaves the old file or the new one.
-        std::filesystem::rename(temporary, path, error);
-        if (!error) {
-            SyncToDisk(path.parent_path().empty() ? "." : path.parent_path(), ignored);
-            return true;
+    return temporary;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    return path.parent_path().empty() ? "." : path.parent_path();
+}
+
+// Writes and flushes the new bytes beside path; the new file keeps the permissions of the
+// one it replaces.
+bool Stage(const std::filesystem::path& path, std::string_view bytes, std::error_code& error) {
+    if (!WriteAndFlush(Temporary(path), bytes, error))
+        return false;
+    std::error_code ignored;
+    const auto status = std::filesystem::status(path, ignored);
+    if (std::filesystem::exists(status))
+        std::filesystem::permissions(Temporary(path), status.permissions(), ignored);
+    return true;
+}
+
+}  // namespace
+
+bool WriteAndFlush(const std::filesystem::path& path, std::string_view bytes,
+                   std::error_code& error) {
+    return WriteWhole(path, bytes, error) && SyncToDisk(path, error);
+}
+
+// The new bytes reach the disk before a name points at them, and the names after the renames,
+// so that a power loss leaves each file old or new.
+ReplacementOutcome ReplaceFilesTogether(std::span<const FileReplacement> files) {
+    std::vector<std::filesystem::path> paths;
+    for (const FileReplacement& file : files)
+        paths.push_back(Followed(file.path));
+    ReplacementOutcome outcome;
+    std::size_t staged = 0;
+    for (; staged < files.size(); ++staged) {
+        if (!Stage(paths[staged], files[staged].bytes, outcome.error)) {
+            outcome.failed = files[staged].path;
+            break;
         }
     }
-    std::filesystem::remove(temporary, ignored);
-    return false;
+    if (staged == files.size()) {
+        for (; outcome.replaced < files.size(); ++outcome.replaced) {
+            const std::filesystem::path& path = paths[outcome.replaced];
+            std::filesystem::rename(Temporary(path), path, outcome.error);
+            if (outcome.error) {
+                outcome.failed = files[outcome.replaced].path;
+                break;
+            }
+        }
+    }
+    std::error_code ignored;
+    std::vector<std::filesystem::path> folders;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (i >= outcome.replaced && std::filesystem::is_regular_file(Temporary(paths[i]), ignored))
+            std::filesystem::remove(Temporary(paths[i]), ignored);
+        else if (std::find(folders.begin(), folders.end(), FolderOf(paths[i])) == folders.end())
+            folders.push_back(FolderOf(paths[i]));
+    }
+    for (const std::filesystem::path& folder : folders)
+        SyncToDisk(folder, ignored);
+    return outcome;
+}
+
+bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                           std::error_code& error) {
+    const FileReplacement file{target, bytes};
+    const ReplacementOutcome outcome = ReplaceFilesTogether({&file, 1});
+    error = outcome.error;
+    return outcome.Whole(1);
 }
 
 }  // namespace vorlak

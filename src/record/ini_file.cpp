@@ -549,6 +549,7 @@ std::error_code IniFile::ReadError() const {
     return doc_->readError;
 }
 
+
 std::string IniFile::Get(std::string_view section, std::string_view key) const {
     const auto found = doc_->FindSection(section);
     const auto line = found ? doc_->FindKey(*found, key) : std::nullopt;
