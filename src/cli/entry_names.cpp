@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/entry_names.h"
 
-#include <array>
 #include <cctype>
 
 #include "assign/function_catalogue.h"
@@ -25,15 +24,6 @@ int ButtonNumber(std::string_view digits) {
 }
 
 }  // namespace
-
-std::string EntryCaption(const UiTextTable& text, int entry) {
-    const std::array<const std::string*, kBaseEntryCount> captions = {
-        &text.TxtButton1, &text.TxtButton2, &text.TxtButton3, &text.TxtButton4,
-        &text.TxtButton5, &text.TxtButton6, &text.TxtButton7};
-    if (entry >= 0 && entry < kBaseEntryCount)
-        return *captions[static_cast<std::size_t>(entry)];
-    return "Shift+" + std::to_string(entry - kBaseEntryCount + 1);
-}
 
 int ParseEntry(std::string_view word) {
     std::string folded = Folded(word);

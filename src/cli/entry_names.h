@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The assignment entries as the window captions them: "Button 1" … "Button 7" for the base
-// layer (entries 0..6, in the language of the text table) and "Shift+1" … "Shift+7" for the
-// Shift layer (entries 7..13: "Shift+n" is entry 6 + n, in key-matrix slot order).
+// The assignment entries as vorlakctl's words name them; their captions are EntryCaption's.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "text/ui_text.h"
+#include "text/entry_caption.h"
 
 namespace vorlak {
-
-std::string EntryCaption(const UiTextTable& text, int entry);
 
 // The entry a button word names: "1" … "7" or "button1" … "button7" (blanks, case and a
 // "button" prefix are free), "shift+1" … "shift+7"; -1 for any other word.
