@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/install_folders.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <random>
+#include <string>
 #include <system_error>
 
 #include "common/diagnostics.h"
@@ -17,15 +21,39 @@ bool IsFolder(const fs::path& path) {
     return fs::is_directory(path, error);
 }
 
+constexpr std::string_view kProbePrefix = ".vorlak-write-check";
+
+// A probe name no other run uses at the same time.
+std::string ProbeName() {
+    static std::atomic<unsigned> counter = 0;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    return std::string(kProbePrefix) + "-" + std::to_string(std::random_device{}()) + "-" +
+           std::to_string(now) + "-" + std::to_string(counter++);
+}
+
+// Removes the probes a run that was killed left (an empty folder each; a probe of a run that
+// is checking now only makes its own removal a no-op, its answer is already given).
+void ClearStaleProbes(const fs::path& folder) {
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (entry.path().filename().string().starts_with(kProbePrefix)) {
+            std::error_code ignored;
+            fs::remove(entry.path(), ignored);
+        }
+    }
+}
+
 // Whether the process may create entries in folder. The file system has the last word (a
 // read-only mount, access lists), so a probe entry is made and removed.
 std::error_code WriteProbe(const fs::path& folder) {
-    const fs::path probe = folder / ".vorlak-write-check";
+    const fs::path probe = folder / ProbeName();
     std::error_code error;
     if (!fs::create_directory(probe, error) && !error)
         error = std::make_error_code(std::errc::file_exists);
     std::error_code ignored;
     fs::remove(probe, ignored);
+    if (!error)
+        ClearStaleProbes(folder);
     return error;
 }
 
@@ -87,35 +115,41 @@ RunFolders ChooseRunFolders(const std::optional<fs::path>& commandLineFolder,
 }
 
 std::string DataFolderProblem::Describe() const {
-    static constexpr const char* kWhat[] = {"cannot be created",
-                                            "cannot be filled with the default data files",
-                                            "cannot be read", "cannot be written"};
+    static constexpr const char* kWhat[] = {
+        "cannot be created", "cannot be filled with the default data files", "cannot be read",
+        "cannot be written", "cannot be used"};
     return "the data folder " + folder.string() + " " + kWhat[static_cast<int>(step)] + ": " +
            reason;
 }
 
-std::optional<DataFolderProblem> PrepareDataFolder(const fs::path& folder,
-                                                   const fs::path& defaultsFolder) {
+DataFolderReady PrepareDataFolder(const fs::path& folder, const fs::path& defaultsFolder,
+                                  DataFolderUse use) {
     using Step = DataFolderProblem::Step;
     if (folder.empty())
-        return DataFolderProblem{Step::Create, folder, "no home folder is set"};
+        return {DataFolderProblem{Step::Create, folder, "no home folder is set"}};
     std::error_code error;
-    fs::create_directories(folder, error);
+    const bool existed = fs::exists(folder, error);
+    if (!existed && use == DataFolderUse::Read)
+        return {DataFolderProblem{Step::Missing, folder, "it does not exist"}};
+    DataFolderReady ready;
+    ready.created = fs::create_directories(folder, error);
     if (error)
-        return DataFolderProblem{Step::Create, folder, error.message()};
+        return {DataFolderProblem{Step::Create, folder, error.message()}};
     const bool empty = fs::is_empty(folder, error);
     if (error)
-        return DataFolderProblem{Step::Read, folder, error.message()};
+        return {DataFolderProblem{Step::Read, folder, error.message()}, ready.created};
+    if (use == DataFolderUse::Read)
+        return ready;
     if (const std::error_code write = WriteProbe(folder))
-        return DataFolderProblem{Step::Write, folder, write.message()};
+        return {DataFolderProblem{Step::Write, folder, write.message()}, ready.created};
     if (empty) {
         Diagnostic("Seeding %s with the default data files\n", folder.c_str());
         CopyMissingDefaults(defaultsFolder, folder);
         if (!WriteDefaultDataFiles(folder))
-            return DataFolderProblem{Step::Seed, folder,
-                                     "a default data file could not be written"};
+            ready.problem =
+                DataFolderProblem{Step::Seed, folder, "a default data file could not be written"};
     }
-    return std::nullopt;
+    return ready;
 }
 
 }  // namespace vorlak

@@ -46,7 +46,7 @@ RunFolders ChooseRunFolders(const std::optional<std::filesystem::path>& commandL
 
 // Why a data folder cannot be used.
 struct DataFolderProblem {
-    enum class Step { Create, Seed, Read, Write };
+    enum class Step { Create, Seed, Read, Write, Missing };
     Step step;
     std::filesystem::path folder;
     std::string reason;  // the system's words, e.g. "Permission denied"
@@ -55,10 +55,25 @@ struct DataFolderProblem {
     std::string Describe() const;
 };
 
-// Makes a data folder ready: a missing or empty one is created and seeded with the default
-// data files (copied from defaultsFolder when it holds them, the rest written by the
-// program), never overwriting a file. Then the folder must be readable and writable.
-std::optional<DataFolderProblem> PrepareDataFolder(const std::filesystem::path& folder,
-                                                   const std::filesystem::path& defaultsFolder);
+// What making a data folder ready found and did.
+struct [[nodiscard]] DataFolderReady {
+    std::optional<DataFolderProblem> problem;
+    bool created = false;  // the folder did not exist and was made (and seeded)
+};
+
+// What a run does with its data folder.
+enum class DataFolderUse {
+    Read,   // reads only: a missing folder is not made (Missing), nor is anything written to it
+    Write,  // writes: a missing or empty one is made and seeded, and it must be writable
+};
+
+// Makes a data folder ready for use: a missing or empty one is created and seeded with the
+// default data files (copied from defaultsFolder when it holds them, the rest written by the
+// program), never overwriting a file; the folder must be readable, and writable for Write.
+// The write check makes and removes a probe of its own name, and clears the probes that runs
+// stopped by a kill left behind.
+DataFolderReady PrepareDataFolder(const std::filesystem::path& folder,
+                                  const std::filesystem::path& defaultsFolder,
+                                  DataFolderUse use = DataFolderUse::Write);
 
 }  // namespace vorlak

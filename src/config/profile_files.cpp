@@ -3,9 +3,11 @@
 
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "common/atomic_file.h"
 #include "common/diagnostics.h"
+#include "config/profile_list.h"
 #include "macro/macro_block.h"
 #include "macro/macro_event.h"
 #include "macro/macro_store.h"
@@ -31,13 +33,30 @@ std::string ItemKey(int index) {
     return "Item" + std::to_string(index);
 }
 
-bool WriteLabels(const std::filesystem::path& path, std::string_view section,
-                 const std::array<std::string, kEntryCount>& labels) {
+constexpr std::string_view kUnfinishedReason = "a renumbering of the profiles is unfinished";
+
+// The new bytes of a settings file: its text with the fourteen labels set. Nothing, with the
+// reason, for a file that is there but cannot be read: it is never written over.
+std::optional<std::string> LabelBytes(const std::filesystem::path& path, std::string_view section,
+                                      const std::array<std::string, kEntryCount>& labels,
+                                      FileFailure& failure) {
     IniFile file = IniFile::Open(path);
-    for (int i = 0; i < kEntryCount; ++i) {
-        file.Set(section, ItemKey(i + 1), labels[static_cast<std::size_t>(i)]);
+    if (!file.Refusal().empty()) {
+        failure = {path, file.Refusal()};
+        return std::nullopt;
     }
-    return file.Save();
+    for (int i = 0; i < kEntryCount; ++i)
+        file.Set(section, ItemKey(i + 1), labels[static_cast<std::size_t>(i)]);
+    return file.Serialize();
+}
+
+FileFailure FailureOf(const ReplacementOutcome& outcome) {
+    return {outcome.failed, outcome.error.message()};
+}
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
 }
 
 }  // namespace
@@ -67,22 +86,25 @@ void ProfileFiles::SetProfilePaths(int profile) {
     profileSettingsPath_ = folder_.ResolveDataPath(SettingsFileName(profile));
 }
 
+bool ProfileFiles::RenumberingUnfinished() const {
+    return Exists(folder_.ResolveDataPath(kProfileJournalFile));
+}
+
 bool ProfileFiles::LoadCurrentProfile() {
     SetStorePaths();
+    repaired_.clear();
     if (store_.useDefaultFiles == 1) {
         configFilePath_ = folder_.ResolveDataPath(kDefaultRecordFile);
         profileSettingsPath_ = profileListPath_;
     } else {
+        if (RenumberingUnfinished())
+            return false;
         IniFile list = IniFile::Open(profileListPath_);
-        std::string currentName = list.Get("Profile", "CurProfileName");
-        int count = ParseLeadingInt(list.Get("Profile", "ItemCount"));
+        int count = ParseLeadingInt(list.Get(kProfileSection, "ItemCount"));
         if (count == 0 || count > kMaxProfiles)
             return false;
-        for (int i = 0; i < count; ++i) {
-            if (list.Get("Profile", ItemKey(i)) == currentName) {
-                store_.currentProfileIndex = static_cast<Byte>(i);
-            }
-        }
+        if (const int current = CurrentEntryOf(list, count); current >= 0)
+            store_.currentProfileIndex = static_cast<Byte>(current);
         SetProfilePaths(store_.currentProfileIndex);
     }
     bool read = ReadRecordFile(configFilePath_, kMissingRecord);
@@ -93,7 +115,8 @@ bool ProfileFiles::LoadCurrentProfile() {
 bool ProfileFiles::LoadProfileSlot(int n) {
     SetStorePaths();
     SetProfilePaths(n);
-    return ReadRecordFile(configFilePath_, "Config file is not exist.");
+    repaired_.clear();
+    return !RenumberingUnfinished() && ReadRecordFile(configFilePath_, "Config file is not exist.");
 }
 
 void ProfileFiles::SelectProfile(int n) {
@@ -119,34 +142,54 @@ bool ProfileFiles::ReadRecordFile(const std::filesystem::path& path, std::string
         std::memcpy(store_.currentConfig.Bytes().data(), bytes->data() + 1, recordBytes);
     }
     Diagnostic(kReadReport.data(), store_.firstRunFlag, static_cast<int>(recordBytes));
+    repaired_ = BringIntoRange(store_.currentConfig);
     return true;
 }
 
-bool ProfileFiles::SaveCurrentProfile(const MouseConfig& record, RecordFileRule rule) {
+ProfileSaveResult ProfileFiles::SaveProfile(const MouseConfig& record,
+                                            std::string_view labelSection,
+                                            const std::array<std::string, kEntryCount>& labels,
+                                            RecordFileRule rule) {
     SetProfilePaths(store_.currentProfileIndex);
-    std::error_code ec;
-    if (rule == RecordFileRule::OnlyIfItExists && !std::filesystem::exists(configFilePath_, ec)) {
-        Diagnostic(kMissingRecord.data());
-        return false;
+    ProfileSaveResult result;
+    if (RenumberingUnfinished()) {
+        result.blocked = true;
+        result.failure = {folder_.ResolveDataPath(kProfileJournalFile),
+                          std::string(kUnfinishedReason)};
+        return result;
     }
-    return WriteRecordFile(configFilePath_, record);
+    const std::optional<std::string> labelBytes =
+        LabelBytes(profileSettingsPath_, labelSection, labels, result.failure);
+    if (!labelBytes)
+        return result;
+    // A numbered record file is made by saving only when the rule says so (a reset).
+    const bool recordThere = rule == RecordFileRule::MakeIfMissing || Exists(configFilePath_);
+    const std::string recordBytes = RecordFileBytes(record);
+    std::vector<FileReplacement> files;
+    if (recordThere)
+        files.push_back({configFilePath_, recordBytes});
+    files.push_back({profileSettingsPath_, *labelBytes});
+    const ReplacementOutcome outcome = ReplaceFilesTogether(files);
+    result.recordSaved = recordThere && outcome.replaced > 0;
+    result.labelsSaved = outcome.Whole(files.size());
+    if (outcome.error) {
+        result.failure = FailureOf(outcome);
+        Diagnostic(kWriteError.data(), outcome.error.value());
+    } else if (!recordThere) {
+        result.failure = {configFilePath_, "does not exist"};
+        Diagnostic(kMissingRecord.data());
+    }
+    if (result.recordSaved) {
+        Diagnostic(kWriteReport.data(), 1, static_cast<int>(sizeof(MouseConfig)),
+                   static_cast<int>(sizeof(MouseConfig)));
+    }
+    return result;
 }
 
 std::string RecordFileBytes(const MouseConfig& record) {
     std::string bytes(1, '\x01');
     bytes.append(reinterpret_cast<const char*>(record.Bytes().data()), record.Bytes().size());
     return bytes;
-}
-
-bool ProfileFiles::WriteRecordFile(const std::filesystem::path& path, const MouseConfig& record) {
-    std::error_code error;
-    if (!ReplaceFileAtomically(path, RecordFileBytes(record), error)) {
-        Diagnostic(kWriteError.data(), error.value());
-        return false;
-    }
-    Diagnostic(kWriteReport.data(), 1, static_cast<int>(sizeof(MouseConfig)),
-               static_cast<int>(sizeof(MouseConfig)));
-    return true;
 }
 
 void ProfileFiles::LoadProfileSettings(std::string_view labelSection) {
@@ -165,7 +208,12 @@ void ProfileFiles::ReadSettings(const std::filesystem::path& path, std::string_v
 
 bool ProfileFiles::SaveProfileSettings(std::string_view labelSection,
                                        const std::array<std::string, kEntryCount>& labels) {
-    return WriteLabels(profileSettingsPath_, labelSection, labels);
+    FileFailure failure;
+    const std::optional<std::string> bytes =
+        LabelBytes(profileSettingsPath_, labelSection, labels, failure);
+    std::error_code error;
+    return !RenumberingUnfinished() && bytes &&
+           ReplaceFileAtomically(profileSettingsPath_, *bytes, error);
 }
 
 // Everything is checked before anything changes: the name, the kind of file (without opening
@@ -188,8 +236,12 @@ ImportOutcome ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
     const std::optional<std::string> bytes = ReadFileBytes(chosen, kRecordFileSize);
     if (!bytes || bytes->size() != kRecordFileSize)
         return {ImportResult::Unreadable, chosen, {}};
+    MouseConfig record{};
+    std::memcpy(record.Bytes().data(), bytes->data() + 1, sizeof(MouseConfig));
+    if (std::vector<RecordField> fields = FieldsOutOfRange(record); !fields.empty())
+        return {ImportResult::OutOfRange, chosen, {}, size, std::move(fields)};
     store_.firstRunFlag = static_cast<Byte>((*bytes)[0]);
-    std::memcpy(store_.currentConfig.Bytes().data(), bytes->data() + 1, sizeof(MouseConfig));
+    store_.currentConfig = record;
     Diagnostic(kReadReport.data(), store_.firstRunFlag, static_cast<int>(sizeof(MouseConfig)));
     const std::filesystem::path settings = CompanionSettingsPath(chosen);
     ReadSettings(settings, labelSection);
@@ -199,11 +251,27 @@ ImportOutcome ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
 ExportOutcome ProfileFiles::ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
                                           std::string_view labelSection,
                                           const std::array<std::string, kEntryCount>& labels) {
+    if (chosen.filename().empty())
+        return {false, chosen, {}, {chosen, "no file name was given"}};
     if (chosen.filename().string().find(".bin") == std::string::npos)
         chosen += ".bin";
-    const std::filesystem::path settings = CompanionSettingsPath(chosen);
-    WriteLabels(settings, labelSection, labels);
-    return {WriteRecordFile(chosen, record), chosen, settings};
+    ExportOutcome outcome{false, chosen, CompanionSettingsPath(chosen), {}};
+    const std::optional<std::string> labelBytes =
+        LabelBytes(outcome.settings, labelSection, labels, outcome.failure);
+    if (!labelBytes)
+        return outcome;
+    const std::string recordBytes = RecordFileBytes(record);
+    const FileReplacement files[] = {{outcome.settings, *labelBytes}, {chosen, recordBytes}};
+    const ReplacementOutcome written = ReplaceFilesTogether(files);
+    outcome.written = written.Whole(std::size(files));
+    if (!outcome.written) {
+        outcome.failure = FailureOf(written);
+        Diagnostic(kWriteError.data(), written.error.value());
+    } else {
+        Diagnostic(kWriteReport.data(), 1, static_cast<int>(sizeof(MouseConfig)),
+                   static_cast<int>(sizeof(MouseConfig)));
+    }
+    return outcome;
 }
 
 }  // namespace vorlak

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "config/record_check.h"
 #include "record/data_folder.h"
 #include "record/mouse_config.h"
 
@@ -21,6 +23,9 @@ inline constexpr std::size_t kRecordFileSize = 1 + sizeof(MouseConfig);  // flag
 inline constexpr std::string_view kProfileListFile = "str.ini";
 inline constexpr std::string_view kDefaultRecordFile = "config.bin";
 inline constexpr std::string_view kMacroStoreFile = "record.ini";
+// Present while a renumbering of the profile files is under way or was left unfinished
+// (profile_renumbering.h): no profile is read or saved then.
+inline constexpr std::string_view kProfileJournalFile = "profiles.journal";
 
 std::string RecordFileName(int profile);    // "config%d.bin"
 std::string SettingsFileName(int profile);  // "str%d.ini"
@@ -44,21 +49,45 @@ enum class ImportResult {
     NotAFile,     // a folder, a pipe, a device: nothing is opened, so a pipe cannot block
     WrongSize,    // not the 1889 bytes of a profile file
     Unreadable,   // it could not be read whole
+    OutOfRange,   // a field holds a value no profile holds (ImportOutcome::fields)
 };
 
 // What an import read, and from where.
 struct ImportOutcome {
     ImportResult result;
-    std::filesystem::path record;    // the record file chosen
-    std::filesystem::path settings;  // its companion settings file; empty when none was read
-    std::uintmax_t size = 0;         // the record file's size, for WrongSize
+    std::filesystem::path record;          // the record file chosen
+    std::filesystem::path settings;        // its companion settings file; empty when none was read
+    std::uintmax_t size = 0;               // the record file's size, for WrongSize
+    std::vector<RecordField> fields = {};  // for OutOfRange: each field and the value it held
 };
 
-// What an export wrote, and where.
+// A file that could not be written or read, and why (the system's words where it gave them).
+struct FileFailure {
+    std::filesystem::path file;
+    std::string reason;
+    // "<file>: <reason>" (the reason alone without a file), for messages.
+    std::string Describe() const { return file.empty() ? reason : file.string() + ": " + reason; }
+};
+
+// What an export wrote, and where. The labels are renamed into place before the record, so a
+// failure leaves no record file without its labels.
 struct ExportOutcome {
-    bool written;                    // the record file was written
+    bool written;                    // both files were written
     std::filesystem::path record;    // the chosen name with ".bin" added when it had none
     std::filesystem::path settings;  // its companion settings file with the labels
+    FileFailure failure;             // when not written: which file and why
+};
+
+// What a save of the current profile did. The record and the labels are written beside their
+// files and flushed, then renamed into place one after the other, so both are saved or
+// neither, unless the second rename fails (the record alone is saved then).
+struct [[nodiscard]] ProfileSaveResult {
+    bool recordSaved = false;
+    bool labelsSaved = false;
+    // A renumbering left unfinished: nothing was written (failure names the journal).
+    bool blocked = false;
+    FileFailure failure;  // the part not saved: its file and why
+    bool Whole() const { return recordSaved && labelsSaved; }
 };
 
 class ProfileFiles {
@@ -66,29 +95,39 @@ public:
     ProfileFiles(DataFolder folder, ConfigStore& store);
 
     // Finds the current profile in the list, reads its record and rebuilds the macro
-    // slots from the macro store. False when no record was read.
+    // slots from the macro store. False when no record was read; nothing is read while a
+    // renumbering is unfinished. A field outside its values is brought into range (Repaired()).
     bool LoadCurrentProfile();
-    // Writes record into the current profile's record file, only if that file exists unless
-    // rule says to make it. False when nothing was written.
-    bool SaveCurrentProfile(const MouseConfig& record,
-                            RecordFileRule rule = RecordFileRule::OnlyIfItExists);
-    // Reads the record of profile n as stored (macro slots included).
+    // Saves the current profile: record into its record file (only if that file exists, unless
+    // rule says to make it) and the fourteen labels into labelSection of its settings file.
+    // Nothing is written while a renumbering is unfinished.
+    ProfileSaveResult SaveProfile(const MouseConfig& record, std::string_view labelSection,
+                                  const std::array<std::string, kEntryCount>& labels,
+                                  RecordFileRule rule = RecordFileRule::OnlyIfItExists);
+    // Reads the record of profile n as stored (macro slots included), as LoadCurrentProfile
+    // reads one.
     bool LoadProfileSlot(int n);
     // Profile n becomes the current one without reading anything: its files are those the
     // next save writes.
     void SelectProfile(int n);
     // Reads the labels of labelSection and the label colour texts of the settings file.
     void LoadProfileSettings(std::string_view labelSection);
-    // Writes the fourteen labels into labelSection of the settings file.
+    // Writes the fourteen labels into labelSection of the settings file (refused while a
+    // renumbering is unfinished).
     bool SaveProfileSettings(std::string_view labelSection,
                              const std::array<std::string, kEntryCount>& labels);
+    // A renumbering of the profile files is unfinished: its journal is there.
+    bool RenumberingUnfinished() const;
+    // The fields the last record read brought into range, with the values the file held.
+    const std::vector<RecordField>& Repaired() const { return repaired_; }
 
     // The file half of the profile manager's Load: chosen is the full path picked. Reads the
     // record into the store and the companion settings into Settings(); the current
-    // profile's paths stay.
+    // profile's paths stay. A record with a field outside its values is refused.
     ImportOutcome ImportProfile(const std::filesystem::path& chosen, std::string_view labelSection);
-    // The file half of the profile manager's Save: the record and the labels beside it. The
-    // current profile's paths stay.
+    // The file half of the profile manager's Save: the record and the labels beside it, both
+    // or neither. A name without a file name (a folder) is refused. The current profile's
+    // paths stay.
     ExportOutcome ExportProfile(std::filesystem::path chosen, const MouseConfig& record,
                                 std::string_view labelSection,
                                 const std::array<std::string, kEntryCount>& labels);
@@ -108,7 +147,6 @@ private:
     void SetProfilePaths(int profile);
     bool ReadRecordFile(const std::filesystem::path& path, std::string_view missingText);
     void ReadSettings(const std::filesystem::path& path, std::string_view labelSection);
-    bool WriteRecordFile(const std::filesystem::path& path, const MouseConfig& record);
 
     DataFolder folder_;
     ConfigStore& store_;
@@ -117,6 +155,7 @@ private:
     std::filesystem::path macroStorePath_;
     std::filesystem::path profileListPath_;
     ProfileSettings settings_;
+    std::vector<RecordField> repaired_;
 };
 
 // The bytes of a record file: the flag byte 1, then the record.

@@ -40,25 +40,29 @@ const std::string& ProfileList::Name(int index) const {
     return entries_.at(static_cast<std::size_t>(index)).name;
 }
 
+bool ProfileList::Taken(std::string_view name) const {
+    return std::ranges::any_of(entries_,
+                               [name](const ProfileEntry& entry) { return entry.name == name; });
+}
+
 int ProfileList::AddNew(std::string_view baseWord) {
     const int count = Count();
     if (count >= kMaxEntries)
         return -1;
-    std::string name;
-    if (count == 0) {
-        name = std::string(baseWord) + " 1";
-    } else {
+    std::string stem = std::string(baseWord) + " ";
+    // One past the largest int stays a number rather than overflowing.
+    long long number = 1;
+    if (count > 0) {
         const std::string& last = entries_.back().name;
         const std::size_t space = last.find(' ');
         if (space != std::string::npos) {
-            // One past the largest int stays a number rather than overflowing.
-            const long long next = ParseLeadingInt(std::string_view(last).substr(space + 1)) + 1LL;
-            name = std::string(baseWord) + " " + std::to_string(next);
+            number = ParseLeadingInt(std::string_view(last).substr(space + 1)) + 1LL;
         } else {
-            name = last + " " + std::to_string(count);
+            stem = last + " ";
+            number = count;
         }
     }
-    entries_.push_back({std::move(name), {ProfileSource::kDefaults, false}});
+    entries_.push_back({stem + std::to_string(number), {ProfileSource::kDefaults, false}});
     return count;
 }
 
@@ -75,7 +79,11 @@ bool ProfileList::Copy(int index, std::string_view copyWord) {
     const ProfileEntry& source = entries_[static_cast<std::size_t>(index)];
     ProfileSource data = source.source;
     data.copy = data.slot != ProfileSource::kDefaults;
-    entries_.push_back({std::string(copyWord) + " " + source.name, data});
+    const std::string name = std::string(copyWord) + " " + source.name;
+    std::string free = name;
+    for (int number = 2; Taken(free); ++number)
+        free = name + " " + std::to_string(number);
+    entries_.push_back({std::move(free), data});
     return true;
 }
 
@@ -105,9 +113,27 @@ void ProfileList::WriteTo(IniFile& listFile, int current) const {
     listFile.Set(kProfileSection, "CurProfileName", Contains(shown) ? Name(shown) : "");
     if (entries_.empty())
         return;
+    listFile.Set(kProfileSection, "CurProfileItem", std::to_string(shown));
     listFile.Set(kProfileSection, "ItemCount", std::to_string(Count()));
     for (int i = 0; i < Count(); ++i)
         listFile.Set(kProfileSection, ItemKey(i), Name(i));
+}
+
+int CurrentEntryOf(const IniFile& listFile, int count) {
+    const std::string name = listFile.Get(kProfileSection, "CurProfileName");
+    const std::string item = listFile.Get(kProfileSection, "CurProfileItem");
+    const bool digits =
+        !item.empty() && item.size() < 3 && item.find_first_not_of("0123456789") == std::string::npos;
+    const int numbered = digits ? ParseLeadingInt(item) : -1;
+    if (numbered >= 0 && numbered < count &&
+        listFile.Get(kProfileSection, ItemKey(numbered)) == name)
+        return numbered;
+    int current = -1;
+    for (int i = 0; i < count; ++i) {
+        if (listFile.Get(kProfileSection, ItemKey(i)) == name)
+            current = i;
+    }
+    return current;
 }
 
 }  // namespace vorlak

@@ -60,7 +60,7 @@ public:
     // Removes the entry unless it is the last one left. The others move up.
     bool Delete(int index);
     // Appends copyWord + " " + the entry's name, holding a copy of its data; nothing at six
-    // entries.
+    // entries. When that name is taken, " 2", " 3" … follow it until the name is free.
     bool Copy(int index, std::string_view copyWord);
     // A name equal (exactly) to another entry's, or one the file cannot hold, is refused and
     // the old name stays.
@@ -70,11 +70,20 @@ public:
     int IndexOfStored(int slot) const;
 
     // Replaces the section: removed, then "CurProfileName" = the name of entry current
-    // (entry 0 when current is not an entry; "" for an empty list), "ItemCount" and the names.
+    // (entry 0 when current is not an entry; "" for an empty list), "CurProfileItem" = its
+    // number, "ItemCount" and the names.
     void WriteTo(IniFile& listFile, int current) const;
 
 private:
+    bool Taken(std::string_view name) const;
+
     std::vector<ProfileEntry> entries_;
 };
+
+// The current entry of a list file whose first count names are read: the one "CurProfileItem"
+// numbers when its name is "CurProfileName" (the number decides, so two entries of one name
+// cannot be confused); else, for files written without the number or edited by hand, the last
+// entry named "CurProfileName"; -1 when none is.
+int CurrentEntryOf(const IniFile& listFile, int count);
 
 }  // namespace vorlak

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/profile_renumbering.h"
 
+#include <algorithm>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -27,14 +28,26 @@ fs::path Staged(const fs::path& target) {
 }
 
 // The only names a journal may make us rename over: the list and the numbered files.
-bool IsProfileFileName(std::string_view name) {
-    if (name == kProfileListFile)
-        return true;
+std::vector<std::string> ProfileFileNames() {
+    std::vector<std::string> names{std::string(kProfileListFile)};
     for (int slot = 0; slot < kProfileSlots; ++slot) {
-        if (name == RecordFileName(slot) || name == SettingsFileName(slot))
-            return true;
+        names.push_back(RecordFileName(slot));
+        names.push_back(SettingsFileName(slot));
     }
-    return false;
+    return names;
+}
+
+bool IsProfileFileName(std::string_view name) {
+    const std::vector<std::string> names = ProfileFileNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Every data file a write or a commit stages a file beside.
+std::vector<std::string> DataFileNames() {
+    std::vector<std::string> names = ProfileFileNames();
+    for (std::string_view name : {kDefaultRecordFile, kMacroStoreFile, kProfileJournalFile})
+        names.emplace_back(name);
+    return names;
 }
 
 // One file of the new state: a copy of a source file, or given bytes.
@@ -94,12 +107,14 @@ public:
                 error = target.string() + ": not a regular file";
                 return Unstage();
             }
+            // Nothing reads a staged file before the journal names it, so it is written in
+            // place; the journal's own atomic write flushes the folder with the names.
             if (file.source) {
                 if (fs::copy_file(*file.source, Staged(target),
                                   fs::copy_options::overwrite_existing, ec))
                     SyncToDisk(Staged(target), ec);
             } else {
-                ReplaceFileAtomically(Staged(target), file.bytes, ec);
+                WriteAndFlush(Staged(target), file.bytes, ec);
             }
             if (ec) {
                 error = target.string() + ": " + ec.message();
@@ -198,8 +213,18 @@ CommitResult CommitProfileList(const fs::path& folder, const ProfileList& list, 
     const fs::path listPath = folder / kProfileListFile;
     std::error_code ec;
     if (!fs::exists(listPath, ec))
-        return {true, {}};
+        return {true, false, {}};
+    CommitResult result;
+    if (fs::exists(folder / kProfileJournalFile, ec)) {
+        result.error = (folder / kProfileJournalFile).string() +
+                       ": a renumbering of the profiles is unfinished";
+        return result;
+    }
     IniFile listFile = IniFile::Open(listPath);
+    if (!listFile.Refusal().empty()) {
+        result.error = listPath.string() + ": " + listFile.Refusal();
+        return result;
+    }
     Commit commit(folder, listFile);
     const RenumberingPlan plan = PlanRenumbering(list);
     for (int slot = 0; slot < kProfileSlots; ++slot) {
@@ -208,27 +233,53 @@ CommitResult CommitProfileList(const fs::path& folder, const ProfileList& list, 
     }
     list.WriteTo(listFile, current);
     commit.TakeBytes(std::string(kProfileListFile), listFile.Serialize());
-    CommitResult result;
-    if (commit.Stage(result.error) && commit.WriteJournal(result.error))
+    if (commit.Stage(result.error) && commit.WriteJournal(result.error)) {
         result.ok = FinishCommit(folder, commit.Targets(), result.error);
+        result.unfinished = !result.ok;
+    }
     if (!result.ok)
         Diagnostic("Profile list not committed: %s\n", result.error.c_str());
     return result;
 }
 
-void RecoverProfileCommit(const fs::path& folder) {
-    const std::optional<std::string> journal =
-        ReadFileBytes(folder / kProfileJournalFile, kMaxJournalBytes);
+RecoveryResult FinishProfileCommit(const fs::path& folder) {
+    const fs::path journalPath = folder / kProfileJournalFile;
+    std::error_code ec;
+    if (!fs::exists(journalPath, ec))
+        return {};
+    const std::optional<std::string> journal = ReadFileBytes(journalPath, kMaxJournalBytes);
     if (!journal)
-        return;
+        return {RecoveryResult::State::Unfinished, journalPath.string() + ": cannot be read"};
     std::vector<std::string> targets;
     std::istringstream lines(*journal);
     for (std::string name; std::getline(lines, name);) {
         if (IsProfileFileName(name))
             targets.push_back(name);
     }
-    std::string error;
-    FinishCommit(folder, targets, error);
+    RecoveryResult result{RecoveryResult::State::Finished, {}};
+    if (!FinishCommit(folder, targets, result.error) || fs::exists(journalPath, ec)) {
+        result.state = RecoveryResult::State::Unfinished;
+        if (result.error.empty())
+            result.error = journalPath.string() + ": cannot be removed";
+    }
+    return result;
+}
+
+RecoveryResult RecoverProfileCommit(const fs::path& folder) {
+    const RecoveryResult result = FinishProfileCommit(folder);
+    if (result.state == RecoveryResult::State::Unfinished)
+        return result;
+    for (const std::string& name : DataFileNames()) {
+        for (std::string_view suffix : {kStagedSuffix, std::string_view(".vorlak-new")}) {
+            const fs::path staged = folder / (name + std::string(suffix));
+            if (IsRegular(staged)) {
+                std::error_code ec;
+                fs::remove(staged, ec);
+                Diagnostic("Removed the leftover %s\n", staged.c_str());
+            }
+        }
+    }
+    return result;
 }
 
 }  // namespace vorlak

@@ -81,7 +81,9 @@ TEST(PrepareDataFolderTest, MissingFolderIsCreatedAndSeededFromTheDefaults) {
     fs::create_directories(tree.Path("defaults"));
     tree.Write("defaults/str0.ini", "[Skins]\r\nLan=DE\r\n");
     const fs::path folder = tree.Path("a/b/vorlak");
-    EXPECT_EQ(PrepareDataFolder(folder, tree.Path("defaults")), std::nullopt);
+    const DataFolderReady ready = PrepareDataFolder(folder, tree.Path("defaults"));
+    EXPECT_EQ(ready.problem, std::nullopt);
+    EXPECT_TRUE(ready.created);
     // The installed default wins; the program writes what the defaults lack.
     EXPECT_EQ(tree.Read("a/b/vorlak/str0.ini"), "[Skins]\r\nLan=DE\r\n");
     for (const char* name : {"str.ini", "config.bin", "config5.bin", "str5.ini", "record.ini"})
@@ -93,7 +95,9 @@ TEST(PrepareDataFolderTest, MissingFolderIsCreatedAndSeededFromTheDefaults) {
 TEST(PrepareDataFolderTest, FolderInUseIsNeverSeeded) {
     TestFolder tree;
     tree.Write("config0.bin", "mine");
-    EXPECT_EQ(PrepareDataFolder(tree.Root(), tree.Path("no-defaults")), std::nullopt);
+    const DataFolderReady ready = PrepareDataFolder(tree.Root(), tree.Path("no-defaults"));
+    EXPECT_EQ(ready.problem, std::nullopt);
+    EXPECT_FALSE(ready.created);
     EXPECT_EQ(tree.Read("config0.bin"), "mine");
     EXPECT_FALSE(fs::exists(tree.Path("str.ini")));
 }
@@ -113,7 +117,7 @@ TEST(PrepareDataFolderTest, FolderThatCannotBeUsedIsNamedWithTheReason) {
         {fs::path(), Step::Create, "no home folder is set"},
     };
     for (const Case& c : cases) {
-        const std::optional<DataFolderProblem> problem = PrepareDataFolder(c.folder, {});
+        const std::optional<DataFolderProblem> problem = PrepareDataFolder(c.folder, {}).problem;
         ASSERT_TRUE(problem) << c.folder;
         EXPECT_EQ(problem->step, c.step) << c.folder;
         EXPECT_EQ(problem->reason, c.reason) << c.folder;
@@ -129,8 +133,8 @@ TEST(PrepareDataFolderTest, UnreadableOrReadOnlyFolderIsNamed) {
     fs::create_directories(tree.Path("read-only"));
     fs::permissions(tree.Path("locked"), fs::perms::none);
     fs::permissions(tree.Path("read-only"), fs::perms::owner_read | fs::perms::owner_exec);
-    const auto locked = PrepareDataFolder(tree.Path("locked"), {});
-    const auto readOnly = PrepareDataFolder(tree.Path("read-only"), {});
+    const auto locked = PrepareDataFolder(tree.Path("locked"), {}).problem;
+    const auto readOnly = PrepareDataFolder(tree.Path("read-only"), {}).problem;
     fs::permissions(tree.Path("locked"), fs::perms::owner_all);
     fs::permissions(tree.Path("read-only"), fs::perms::owner_all);
     ASSERT_TRUE(locked && readOnly);

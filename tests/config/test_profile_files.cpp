@@ -5,11 +5,17 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "assign/function_catalogue.h"
 #include "common/diagnostics.h"
+#include "config/default_data_files.h"
+#include "config/profile_list.h"
+#include "flush_hook.h"
 #include "macro/macro_store.h"
 #include "record/ini_file.h"
 #include "test_folder.h"
@@ -21,6 +27,19 @@ std::string RecordBytes(Byte flag, Byte fill, std::size_t recordSize = sizeof(Mo
     std::string bytes(1, static_cast<char>(flag));
     bytes.append(recordSize, static_cast<char>(fill));
     return bytes;
+}
+
+// A record of fill bytes over base from byte `from` up to `to`, as a load gives it: with the
+// fields outside their values brought to the nearest allowed ones.
+MouseConfig AsLoaded(Byte fill, std::size_t from = 0, std::size_t to = sizeof(MouseConfig),
+                     MouseConfig base = {}) {
+    std::fill(base.Bytes().begin() + from, base.Bytes().begin() + to, fill);
+    BringIntoRange(base);
+    return base;
+}
+
+bool SameBytes(const MouseConfig& a, const MouseConfig& b) {
+    return std::ranges::equal(a.Bytes(), b.Bytes());
 }
 
 std::array<std::string, kEntryCount> Labels(std::string_view prefix) {
@@ -63,8 +82,32 @@ TEST_F(ProfileFilesTest, CurrentProfileIsFoundByNameInTheList) {
     EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str1.ini"));
     EXPECT_EQ(files.MacroStorePath(), folder.Path("record.ini"));
     EXPECT_EQ(store.firstRunFlag, 7);
-    EXPECT_TRUE(CurrentIsAll(0x11));
+    EXPECT_TRUE(SameBytes(Current(), AsLoaded(0x11)));
     EXPECT_TRUE(diagnostics.Contains("Program First Run Flag:7\nRead Size is: 1888"));
+}
+
+// Two entries of one name (made by an older version, or by hand): the number written with the
+// name decides, and a number that does not fit the name falls back to the name.
+TEST_F(ProfileFilesTest, TheCurrentProfileIsFollowedByItsNumber) {
+    const struct {
+        const char* item;
+        int expected;
+    } cases[] = {{"1", 1}, {"0", 0}, {"2", 2}, {"3", 2}, {"", 2}, {"x", 2}, {"-1", 2}};
+    for (const auto& c : cases) {
+        folder.Write("str.ini", std::string("[Profile]\nCurProfileName=Copy A\nCurProfileItem=") +
+                                    c.item +
+                                    "\nItemCount=3\nItem0=Copy A\nItem1=Copy A\nItem2=Copy A\n");
+        store.currentProfileIndex = 5;
+        files.LoadCurrentProfile();
+        EXPECT_EQ(store.currentProfileIndex, c.expected) << c.item;
+    }
+    // The list as the manager and vorlakctl write it reads back to the entry they chose.
+    ProfileList list({{"Copy A", {}}, {"Copy A", {}}, {"B", {}}});
+    IniFile file;
+    list.WriteTo(file, 1);
+    folder.Write("str.ini", file.Serialize());
+    files.LoadCurrentProfile();
+    EXPECT_EQ(store.currentProfileIndex, 1);
 }
 
 TEST_F(ProfileFilesTest, NameMatchIsExactAndTheLastMatchWins) {
@@ -82,7 +125,7 @@ TEST_F(ProfileFilesTest, NameMatchIsExactAndTheLastMatchWins) {
 }
 
 TEST_F(ProfileFilesTest, InvalidCountsLoadNothing) {
-    folder.Write("config0.bin", RecordBytes(1, 0x22));
+    folder.Write("config0.bin", RecordBytes(1, 0x01));
     for (std::string_view count : {"0", "7", "abc", "", "2000000000"}) {
         WriteList("A", count, {"A"});
         EXPECT_FALSE(files.LoadCurrentProfile()) << count;
@@ -93,7 +136,7 @@ TEST_F(ProfileFilesTest, InvalidCountsLoadNothing) {
     store.currentProfileIndex = 0;
     WriteList("A", "-3", {"A"});
     EXPECT_TRUE(files.LoadCurrentProfile());
-    EXPECT_TRUE(CurrentIsAll(0x22));
+    EXPECT_TRUE(CurrentIsAll(0x01));
 }
 
 TEST_F(ProfileFilesTest, RecordFilesOfEverySize) {
@@ -114,8 +157,8 @@ TEST_F(ProfileFilesTest, RecordFilesOfEverySize) {
         diagnostics.Clear();
         store.firstRunFlag = 9;  // an empty file has no flag byte: the old value stays
         EXPECT_TRUE(files.LoadCurrentProfile()) << c.fileSize;
-        EXPECT_TRUE(CurrentIsAll(0x33, 0, c.recordBytesRead)) << c.fileSize;
-        EXPECT_TRUE(CurrentIsAll(0x77, c.recordBytesRead)) << c.fileSize;
+        EXPECT_TRUE(SameBytes(Current(), AsLoaded(0x33, 0, c.recordBytesRead, AsLoaded(0x77))))
+            << c.fileSize;
         std::string flag = c.fileSize == 0 ? "9" : "1";
         EXPECT_TRUE(diagnostics.Contains("Program First Run Flag:" + flag +
                                          "\nRead Size is: " + std::to_string(c.recordBytesRead)))
@@ -153,19 +196,50 @@ TEST_F(ProfileFilesTest, DefaultFilesDuringAReset) {
     EXPECT_TRUE(files.LoadCurrentProfile());
     EXPECT_EQ(files.ConfigFilePath(), folder.Path("config.bin"));
     EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str.ini"));
-    EXPECT_TRUE(CurrentIsAll(0x55));
+    EXPECT_TRUE(SameBytes(Current(), AsLoaded(0x55)));
 }
 
-TEST_F(ProfileFilesTest, SaveWritesOnlyAnExistingRecordFile) {
+// A stored record with fields outside their values is shown, sent and handed to the desktop
+// only with each such field at its nearest allowed value, and the load names the fields.
+TEST_F(ProfileFilesTest, AStoredRecordIsBroughtIntoRangeAndTheFieldsAreNamed) {
+    WriteList("A", "1", {"A"});
+    MouseConfig record = DefaultRecord();
+    record.sensitivityX = 71;
+    record.lightMode = 210;
+    record.doubleClickStep = 255;
+    folder.Write("config0.bin", RecordFileBytes(record));
+    ASSERT_TRUE(files.LoadCurrentProfile());
+    EXPECT_EQ(Current().sensitivityX, 11);
+    EXPECT_EQ(Current().lightMode, 4);
+    EXPECT_EQ(Current().doubleClickStep, 11);
+    EXPECT_EQ(files.Repaired(),
+              (std::vector<RecordField>{{RecordFieldKind::LightMode, 0, 210, 4},
+                                        {RecordFieldKind::DoubleClickStep, 0, 255, 11},
+                                        {RecordFieldKind::SensitivityX, 0, 71, 11}}));
+    // The file itself is left for the next save; a record in range reads unchanged.
+    EXPECT_EQ(folder.Read("config0.bin"), RecordFileBytes(record));
+    folder.Write("config0.bin", RecordFileBytes(DefaultRecord()));
+    ASSERT_TRUE(files.LoadProfileSlot(0));
+    EXPECT_TRUE(files.Repaired().empty());
+    EXPECT_TRUE(SameBytes(Current(), DefaultRecord()));
+}
+
+TEST_F(ProfileFilesTest, SaveWritesTheLabelsAndOnlyAnExistingRecordFile) {
     store.currentProfileIndex = 2;
     std::memset(&store.currentConfig, 0x66, sizeof(MouseConfig));
-    EXPECT_FALSE(files.SaveCurrentProfile(store.currentConfig));
+    ProfileSaveResult saved = files.SaveProfile(store.currentConfig, "Setting-EN", Labels("a"));
+    EXPECT_FALSE(saved.recordSaved);
+    EXPECT_TRUE(saved.labelsSaved);
+    EXPECT_EQ(saved.failure.file, folder.Path("config2.bin"));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("config2.bin")));
     EXPECT_TRUE(diagnostics.Contains("Config file is not exist.\n"));
+    EXPECT_EQ(ReadIniString(folder.Path("str2.ini"), "Setting-EN", "Item14"), "a13");
 
     folder.Write("config2.bin", "old");
-    EXPECT_TRUE(files.SaveCurrentProfile(store.currentConfig));
+    saved = files.SaveProfile(store.currentConfig, "Setting-EN", Labels("b"));
+    EXPECT_TRUE(saved.Whole());
     EXPECT_EQ(folder.Read("config2.bin"), RecordBytes(1, 0x66));
+    EXPECT_EQ(ReadIniString(folder.Path("str2.ini"), "Setting-EN", "Item1"), "b0");
     EXPECT_TRUE(diagnostics.Contains("Data num:1 BYTE -1888 BYTE\n Struct size:1888 BYTE"));
     EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str2.ini"));
 }
@@ -173,23 +247,106 @@ TEST_F(ProfileFilesTest, SaveWritesOnlyAnExistingRecordFile) {
 TEST_F(ProfileFilesTest, AResetSaveMakesAMissingRecordFile) {
     store.currentProfileIndex = 1;
     std::memset(&store.currentConfig, 0x44, sizeof(MouseConfig));
-    EXPECT_TRUE(files.SaveCurrentProfile(store.currentConfig, RecordFileRule::MakeIfMissing));
+    EXPECT_TRUE(files
+                    .SaveProfile(store.currentConfig, "Setting-EN", Labels("r"),
+                                 RecordFileRule::MakeIfMissing)
+                    .Whole());
     EXPECT_EQ(folder.Read("config1.bin"), RecordBytes(1, 0x44));
 }
 
-TEST_F(ProfileFilesTest, SaveThatCannotWriteReportsAndKeepsTheFolderClean) {
-    std::filesystem::create_directory(folder.Path("config0.bin"));
-    EXPECT_FALSE(files.SaveCurrentProfile(store.currentConfig));
-    ASSERT_EQ(diagnostics.Lines().size(), 1u);
-    EXPECT_EQ(diagnostics.Lines()[0].rfind("Error Code is: ", 0), 0u);
-    EXPECT_FALSE(std::filesystem::exists(folder.Path("config0.bin.vorlak-new")));
+// The record and its labels are one save: both are written or neither, and a second rename
+// that fails is named as the part not saved. Each case puts something in the way of one step.
+TEST_F(ProfileFilesTest, ASaveWritesBothFilesOrNeitherOrSaysWhichPart) {
+    const auto folderAt = [](const std::filesystem::path& path) {
+        std::filesystem::remove(path);
+        std::filesystem::create_directories(path / "x");
+    };
+    struct Case {
+        const char* what;
+        std::function<void(const TestFolder&)> before;
+        // Runs when this staged file is flushed, after every file was staged.
+        const char* atFlushOf;
+        std::function<void(const TestFolder&)> atFlush;
+        bool recordSaved, labelsSaved;
+        const char* failed;
+    };
+    const std::vector<Case> cases = {
+        {"the labels cannot be staged",
+         [](const TestFolder& f) {
+             std::filesystem::create_directory(f.Path("str0.ini.vorlak-new"));
+         },
+         "",
+         {},
+         false,
+         false,
+         "str0.ini"},
+        {"the labels file cannot be read",
+         [](const TestFolder& f) {
+             f.Write("str0.ini", std::string(IniFile::kMaxFileBytes + 1, 'x'));
+         },
+         "",
+         {},
+         false,
+         false,
+         "str0.ini"},
+        {"the record cannot be renamed into place", [](const TestFolder&) {}, "str0.ini.vorlak-new",
+         [&](const TestFolder& f) { folderAt(f.Path("config0.bin")); }, false, false,
+         "config0.bin"},
+        {"the labels cannot be renamed into place after the record", [](const TestFolder&) {},
+         "str0.ini.vorlak-new", [&](const TestFolder& f) { folderAt(f.Path("str0.ini")); }, true,
+         false, "str0.ini"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder f;
+        ProfileFiles inFolder(DataFolder(f.Root()), store);
+        f.Write("config0.bin", "old");
+        f.Write("str0.ini", "[Setting-EN]\nItem1=old\n");
+        c.before(f);
+        FlushHook hook([&](const std::filesystem::path& path) {
+            if (path.filename() == c.atFlushOf)
+                c.atFlush(f);
+        });
+        store.currentProfileIndex = 0;
+        const ProfileSaveResult saved =
+            inFolder.SaveProfile(DefaultRecord(), "Setting-EN", Labels("new"));
+        EXPECT_EQ(saved.recordSaved, c.recordSaved);
+        EXPECT_EQ(saved.labelsSaved, c.labelsSaved);
+        EXPECT_EQ(saved.failure.file, f.Path(c.failed));
+        EXPECT_FALSE(saved.failure.reason.empty());
+        if (c.recordSaved) {
+            EXPECT_EQ(f.Read("config0.bin"), RecordFileBytes(DefaultRecord()));
+        } else if (std::filesystem::is_regular_file(f.Path("config0.bin"))) {
+            EXPECT_EQ(f.Read("config0.bin"), "old");
+        }
+        EXPECT_FALSE(std::filesystem::exists(f.Path("config0.bin.vorlak-new")));
+        EXPECT_FALSE(std::filesystem::is_regular_file(f.Path("str0.ini.vorlak-new")));
+    }
+}
+
+// While a renumbering is unfinished its files are half moved: nothing is read or saved.
+TEST_F(ProfileFilesTest, NothingIsReadOrSavedWhileARenumberingIsUnfinished) {
+    WriteList("A", "1", {"A"});
+    folder.Write("config0.bin", RecordFileBytes(DefaultRecord()));
+    folder.Write(std::string(kProfileJournalFile), "config0.bin\n");
+    EXPECT_TRUE(files.RenumberingUnfinished());
+    EXPECT_FALSE(files.LoadCurrentProfile());
+    EXPECT_FALSE(files.LoadProfileSlot(0));
+    EXPECT_TRUE(CurrentIsAll(0));
+    const ProfileSaveResult saved = files.SaveProfile(DefaultRecord(), "Setting-EN", Labels("x"));
+    EXPECT_TRUE(saved.blocked);
+    EXPECT_FALSE(saved.recordSaved || saved.labelsSaved);
+    EXPECT_EQ(saved.failure.file, folder.Path(kProfileJournalFile));
+    EXPECT_FALSE(files.SaveProfileSettings("Setting-EN", Labels("x")));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("str0.ini")));
+    EXPECT_EQ(folder.Read("config0.bin"), RecordFileBytes(DefaultRecord()));
 }
 
 TEST_F(ProfileFilesTest, ProfileSlotLoadsTheStoredRecordAsItIs) {
     store.currentProfileIndex = 0;
-    folder.Write("config4.bin", RecordBytes(1, 0x12));
+    folder.Write("config4.bin", RecordBytes(1, 0x01));
     EXPECT_TRUE(files.LoadProfileSlot(4));
-    EXPECT_TRUE(CurrentIsAll(0x12));
+    EXPECT_TRUE(CurrentIsAll(0x01));
     EXPECT_EQ(store.currentProfileIndex, 0);
     EXPECT_EQ(files.ProfileSettingsPath(), folder.Path("str4.ini"));
     EXPECT_FALSE(files.LoadProfileSlot(5));
@@ -233,16 +390,72 @@ TEST_F(ProfileFilesTest, ExportWritesRecordAndCompanionSettings) {
     EXPECT_EQ(files.ProfileSettingsPath(), std::filesystem::path());
 }
 
+// Export writes both files or says which could not be, with the system's reason; a name that
+// is no file name (an empty one) is refused before anything is written.
+TEST_F(ProfileFilesTest, AnExportThatCannotWriteSaysWhichFileAndWhy) {
+    std::filesystem::create_directories(folder.Path("out/taken.ini/x"));
+    ExportOutcome exported =
+        files.ExportProfile(folder.Path("out/taken"), DefaultRecord(), "Setting-EN", Labels("l"));
+    EXPECT_FALSE(exported.written);
+    EXPECT_EQ(exported.failure.file, folder.Path("out/taken.ini"));
+    EXPECT_FALSE(exported.failure.reason.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("out/taken.bin")));
+
+    exported =
+        files.ExportProfile(folder.Path("missing/a"), DefaultRecord(), "Setting-EN", Labels("l"));
+    EXPECT_FALSE(exported.written);
+    EXPECT_EQ(exported.failure.reason, "No such file or directory");
+
+    exported = files.ExportProfile(folder.Root() / "", DefaultRecord(), "Setting-EN", Labels("l"));
+    EXPECT_FALSE(exported.written);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path(".bin")));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path(".ini")));
+}
+
+// A file of random bytes, or one field outside its values, is refused with the field named;
+// the values only the mouse or another program writes are taken.
+TEST_F(ProfileFilesTest, AnImportWithAFieldOutsideItsValuesIsRefusedWithTheField) {
+    MouseConfig tilted = DefaultRecord();
+    tilted.lightMode = 4;
+    tilted.KeyFunction[2] = 15;  // left tilt, only from stored profiles
+    folder.Write("tilted.bin", RecordFileBytes(tilted));
+    EXPECT_EQ(files.ImportProfile(folder.Path("tilted.bin"), "Setting-EN").result,
+              ImportResult::Imported);
+    EXPECT_TRUE(SameBytes(Current(), tilted));
+
+    store.currentConfig = DefaultRecord();
+    MouseConfig bad = DefaultRecord();
+    bad.sensitivityX = 71;
+    bad.KeyFunction[3] = kFnMacro;
+    bad.KeyMacroIndex[3] = 12;
+    folder.Write("bad.bin", RecordFileBytes(bad));
+    const ImportOutcome outcome = files.ImportProfile(folder.Path("bad.bin"), "Setting-EN");
+    EXPECT_EQ(outcome.result, ImportResult::OutOfRange);
+    EXPECT_EQ(outcome.fields, (std::vector<RecordField>{{RecordFieldKind::SensitivityX, 0, 71, 11},
+                                                        {RecordFieldKind::EntryMacro, 3, 12, 11}}));
+    EXPECT_TRUE(SameBytes(Current(), DefaultRecord()));
+
+    std::string random(kRecordFileSize, '\0');
+    std::uint32_t state = 1889;
+    for (char& c : random)
+        c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    folder.Write("random.bin", random);
+    EXPECT_EQ(files.ImportProfile(folder.Path("random.bin"), "Setting-EN").result,
+              ImportResult::OutOfRange);
+    EXPECT_TRUE(SameBytes(Current(), DefaultRecord()));
+}
+
 TEST_F(ProfileFilesTest, ImportAndExportChangeTheFileNameOnlyNotItsFolders) {
     auto elsewhere = folder.Path("backup.bin.d");
     std::filesystem::create_directory(elsewhere);
+    store.currentConfig = DefaultRecord();
     EXPECT_TRUE(
         files.ExportProfile(elsewhere / "a.bin", store.currentConfig, "Setting-EN", Labels("x"))
             .written);
     EXPECT_TRUE(std::filesystem::exists(elsewhere / "a.bin"));
     EXPECT_TRUE(std::filesystem::exists(elsewhere / "a.ini"));
 
-    std::memset(&store.currentConfig, 0, sizeof(MouseConfig));
+    store.currentConfig = MouseConfig{};
     const ImportOutcome imported = files.ImportProfile(elsewhere / "a.bin", "Setting-EN");
     EXPECT_EQ(imported.result, ImportResult::Imported);
     EXPECT_EQ(files.Settings().entryLabel[13], "x13");
@@ -295,11 +508,11 @@ TEST_F(ProfileFilesTest, ImportsOfNonProfilesChangeNothing) {
 TEST_F(ProfileFilesTest, AProfileFileIsImportedWhole) {
     const std::filesystem::path odd = folder.Path("Profil ÄÖÜ 配置");
     std::filesystem::create_directory(odd);
-    const auto chosen = folder.Write("Profil ÄÖÜ 配置/good.bin", RecordBytes(5, 0x31));
+    const auto chosen = folder.Write("Profil ÄÖÜ 配置/good.bin", RecordBytes(5, 0x01));
     folder.Write("Profil ÄÖÜ 配置/good.ini", "[Setting-EN]\nItem1=imported\n");
     const ImportOutcome outcome = files.ImportProfile(chosen, "Setting-EN");
     EXPECT_EQ(outcome.result, ImportResult::Imported);
-    EXPECT_TRUE(CurrentIsAll(0x31));
+    EXPECT_TRUE(CurrentIsAll(0x01));
     EXPECT_EQ(store.firstRunFlag, 5);
     EXPECT_EQ(files.Settings().entryLabel[0], "imported");
 }

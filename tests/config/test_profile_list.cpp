@@ -96,6 +96,16 @@ TEST(ProfileListTest, CopiesTakeTheDataOfTheStoredProfileTheyCameFrom) {
     EXPECT_EQ(list.IndexOfStored(1), -1);  // the copies are not the profile itself
 }
 
+// Two copies of one profile get two names: the second skips the name the first took.
+TEST(ProfileListTest, CopyNamesSkipTheNamesThatAreTaken) {
+    ProfileList list = Listed({"a", "Copy a 2"});
+    ASSERT_TRUE(list.Copy(0, "Copy"));
+    ASSERT_TRUE(list.Copy(0, "Copy"));
+    ASSERT_TRUE(list.Copy(0, "Copy"));
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"a", "Copy a 2", "Copy a", "Copy a 3",
+                                                     "Copy a 4"}));
+}
+
 TEST(ProfileListTest, RenameRefusesDuplicatesAndNamesTheFileCannotHold) {
     ProfileList list = Listed({"a", "b"});
     EXPECT_FALSE(list.Rename(0, "b"));
@@ -140,7 +150,8 @@ TEST(ProfileListTest, WritingReplacesTheSectionAndNamesTheCurrentEntry) {
     const ProfileList list = Listed({"a", "b"});
     list.WriteTo(file, 1);
     EXPECT_EQ(file.Serialize(),
-              "[Skins]\nLan=DE\n[Profile]\nCurProfileName=b\nItemCount=2\nItem0=a\nItem1=b\n");
+              "[Skins]\nLan=DE\n[Profile]\nCurProfileName=b\nCurProfileItem=1\nItemCount=2\n"
+              "Item0=a\nItem1=b\n");
     list.WriteTo(file, -1);  // no selection: the first entry
     EXPECT_EQ(file.Get("Profile", "CurProfileName"), "a");
     ProfileList().WriteTo(file, -1);

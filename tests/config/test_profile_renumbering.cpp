@@ -15,6 +15,7 @@
 
 #include "common/diagnostics.h"
 #include "config/profile_files.h"
+#include "flush_hook.h"
 #include "record/ini_file.h"
 #include "test_folder.h"
 
@@ -199,14 +200,96 @@ TEST(ProfileRenumberingTest, RecoveryRenamesOnlyTheFilesOfTheProfiles) {
     folder.Write("evil.renumber", "x");
     folder.Write(std::string(kProfileJournalFile),
                  "config1.bin\n../" + outside.Root().filename().string() + "/x\nevil\n");
-    RecoverProfileCommit(folder.Root());
+    EXPECT_EQ(RecoverProfileCommit(folder.Root()).state, RecoveryResult::State::Finished);
     EXPECT_EQ(folder.Read("config1.bin")[1], 'z');
     EXPECT_TRUE(std::filesystem::exists(folder.Path("evil.renumber")));
     EXPECT_FALSE(std::filesystem::exists(folder.Path(kProfileJournalFile)));
-    // Without a journal staged files are leftovers: nothing is renamed.
+    // Without a journal staged files are leftovers: nothing is renamed, and they go.
     folder.Write("config0.bin.renumber", "torn");
-    RecoverProfileCommit(folder.Root());
+    EXPECT_EQ(RecoverProfileCommit(folder.Root()).state, RecoveryResult::State::Clean);
     EXPECT_EQ(folder.Read("config0.bin")[1], 'a');
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("config0.bin.renumber")));
+}
+
+// Files staged by a commit or a write that a kill stopped before its commit point stay no
+// longer than the next writer's start; those a journal names are renamed, never removed.
+TEST(ProfileRenumberingTest, RecoveryClearsTheStagedFilesNoJournalNames) {
+    TestFolder folder;
+    WriteStoredProfiles(folder, 2);
+    for (const char* name : {"config2.bin.renumber", "str.ini.renumber", "str3.ini.vorlak-new",
+                             "record.ini.vorlak-new", "profiles.journal.vorlak-new"})
+        folder.Write(name, "left");
+    folder.Write("mine.ini.vorlak-new", "not a data file");
+    folder.Write("config1.bin.renumber", std::string(1, '\x01') + std::string(1888, 'y'));
+    folder.Write(std::string(kProfileJournalFile), "config1.bin\n");
+    EXPECT_EQ(RecoverProfileCommit(folder.Root()).state, RecoveryResult::State::Finished);
+    EXPECT_EQ(folder.Read("config1.bin")[1], 'y');
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "mine.ini.vorlak-new" ||
+                    (!name.ends_with(".renumber") && !name.ends_with(".vorlak-new")))
+            << name;
+    }
+}
+
+// A rename that fails after the commit point leaves the files half renumbered: the commit says
+// so, its journal stays, no new commit stages anything until it is finished, and a recovery
+// finishes it once the obstacle is gone.
+TEST(ProfileRenumberingTest, AFailedRenameIsToldAsUnfinishedAndBlocksTheNextCommit) {
+    TestFolder folder;
+    WriteStoredProfiles(folder, 3);
+    ProfileList list = ProfileList::Read(IniFile::Open(folder.Path("str.ini")));
+    list.Delete(0);
+    const std::filesystem::path obstacle = folder.Path("str1.ini");
+    CommitResult result;
+    {
+        FlushHook hook([&](const std::filesystem::path& path) {
+            if (path.filename() == std::string(kProfileJournalFile) + ".vorlak-new") {
+                std::filesystem::remove(obstacle);
+                std::filesystem::create_directories(obstacle / "x");
+            }
+        });
+        result = CommitProfileList(folder.Root(), list, 0);
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.unfinished);
+    EXPECT_NE(result.error.find("str1.ini"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.Path(kProfileJournalFile)));
+    // Nothing is staged over the journal, and a recovery cannot finish while the obstacle stays.
+    const std::string journal = folder.Read(std::string(kProfileJournalFile));
+    ProfileList other = list;
+    other.AddNew("Profile");
+    const CommitResult refused = CommitProfileList(folder.Root(), other, 0);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_FALSE(refused.unfinished);
+    EXPECT_NE(refused.error.find(kProfileJournalFile), std::string::npos);
+    EXPECT_EQ(folder.Read(std::string(kProfileJournalFile)), journal);
+    const RecoveryResult stuck = RecoverProfileCommit(folder.Root());
+    EXPECT_EQ(stuck.state, RecoveryResult::State::Unfinished);
+    EXPECT_NE(stuck.error.find("str1.ini"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("str1.ini.renumber")));
+    std::filesystem::remove_all(obstacle);
+    EXPECT_EQ(RecoverProfileCommit(folder.Root()).state, RecoveryResult::State::Finished);
+    EXPECT_EQ(Holders(folder), (RenumberingPlan{1, 2, 0, 3, 4, 5}));
+}
+
+// A list file that could not be read (here: over the size limit) reads as no profiles; it is
+// never committed, so its settings stay and no file moves.
+TEST(ProfileRenumberingTest, AListThatCouldNotBeReadIsNeverCommitted) {
+    TestFolder folder;
+    WriteStoredProfiles(folder, 3);
+    std::string big = folder.Read("str.ini");
+    big += "[Padding]\n" + std::string(IniFile::kMaxFileBytes, ';') + "\n";
+    folder.Write("str.ini", big);
+    ProfileList list = ProfileList::Read(IniFile::Open(folder.Path("str.ini")));
+    EXPECT_EQ(list.Count(), 0);
+    list.AddNew("Profile");
+    const CommitResult result = CommitProfileList(folder.Root(), list, 0);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.unfinished);
+    EXPECT_NE(result.error.find("str.ini"), std::string::npos);
+    EXPECT_EQ(folder.Read("str.ini"), big);
+    EXPECT_EQ(Holders(folder), (RenumberingPlan{0, 1, 2, 3, 4, 5}));
 }
 
 // The state after a kill and the recovery of the next start: the old list with the old files,
@@ -256,14 +339,13 @@ TEST(ProfileRenumberingTest, AKillAtAnyMomentLeavesTheOldOrTheNewProfiles) {
         const pid_t child = fork();
         ASSERT_NE(child, -1);
         if (child == 0) {
-            CommitProfileList(folder.Root(), newList, 0);
-            _exit(0);
+            _exit(CommitProfileList(folder.Root(), newList, 0).ok ? 0 : 1);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         recovered += std::filesystem::exists(folder.Path(kProfileJournalFile)) ? 1 : 0;
-        RecoverProfileCommit(folder.Root());
+        ASSERT_NE(RecoverProfileCommit(folder.Root()).state, RecoveryResult::State::Unfinished);
         const Seen seen = Observe(folder, newList, newHolders);
         ASSERT_NE(seen, Seen::Mixed) << "run " << run;
         (seen == Seen::Old ? seenOld : seenNew)++;
