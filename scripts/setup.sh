@@ -16,6 +16,7 @@ packages=(
   qt6-wayland qt6-base-private-dev libwayland-dev libwayland-bin wayland-protocols
   sway wtype grim wev jq
   dpkg-dev lintian desktop-file-utils appstream
+  strace
 )
 
 missing=()

@@ -87,16 +87,20 @@ ApplyReport ApplyOutcomeReport(const ApplyOutcome& outcome, std::string_view cod
     // "/home/me/.config/vorlak", without a slash before the sentence's full stop.
     const std::string folder =
         (outcome.folder.has_filename() ? outcome.folder : outcome.folder.parent_path()).string();
+    // Which part of the save was not written, and why.
+    const std::string detail =
+        outcome.saved || outcome.saveProblem.empty() ? std::string() : "\n" + outcome.saveProblem;
     if (!outcome.failure) {
         if (outcome.saved)
             return {false, std::string(PickByLanguage(code, kSentAndSaved))};
-        return {true, Fill(PickByLanguage(code, kNotSaved), {folder})};
+        return {true, Fill(PickByLanguage(code, kNotSaved), {folder}) + detail};
     }
     const StepFailure& failure = *outcome.failure;
     const std::string step = ApplyStepText(code, failure.kind, failure.number);
     const std::string reason = TransferReasonText(code, failure.error);
     return {true, Fill(PickByLanguage(code, outcome.saved ? kMouseFailed : kNeither),
-                       {step, reason, folder})};
+                       {step, reason, folder}) +
+                      detail};
 }
 
 }  // namespace vorlak

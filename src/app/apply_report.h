@@ -28,6 +28,8 @@ struct ApplyOutcome {
     std::optional<StepFailure> failure;  // the step the mouse did not take, and why
     bool saved = true;                   // the profile files were written
     std::filesystem::path folder;        // the data folder they live in
+    // When not saved: which part of the save was not written and why, in the user's language.
+    std::string saveProblem = {};
 
     bool MouseTook() const { return !failure; }
     bool Problem() const { return failure || !saved; }

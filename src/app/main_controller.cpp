@@ -77,7 +77,11 @@ bool MainController::Start() {
                 OnDeviceEvent(code, value);
         });
     });
-    RecoverProfileCommit(files_.Folder().Folder());
+    // The window is the folder's one writer: a renumbering a kill left is finished and the
+    // leftovers of writes that never finished are cleared before anything is read.
+    const RecoveryResult recovery = RecoverProfileCommit(files_.Folder().Folder());
+    if (recovery.state == RecoveryResult::State::Unfinished)
+        renumberingProblem_ = recovery.error;
     LoadData();
     return found;
 }
@@ -89,8 +93,77 @@ void MainController::LoadData() {
     text_ = FillTextTable(languageCode_);
     LoadProfileSettings();
     dpiNames_ = DpiFunctionNames(text_);
-    if (std::optional<DataProblem> problem = FindDataProblem(files_))
+    if (files_.RenumberingUnfinished()) {
+        dataProblem_ = UnfinishedRenumberingText(RenumberingProblem(), languageCode_);
+    } else if (std::optional<DataProblem> problem = FindDataProblem(files_)) {
         dataProblem_ = DataProblemText(*problem, languageCode_);
+    }
+    const std::string repairs =
+        RepairedFieldsText(files_.ConfigFilePath(), files_.Repaired(), languageCode_);
+    dataProblem_ += (dataProblem_.empty() || repairs.empty() ? "" : "\n") + repairs;
+}
+
+bool MainController::FinishRenumbering() {
+    if (!files_.RenumberingUnfinished())
+        return true;
+    const RecoveryResult recovery = FinishProfileCommit(files_.Folder().Folder());
+    if (recovery.state == RecoveryResult::State::Unfinished) {
+        renumberingProblem_ = recovery.error;
+        return false;
+    }
+    renumberingProblem_.clear();
+    FollowFinishedCommit();
+    return true;
+}
+
+// The files were renumbered to a list this session committed: the record in the window is the
+// profile it came from (now at its new number) or an import, as after a commit that went
+// through at once. A profile that list deleted gives way to the list's current entry. Without
+// such a list (a journal older than the session) the current profile is read anew.
+void MainController::FollowFinishedCommit() {
+    if (!pendingCommit_) {
+        LoadCurrentProfile();
+        LoadProfileSettings();
+        TellRepairs();
+        view_.ShowRecord();
+        return;
+    }
+    const PendingCommit pending = std::move(*pendingCommit_);
+    pendingCommit_.reset();
+    const int followed = pending.list.IndexOfStored(store_.currentProfileIndex);
+    if (pending.imported || followed < 0) {
+        TakeCurrentEntry(pending.list, pending.current, pending.imported);
+        return;
+    }
+    store_.selectedProfile = followed;
+    files_.SelectProfile(followed);
+}
+
+std::string MainController::RenumberingProblem() const {
+    return renumberingProblem_.empty()
+               ? files_.Folder().ResolveDataPath(kProfileJournalFile).string() +
+                     ": a renumbering of the profiles is unfinished"
+               : renumberingProblem_;
+}
+
+// The fields the last load brought into range, named to the user with their file.
+void MainController::TellRepairs() {
+    if (!files_.Repaired().empty())
+        view_.ShowDataProblem(
+            RepairedFieldsText(files_.ConfigFilePath(), files_.Repaired(), languageCode_));
+}
+
+// A reload of the current profile (an arrival, a reopening from the tray): after a renumbering
+// left unfinished is finished; while it cannot be, the record in the window stays and the user
+// is told why.
+void MainController::ReloadCurrentProfile() {
+    if (!FinishRenumbering()) {
+        view_.ShowDataProblem(UnfinishedRenumberingText(RenumberingProblem(), languageCode_));
+        return;
+    }
+    LoadCurrentProfile();
+    LoadProfileSettings(RecordPart::Reloaded);
+    TellRepairs();
 }
 
 // The profile files read the record into the store, over what it held: the defaults until
@@ -139,7 +212,7 @@ void MainController::LoadProfileSettings(RecordPart told) {
 }
 
 WriteStart MainController::ApplyFlow(std::function<void()> done) {
-    if (busy_)
+    if (busy_ || committing_)
         return WriteStart::Busy;
     if (!DeviceConnected()) {
         if (done)
@@ -161,6 +234,7 @@ WriteStart MainController::ApplyFlow(std::function<void()> done) {
 // the window waits. Progress and the end come back through the UI queue. The worker sends a
 // copy taken now; edits are refused until the write ends.
 void MainController::RunWrite(std::function<void()> finish) {
+    FinishRenumbering();  // else the save at its end is refused, and says why
     busy_ = true;
     afterWrite_ = std::move(finish);
     sending_ = editor_.Record();
@@ -192,9 +266,9 @@ ApplyOutcome MainController::Write(const std::string& languageCode, const EntryL
             tell({index, stepCount, ApplyStepText(languageCode, step.kind, step.number)});
         });
     tell({stepCount, stepCount, ProfileFilesStepText(languageCode)});
-    const bool recordSaved = files_.SaveCurrentProfile(sending_);
-    const bool labelsSaved = files_.SaveProfileSettings(labelSection, labels);
-    return {sent.sent, sent.failure, recordSaved && labelsSaved, files_.Folder().Folder()};
+    const ProfileSaveResult saved = files_.SaveProfile(sending_, labelSection, labels);
+    return {sent.sent, sent.failure, saved.Whole(), files_.Folder().Folder(),
+            SaveProblemText(saved, languageCode)};
 }
 
 // What the profile files now hold becomes the snapshot, the desktop gets its pointer settings
@@ -213,19 +287,23 @@ void MainController::FinishWrite(const ApplyOutcome& outcome) {
     std::function<void()> finish = std::move(afterWrite_);
     afterWrite_ = nullptr;
     finish();
-    while (!busy_ && !waiting_.empty()) {
+    RunWaiting();
+}
+
+void MainController::RunWaiting() {
+    while (!busy_ && !committing_ && !waiting_.empty()) {
         std::function<void()> task = std::move(waiting_.front());
         waiting_.pop_front();
         task();
     }
 }
 
-bool MainController::SaveProfile(RecordFileRule rule) {
-    if (busy_)
-        return false;
-    const bool recordSaved = files_.SaveCurrentProfile(editor_.Record(), rule);
-    const bool labelsSaved = files_.SaveProfileSettings(text_.LabelSection, editor_.Labels());
-    return recordSaved && labelsSaved;
+ProfileSaveResult MainController::SaveProfile(RecordFileRule rule) {
+    if (busy_ || committing_)
+        return {false, false, false, {{}, "a write is running"}};
+    if (!FinishRenumbering())
+        return {false, false, true, {{}, RenumberingProblem()}};
+    return files_.SaveProfile(editor_.Record(), text_.LabelSection, editor_.Labels(), rule);
 }
 
 void MainController::TakeMacroManagerResult(const MacroManagerResult& result) {
@@ -238,7 +316,7 @@ void MainController::TakeMacroManagerResult(const MacroManagerResult& result) {
 }
 
 void MainController::WhenIdle(std::function<void()> task) {
-    if (busy_) {
+    if (busy_ || committing_) {
         waiting_.push_back(std::move(task));
     } else {
         task();
@@ -258,7 +336,7 @@ void MainController::Close() {
 }
 
 WriteStart MainController::DefaultsReset(std::function<void()> done) {
-    if (busy_)
+    if (busy_ || committing_)
         return WriteStart::Busy;
     // The reset takes the profile manager away with its edits, as an import it may have made.
     if (std::exchange(profileManagerOpen_, false)) {
@@ -285,14 +363,23 @@ WriteStart MainController::DefaultsReset(std::function<void()> done) {
 }
 
 void MainController::FinishReset() {
-    files_.SaveProfileSettings(text_.LabelSection, editor_.Labels());
+    if (FinishRenumbering())
+        files_.SaveProfileSettings(text_.LabelSection, editor_.Labels());
 }
 
+// The manager reads the list from the files: they must be whole first. A renumbering finished
+// now may have moved the current profile, which the manager then tracks.
 bool MainController::OpenProfileManager(int trackedIndex) {
-    if (profileManagerOpen_ || busy_)
+    if (profileManagerOpen_ || busy_ || committing_)
         return false;
+    const int before = store_.currentProfileIndex;
+    if (!FinishRenumbering()) {
+        view_.ShowDataProblem(UnfinishedRenumberingText(RenumberingProblem(), languageCode_));
+        return false;
+    }
     profileManagerOpen_ = true;
-    store_.selectedProfile = trackedIndex;
+    store_.selectedProfile =
+        store_.currentProfileIndex != before ? store_.currentProfileIndex : trackedIndex;
     return true;
 }
 
@@ -312,13 +399,19 @@ ImportOutcome MainController::ImportChosenProfile(const std::filesystem::path& c
 }
 
 ExportOutcome MainController::ExportChosenProfile(const std::filesystem::path& chosen) {
-    if (busy_)
-        return {false, chosen, {}};
+    if (busy_ || committing_)
+        return {false, chosen, {}, {chosen, "a write is running"}};
     const ExportOutcome written =
         files_.ExportProfile(chosen, editor_.Record(), text_.LabelSection, editor_.Labels());
     if (!written.written)
-        view_.ShowDataProblem(ExportFailureText(written.record, languageCode_));
-    LoadCurrentProfile();
+        view_.ShowDataProblem(ExportFailureText(written, languageCode_));
+    // The stored current profile replaces the record, an imported one too: a later close must
+    // not take the import over another profile.
+    importPending_ = false;
+    if (FinishRenumbering()) {
+        LoadCurrentProfile();
+        TellRepairs();
+    }
     editor_.Loaded(editor_.Labels());
     return written;
 }
@@ -329,16 +422,36 @@ void MainController::ProfileManagerClosed(const std::optional<ProfileList>& list
             return;  // a reset took the manager away
         profileManagerOpen_ = false;
         const bool imported = std::exchange(importPending_, false);
-        if (list) {
-            const CommitResult commit = CommitProfileList(files_.Folder().Folder(), *list, current);
-            if (!commit.ok) {
-                view_.ShowDataProblem(CommitFailureText(commit.error, languageCode_));
-            } else if (list->Contains(current)) {
-                TakeCurrentEntry(*list, current, imported);
-            }
+        if (!list) {
+            view_.CloseProfileManager();
+            return;
         }
-        view_.CloseProfileManager();
+        // The renames and their flushes run on the disk writer; the window waits for the end
+        // (WhenIdle) without blocking its event loop.
+        committing_ = true;
+        diskWriter_.Push([this, alive = alive_, folder = files_.Folder().Folder(), list = *list,
+                          current, imported] {
+            const CommitResult commit = CommitProfileList(folder, list, current);
+            ui_.Post([this, alive, commit, list, current, imported] {
+                if (*alive)
+                    CommitDone(commit, list, current, imported);
+            });
+        });
     });
+}
+
+void MainController::CommitDone(const CommitResult& commit, const ProfileList& list, int current,
+                                bool imported) {
+    committing_ = false;
+    if (!commit.ok) {
+        if (commit.unfinished)
+            pendingCommit_ = PendingCommit{list, current, imported};
+        view_.ShowDataProblem(CommitFailureText(commit, languageCode_));
+    } else if (list.Contains(current)) {
+        TakeCurrentEntry(list, current, imported);
+    }
+    view_.CloseProfileManager();
+    RunWaiting();
 }
 
 // After a commit entry `current` is the current profile. The record in the window stays when it
@@ -356,6 +469,7 @@ void MainController::TakeCurrentEntry(const ProfileList& list, int current, bool
     files_.SelectProfile(current);
     recordKnown_ = files_.LoadProfileSlot(current) || recordKnown_;
     LoadProfileSettings();
+    TellRepairs();
     view_.ShowRecord();
 }
 
@@ -385,8 +499,7 @@ void MainController::Arrival(const std::string& name) {
     store_.deviceConnected = 1;
     if (TransferResult exchanged = commands_.ArrivalExchange(); !exchanged)
         Diagnostic("The arrival exchange with the mouse failed (%d).\n", exchanged.Error());
-    LoadCurrentProfile();
-    LoadProfileSettings(RecordPart::Reloaded);
+    ReloadCurrentProfile();
     AddTrayIcon();
 }
 
@@ -434,8 +547,7 @@ void MainController::ShowFromTray() {
     WhenIdle([this] {
         if (!DeviceConnected())
             return;
-        LoadCurrentProfile();
-        LoadProfileSettings(RecordPart::Reloaded);
+        ReloadCurrentProfile();
         view_.ShowFromTray();
     });
 }

@@ -25,6 +25,7 @@
 #include "common/write_queue.h"
 #include "config/profile_files.h"
 #include "config/profile_list.h"
+#include "config/profile_renumbering.h"
 #include "device/device_commands.h"
 #include "device/hid_transport.h"
 #include "device/hotplug_monitor.h"
@@ -91,8 +92,8 @@ public:
     // then takes the snapshot, hands over the pointer settings and shows the view the outcome;
     // done runs on the UI thread when it has all ended. Notices that arrive meanwhile are
     // handled after it. With the mouse absent nothing is sent or saved. Nothing happens while
-    // a write is running, nor when no record was ever read or reset (the view is told; done
-    // does not run).
+    // a write (or a commit of the profile list) runs, nor when no record was ever read or reset
+    // (the view is told; done does not run).
     WriteStart ApplyFlow(std::function<void()> done = {});
     // Cancel: back to the snapshot, then hidden to the tray. Cancel, Close and the profile
     // manager's requests do nothing while a write runs; ShowFromTray waits for its end.
@@ -116,30 +117,44 @@ public:
     // What the last write to the mouse (Apply or the defaults reset) did.
     const ApplyOutcome& LastApply() const { return lastApply_; }
     // The save at the end of Apply without the mouse: the working record into the current
-    // profile's record file (only if it exists, unless rule says to make it) and the labels
-    // into its settings file. False when either was not written, or while a write runs.
-    bool SaveProfile(RecordFileRule rule = RecordFileRule::OnlyIfItExists);
+    // profile's record file (only if it exists, unless rule says to make it) and the labels into
+    // its settings file, both or neither. A renumbering left unfinished is finished first, else
+    // nothing is saved. Nothing either while a write runs (blocked, with no file named).
+    ProfileSaveResult SaveProfile(RecordFileRule rule = RecordFileRule::OnlyIfItExists);
     // The macro manager ended with OK: its blocks become the record's macro slots and the
     // buttons follow their macros (moved up, deleted: Deactivated, renamed: the new label),
     // all through the editor.
     void TakeMacroManagerResult(const MacroManagerResult& result);
-    // Runs task now, or after the running write when one runs.
+    // Runs task now, or after the running write (to the mouse or to the profile files) when
+    // one runs.
     void WhenIdle(std::function<void()> task);
+    // The one writer of the data files: every flushing write runs on it, in order.
+    WriteQueue& DiskWriter() { return diskWriter_; }
+    // A renumbering of the profile files left unfinished (by a kill, or a rename that failed) is
+    // finished before anything reads or saves a profile: true when none is left. When it is
+    // finished now, the profile in the window keeps its files at their new number. When it
+    // cannot be, RenumberingProblem() says which file and why.
+    bool FinishRenumbering();
+    // Which file and why, for the user.
+    std::string RenumberingProblem() const;
 
-    // The profile manager. Open returns false when it is open already; trackedIndex is the
-    // entry it shows as current, the profile the record came from.
+    // The profile manager. Open returns false when it is open already, while a write runs, and
+    // while a renumbering cannot be finished (the view is told); trackedIndex is the entry it
+    // shows as current, the profile the record came from.
     bool OpenProfileManager(int trackedIndex);
     bool ProfileManagerOpen() const { return profileManagerOpen_; }
     // Load and Save take the chosen file. Busy while a write runs: nothing was read (Missing)
     // or written. A refused import or a failed export is named to the view; a refused import
-    // changes nothing.
+    // changes nothing. An export ends a pending import: the stored current profile is read
+    // back, so a later close does not take the imported record.
     ImportOutcome ImportChosenProfile(const std::filesystem::path& chosen);
     ExportOutcome ExportChosenProfile(const std::filesystem::path& chosen);
     // The manager closed with its edited list (none when it could not read one) and the entry
     // that becomes current (-1 for an empty list). After a running write: the list is committed
-    // with the files renumbered to it (the view is told when it cannot be), then the window
-    // keeps an imported record or the record of that entry's own profile, else reads the
-    // entry's profile; the view closes the manager.
+    // with the files renumbered to it on the disk writer (the view is told when it cannot be,
+    // and whether the profiles stay as they were or are half renumbered); when it is done, the
+    // window keeps an imported record or the record of that entry's own profile, else reads the
+    // entry's profile, and the view closes the manager. Until then every flow waits.
     void ProfileManagerClosed(const std::optional<ProfileList>& list, int current);
 
     // A hot-plug notice, on the UI thread.
@@ -169,6 +184,12 @@ private:
     // current profile's again (Reloaded: the views stay as the user left them).
     void LoadProfileSettings(RecordPart told = RecordPart::Whole);
     void TakeCurrentEntry(const ProfileList& list, int current, bool imported);
+    void CommitDone(const CommitResult& commit, const ProfileList& list, int current,
+                    bool imported);
+    void FollowFinishedCommit();
+    void TellRepairs();
+    void ReloadCurrentProfile();
+    void RunWaiting();
     void RunWrite(std::function<void()> finish);
     ApplyOutcome Write(const std::string& languageCode, const EntryLabels& labels,
                        const std::string& labelSection);
@@ -208,14 +229,26 @@ private:
     // The user was told that a mouse is there but may not be opened (once a run).
     bool accessToldOnce_ = false;
 
+    // A commit whose renames failed, kept until its journal is finished (FinishRenumbering).
+    struct PendingCommit {
+        ProfileList list;
+        int current;
+        bool imported;
+    };
+    std::optional<PendingCommit> pendingCommit_;
+    std::string renumberingProblem_;
+    // The disk writer holds a commit of the profile list.
+    bool committing_ = false;
+
     bool busy_ = false;
     ApplyOutcome lastApply_;
     std::thread writer_;
     std::function<void()> afterWrite_;
     std::deque<std::function<void()>> waiting_;
-    // Read on the UI thread by the tasks the listener and the writer post.
+    // Read on the UI thread by the tasks the listener and the writers post.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    // The one writer thread of the data files' flushing writes.
+    // The one writer thread of the data files' flushing writes. Last, so that it is the first
+    // to go: it runs what is queued before the rest ends.
     WriteQueue diskWriter_;
 };
 

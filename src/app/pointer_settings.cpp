@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pointer_settings.h"
 
+#include <algorithm>
+
 #include "common/diagnostics.h"
 
 namespace vorlak {
@@ -13,7 +15,8 @@ PointerValues PointerValuesOf(const MouseConfig& record) {
     values.acceleration = precision ? 1 : 0;
     values.speed = record.pointerSpeed == 1 ? 1 : 2 * record.pointerSpeed - 2;
     values.wheelLines = record.wheelPageScroll != 0 ? kWheelPageScroll : record.wheelLines;
-    values.doubleClickMs = 970 - 70 * record.doubleClickStep;
+    // Only the dial's steps 1..11 (900 .. 200 ms) ever reach the desktop.
+    values.doubleClickMs = 970 - 70 * std::clamp<int>(record.doubleClickStep, 1, 11);
     return values;
 }
 

@@ -4,6 +4,7 @@
 // Load and Save, which read a profile file into the current profile and write it out.
 #include <iostream>
 
+#include "app/profile_notices.h"
 #include "cli/command.h"
 #include "cli/record_file.h"
 #include "cli/words.h"
@@ -24,20 +25,32 @@ struct Profiles {
 Profiles ReadProfiles(Session& session) {
     session.LoadDataFolder();
     const MainController& controller = session.Controller();
-    return {ProfileList::Read(IniFile::Open(controller.Files().ProfileListPath())),
-            controller.Store().currentProfileIndex};
+    const IniFile listFile = IniFile::Open(controller.Files().ProfileListPath());
+    if (!listFile.Refusal().empty())
+        ThrowDataFile(controller.Files().ProfileListPath().string() + ": " + listFile.Refusal());
+    return {ProfileList::Read(listFile), controller.Store().currentProfileIndex};
 }
 
-// The entry a word names: its name (exactly, else ignoring case) or its number 1..6.
+bool AllDigits(std::string_view word) {
+    return !word.empty() && word.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The entry a word names: a word of digits is a number 1..6, as profile list shows them (a
+// profile whose name is all digits is chosen by its number); any other word is a name, matched
+// exactly, else ignoring case.
 int EntryOf(const ProfileList& list, std::string_view word) {
+    if (AllDigits(word)) {
+        if (word.size() == 1 && word[0] >= '1' && word[0] < '1' + list.Count())
+            return word[0] - '1';
+        ThrowUsage("there is no profile number " + CutText(word) + "; the profiles are 1 to " +
+                   std::to_string(list.Count()) + " (vorlakctl profile list)");
+    }
     for (int pass = 0; pass < 2; ++pass) {
         for (int i = 0; i < list.Count(); ++i) {
             if (pass == 0 ? list.Name(i) == word : SameName(list.Name(i), word))
                 return i;
         }
     }
-    if (word.size() == 1 && word[0] >= '1' && word[0] < '1' + list.Count())
-        return word[0] - '1';
     ThrowUsage("no profile is called \"" + CutText(word) + "\" (vorlakctl profile list)");
 }
 
@@ -45,8 +58,13 @@ int EntryOf(const ProfileList& list, std::string_view word) {
 void Commit(Session& session, const ProfileList& list, int current) {
     const std::filesystem::path folder = session.Controller().Files().Folder().Folder();
     const CommitResult result = CommitProfileList(folder, list, current);
-    if (!result.ok)
-        ThrowDataFile(result.error + "; the profiles are as they were");
+    if (!result.ok) {
+        ThrowDataFile(result.error + (result.unfinished
+                                          ? "; the profiles are half renumbered: the next "
+                                            "vorlakctl or the window finishes it before anything "
+                                            "else"
+                                          : "; the profiles are as they were"));
+    }
     std::cout << "current profile: " << current + 1 << " \"" << list.Name(current) << "\"\n";
 }
 
@@ -140,26 +158,27 @@ int Import(Session& session, CommandArgs args) {
     if (path.filename().string().find(".bin") == std::string::npos)
         ThrowUsage(path.string() + " is not a profile file: their names hold .bin");
     ReadRecordFile(path);  // refuses, with the reason, a file that is not a record
-    return session.EditCurrentProfile([&](MainController& controller) {
+    const int status = session.EditCurrentProfile([&](MainController& controller) {
         const ImportOutcome outcome = controller.ImportChosenProfile(path);
         if (outcome.result != ImportResult::Imported)
-            ThrowDataFile(path.string() + " could not be read");
-        std::cout << "imported " << path.string() << " into profile "
-                  << controller.Store().currentProfileIndex + 1 << "\n";
+            ThrowDataFile(ImportRefusalText(outcome, kLanguageEnglish));
         return true;
     });
+    // Said once the profile is saved: a save that fails ends the command before.
+    std::cout << "imported " << path.string() << " into profile "
+              << session.Controller().Store().currentProfileIndex + 1 << "\n";
+    return status;
 }
 
 // The profile manager's Save: the current profile's record and labels into a file.
 int Export(Session& session, CommandArgs args) {
     ExpectWords(args.size(), 1, 1, "profile export FILE[.bin]");
+    if (args[0].empty())
+        ThrowUsage("profile export needs a file name");
     session.LoadCurrentProfile();
     const ExportOutcome outcome = session.Controller().ExportChosenProfile(UserPath(args[0]));
-    if (!outcome.written) {
-        const std::string problem = FileProblem(outcome.record.parent_path(), W_OK);
-        ThrowDataFile(outcome.record.string() + " could not be written" +
-                      (problem.empty() ? "" : ": the folder " + problem));
-    }
+    if (!outcome.written)
+        ThrowDataFile(outcome.failure.Describe() + "; the profile was not exported");
     std::cout << "exported to " << outcome.record.string() << " and " << outcome.settings.string()
               << "\n";
     return kExitSuccess;
@@ -169,20 +188,27 @@ constexpr Command kCommands[] = {
     {"profile list", "", "the profiles, the current one marked *", "Lists the profiles by number.",
      Access::Reads, List},
     {"profile switch", "NAME|NUMBER", "make a profile the current one",
-     "Makes the profile current: the edit commands and apply work on it from now on.",
+     "Makes the profile current: the edit commands and apply work on it from now on.\n"
+     "NUMBER is the profile's number in profile list; a word of digits is always a number,\n"
+     "so a profile whose name is all digits is chosen by its number.",
      Access::WritesFiles, Switch},
     {"profile new", "[NAME]", "a new profile with the defaults",
      "Adds a profile holding the defaults, named NAME or as the profile manager names new\n"
      "profiles. Six profiles at most.",
      Access::WritesFiles, New},
     {"profile copy", "NAME [NEW-NAME]", "a new profile holding a copy of one",
-     "Adds a copy of the profile, named NEW-NAME or \"Copy NAME\". Six profiles at most.",
+     "Adds a copy of the profile, named NEW-NAME or \"Copy NAME\" (followed by 2, 3 ... when\n"
+     "that name is taken). NAME may also be the profile's number; a word of digits is always\n"
+     "a number. Six profiles at most.",
      Access::WritesFiles, Copy},
     {"profile rename", "NAME NEW-NAME", "rename a profile",
-     "Renames the profile; names are unique.", Access::WritesFiles, RenameProfile},
+     "Renames the profile; names are unique. NAME may also be the profile's number; a word of\n"
+     "digits is always a number.",
+     Access::WritesFiles, RenameProfile},
     {"profile delete", "NAME|NUMBER", "delete a profile; files follow names",
      "Deletes the profile. The profiles after it move up one number and their files move\n"
-     "with them, as when the profile manager closes; one profile always stays.",
+     "with them, as when the profile manager closes; one profile always stays. NUMBER is the\n"
+     "profile's number in profile list; a word of digits is always a number.",
      Access::WritesFiles, Delete},
     {"profile import", "FILE.bin", "read a profile file into the current profile",
      "Reads the record of FILE.bin (1889 bytes) and the labels of the .ini beside it into the\n"
@@ -191,7 +217,8 @@ constexpr Command kCommands[] = {
      Access::WritesFiles, Import},
     {"profile export", "FILE[.bin]", "write the current profile to a file",
      "Writes the current profile's record to FILE.bin and its labels to FILE.ini, as the\n"
-     "profile manager's Save does.",
+     "profile manager's Save does: both are written beside their names and then renamed\n"
+     "into place, the labels first.",
      Access::WritesFiles, Export},
 };
 

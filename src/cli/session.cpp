@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/session.h"
 
-#include <unistd.h>
-
 #include "app/data_problem.h"
+#include "app/profile_notices.h"
 #include "device/simulated_mouse_script.h"
 #include "text/dialog_texts.h"
 
@@ -37,6 +36,10 @@ Session::Session(const Options& options, DataFolder folder)
 void Session::LoadDataFolder() {
     controller_.LoadData();
     const ProfileFiles& files = controller_.Files();
+    // Reached only beside a writer that holds the folder: the files are half renumbered.
+    if (files.RenumberingUnfinished())
+        ThrowDataFile(
+            UnfinishedRenumberingText(controller_.RenumberingProblem(), kLanguageEnglish));
     const std::optional<DataProblem> problem = FindDataProblem(files);
     if (!problem || problem->path == files.ConfigFilePath())
         return;
@@ -51,7 +54,12 @@ void Session::LoadDataFolder() {
 
 void Session::LoadCurrentProfile() {
     LoadDataFolder();
-    const std::optional<DataProblem> problem = FindDataProblem(controller_.Files());
+    const ProfileFiles& files = controller_.Files();
+    if (const std::string repaired =
+            RepairedFieldsText(files.ConfigFilePath(), files.Repaired(), kLanguageEnglish);
+        !repaired.empty())
+        std::cerr << "vorlakctl: " << repaired << "\n";
+    const std::optional<DataProblem> problem = FindDataProblem(files);
     if (!problem)
         return;
     const std::string number = std::to_string(controller_.Store().currentProfileIndex + 1);
@@ -69,16 +77,9 @@ void Session::LoadCurrentProfile() {
 }
 
 void Session::SaveCurrentProfile(RecordFileRule rule) {
-    if (controller_.SaveProfile(rule))
-        return;
-    const ProfileFiles& files = controller_.Files();
-    for (const std::filesystem::path& path :
-         {files.ConfigFilePath(), files.ProfileSettingsPath()}) {
-        if (std::string problem = FileProblem(path, W_OK); !problem.empty())
-            ThrowDataFile(path.string() + " " + problem + "; the edit was not saved");
-    }
-    ThrowDataFile("the profile files in " + files.Folder().Folder().string() +
-                  " could not be written; the edit was not saved");
+    const ProfileSaveResult result = controller_.SaveProfile(rule);
+    if (!result.Whole())
+        ThrowDataFile(SaveProblemText(result, kLanguageEnglish));
 }
 
 int Session::EditCurrentProfile(const std::function<bool(MainController&)>& edit) {

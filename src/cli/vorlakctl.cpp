@@ -55,7 +55,10 @@ constexpr std::string_view kExitHelp =
     "`vorlakctl apply` sends them. The window holds its data folder and the mouse while it\n"
     "runs, and so does a vorlakctl command while it writes that folder or talks to the mouse:\n"
     "another command that needs the same is refused (or waits, with --wait), with the holder\n"
-    "named. Commands that only read run at any time.\n"
+    "named. Commands that only read run at any time, except over a renumbering of the profiles\n"
+    "that a killed run left half done: the first command finishes it, holding the folder.\n"
+    "A profile is named by its name or by its number in `profile list`; a word of digits is\n"
+    "always the number.\n"
     "\n"
     "Exit status: 0 success, 1 no mouse found, 2 usage error or a value refused, 3 a data\n"
     "file could not be read or written, 4 the data folder or the mouse is in use by the\n"
@@ -199,6 +202,21 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
+// A renumbering that a kill left half done is finished first, by the one writer, before the
+// command reads anything; where it cannot be finished the command refuses. The leftovers of
+// writes that never finished are cleared.
+void FinishRenumbering(const std::filesystem::path& folder) {
+    const RecoveryResult recovery = RecoverProfileCommit(folder);
+    if (recovery.state == RecoveryResult::State::Unfinished) {
+        ThrowDataFile(
+            "the profiles were being renumbered and the renumbering cannot be finished (" +
+            recovery.error + "); no profile is read or changed until it is");
+    }
+    if (recovery.state == RecoveryResult::State::Finished)
+        std::cerr << "vorlakctl: finished renumbering the profiles, which an earlier run had "
+                     "left half done\n";
+}
+
 // Takes the lock name of what (the data folder, the mouse) for command, or refuses it naming
 // the holder. A lock file that cannot be made does not keep the user from the command.
 std::unique_ptr<InstanceLock> Take(const std::string& name, const std::string& what,
@@ -231,13 +249,15 @@ int Locked(const Command& command, Session& session, const Options& options, Com
     std::unique_ptr<InstanceLock> mouse, data;
     const bool writes = command.access == Access::WritesFiles || command.access == Access::Applies;
     const bool talks = command.access == Access::ReachesMouse || command.access == Access::Applies;
+    // A command that only reads runs beside a writer, unless a renumbering is unfinished: then
+    // it too holds the folder first, to finish it before it reads anything.
+    const bool holdsFolder = writes || session.Controller().Files().RenumberingUnfinished();
     if (talks && !options.simulate)
         mouse = Take(kMouseLockName, "the mouse", command, options);
-    if (writes)
+    if (holdsFolder) {
         data = Take(DataFolderLockName(folder), "the data folder " + named, command, options);
-    // A profile commit a kill interrupted is finished first, by the one writer.
-    if (writes)
-        RecoverProfileCommit(folder);
+        FinishRenumbering(folder);
+    }
     return command.run(session, args);
 }
 
@@ -293,9 +313,19 @@ int Run(int argc, char** argv) {
     }
     const RunFolders folders =
         ChooseRunFolders(options.dataDir, ComputeProgramFolder(CurrentExecutablePath()));
-    if (std::optional<DataFolderProblem> problem =
-            PrepareDataFolder(folders.data.Folder(), folders.defaults)) {
-        std::cerr << "vorlakctl: " << problem->Describe() << "\n";
+    // A folder given by name is made only by a command that writes, which says so: a typing
+    // slip must not leave a new folder behind. The user's own folder is seeded on first use.
+    const bool given = std::string_view(folders.dataKind) == "given";
+    const DataFolderReady ready = PrepareDataFolder(
+        folders.data.Folder(), folders.defaults,
+        given && command->access == Access::Reads ? DataFolderUse::Read : DataFolderUse::Write);
+    if (ready.created)
+        std::cerr << "vorlakctl: created the data folder " << folders.data.Folder().string()
+                  << " with the default data files\n";
+    if (ready.problem) {
+        const bool missing = ready.problem->step == DataFolderProblem::Step::Missing;
+        std::cerr << "vorlakctl: " << ready.problem->Describe()
+                  << (missing ? " (a command that changes something creates it)" : "") << "\n";
     }
     Session session(options, folders.data);
     return Locked(*command, session, options, args);

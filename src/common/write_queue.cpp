@@ -3,7 +3,7 @@
 
 namespace vorlak {
 
-WriteQueue::WriteQueue() : thread_([this] { Run(); }) {}
+WriteQueue::WriteQueue() = default;
 
 WriteQueue::~WriteQueue() {
     {
@@ -11,13 +11,17 @@ WriteQueue::~WriteQueue() {
         stopping_ = true;
     }
     changed_.notify_all();
-    thread_.join();
+    if (thread_.joinable())
+        thread_.join();
 }
 
+// The thread starts with the first task: a run that writes nothing has none.
 void WriteQueue::Push(std::function<void()> task) {
     {
         std::lock_guard lock(mutex_);
         tasks_.push_back(std::move(task));
+        if (!thread_.joinable())
+            thread_ = std::thread([this] { Run(); });
     }
     changed_.notify_all();
 }

@@ -37,7 +37,7 @@ private:
     std::deque<std::function<void()>> tasks_;
     bool running_ = false;  // a task is under way
     bool stopping_ = false;
-    std::thread thread_;
+    std::thread thread_;  // started by the first Push
 };
 
 }  // namespace vorlak

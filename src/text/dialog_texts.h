@@ -68,7 +68,7 @@ struct ProfileManagerTexts {
     std::string_view importNotAFile;
     std::string_view importUnreadable;
     std::string_view importWrongSize;  // %2: the file's size in bytes
-    std::string_view exportFailed;     // %1: the file
+    std::string_view exportFailed;     // %1: the file, %2: why
     std::string_view commitFailed;     // %1: which file and why
 };
 ProfileManagerTexts ProfileManagerTextsFor(std::string_view code);

@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "app/controller_fakes.h"
+#include "app/profile_notices.h"
 #include "app/task_queue.h"
 #include "common/diagnostics.h"
 #include "config/default_data_files.h"
 #include "config/profile_list.h"
 #include "device/simulated_mouse.h"
 #include "device/simulated_mouse_script.h"
+#include "flush_hook.h"
 #include "record/ini_file.h"
 #include "test_folder.h"
 
@@ -110,6 +112,15 @@ protected:
         bool done = false;
         controller->ApplyFlow([&] { done = true; });
         return ui.RunUntil([&] { return done; }, 30s);
+    }
+    // The profile manager's close, with its commit on the disk writer run to the end.
+    void CloseManager(const std::optional<ProfileList>& list, int current) {
+        const auto closes = [&] {
+            return std::count(log.calls.begin(), log.calls.end(), "close manager");
+        };
+        const auto before = closes();
+        controller->ProfileManagerClosed(list, current);
+        ui.RunUntil([&] { return closes() > before; }, 10s);
     }
     // Delivers the simulated mouse's hot-plug notices to the controller.
     void DeliverNotices() {
@@ -484,7 +495,7 @@ TEST_F(MainControllerTest, ProfileManagerClosingOnItsOwnEntryLoadsNothing) {
     c.Editor().SetSensitivityX(5);
     ASSERT_TRUE(c.OpenProfileManager(0));
     EXPECT_FALSE(c.OpenProfileManager(0));
-    c.ProfileManagerClosed(ListOf(folder), 0);
+    CloseManager(ListOf(folder), 0);
     EXPECT_EQ(store.currentConfig.sensitivityX, 5);
     EXPECT_EQ(log.calls, std::vector<std::string>{"close manager"});
     EXPECT_FALSE(c.ProfileManagerOpen());
@@ -494,7 +505,7 @@ TEST_F(MainControllerTest, ProfileManagerClosingOnAnotherEntryLoadsThatSlot) {
     WriteThreeProfiles(folder, 0);
     MainController& c = Started();
     ASSERT_TRUE(c.OpenProfileManager(0));
-    c.ProfileManagerClosed(ListOf(folder), 2);
+    CloseManager(ListOf(folder), 2);
     EXPECT_EQ(store.currentConfig.sensitivityX, 4);
     EXPECT_EQ(store.currentProfileIndex, 2);
     EXPECT_EQ(store.selectedProfile, 2);
@@ -510,14 +521,14 @@ TEST_F(MainControllerTest, ImportThenClosingOnAnotherEntryKeepsTheImportedRecord
     const auto chosen = folder.Write("mine.bin", RecordFileBytes(imported));
     ASSERT_TRUE(c.OpenProfileManager(0));
     EXPECT_EQ(c.ImportChosenProfile(chosen).result, ImportResult::Imported);
-    c.ProfileManagerClosed(ListOf(folder), 2);
+    CloseManager(ListOf(folder), 2);
     EXPECT_EQ(store.currentConfig.sensitivityY, 8);
     // The next Apply writes it into the profile now current.
     EXPECT_EQ(store.currentProfileIndex, 2);
     EXPECT_EQ(c.Files().ConfigFilePath(), folder.Path("config2.bin"));
     // The next close on another entry applies the selection again.
     ASSERT_TRUE(c.OpenProfileManager(2));
-    c.ProfileManagerClosed(ListOf(folder), 1);
+    CloseManager(ListOf(folder), 1);
     EXPECT_EQ(store.selectedProfile, 1);
     EXPECT_EQ(store.currentConfig.sensitivityX, 3);
 }
@@ -532,7 +543,7 @@ TEST_F(MainControllerTest, ADeleteBeforeTheCurrentProfileKeepsItsRecordUnderItsN
     ASSERT_TRUE(c.OpenProfileManager(1));
     ProfileList list = ListOf(folder);
     list.Delete(0);
-    c.ProfileManagerClosed(list, 0);
+    CloseManager(list, 0);
     EXPECT_EQ(store.currentConfig.sensitivityX, 9);
     EXPECT_EQ(store.currentProfileIndex, 0);
     EXPECT_EQ(c.Files().ConfigFilePath(), folder.Path("config0.bin"));
@@ -553,7 +564,7 @@ TEST_F(MainControllerTest, ARefusedImportChangesNothingAndSaysWhy) {
     EXPECT_NE(log.calls[0].find("short.bin was not imported"), std::string::npos);
     EXPECT_NE(log.calls[0].find("this one holds 1888"), std::string::npos);
     // No import is pending: closing on another entry reads that entry.
-    c.ProfileManagerClosed(ListOf(folder), 1);
+    CloseManager(ListOf(folder), 1);
     EXPECT_EQ(store.currentConfig.sensitivityX, 3);
 }
 
@@ -566,7 +577,7 @@ TEST_F(MainControllerTest, AListThatCannotBeCommittedIsNamedAndLoadsNothing) {
     ProfileList list = ListOf(folder);
     list.Delete(2);
     list.AddNew("Profile");
-    c.ProfileManagerClosed(list, 2);
+    CloseManager(list, 2);
     EXPECT_EQ(store.currentConfig.sensitivityX, 2);
     ASSERT_EQ(log.calls.size(), 2u);
     EXPECT_EQ(log.calls[0].rfind("problem The profile list could not be saved", 0), 0u);
@@ -584,6 +595,184 @@ TEST_F(MainControllerTest, AResetTakesTheProfileManagerAway) {
     log.calls.clear();
     c.ProfileManagerClosed(ListOf(folder), 0);  // its late close changes nothing
     EXPECT_TRUE(log.calls.empty());
+}
+
+// An export ends a pending import: the window reads the stored current profile back, and a
+// later close on another entry reads that entry instead of writing the import over it.
+TEST_F(MainControllerTest, AnExportEndsAPendingImport) {
+    WriteThreeProfiles(folder, 0);
+    MainController& c = Started();
+    MouseConfig imported = store.currentConfig;
+    imported.sensitivityY = 8;
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    ASSERT_EQ(c.ImportChosenProfile(folder.Write("mine.bin", RecordFileBytes(imported))).result,
+              ImportResult::Imported);
+    EXPECT_TRUE(c.ExportChosenProfile(folder.Path("out.bin")).written);
+    CloseManager(ListOf(folder), 2);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 4);
+    EXPECT_NE(store.currentConfig.sensitivityY, 8);
+    EXPECT_EQ(store.currentProfileIndex, 2);
+}
+
+TEST_F(MainControllerTest, AnExportThatCannotWriteItsLabelsFailsWithTheReason) {
+    WriteThreeProfiles(folder, 0);
+    MainController& c = Started();
+    std::filesystem::create_directories(folder.Path("out.ini/x"));
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    const ExportOutcome outcome = c.ExportChosenProfile(folder.Path("out"));
+    EXPECT_FALSE(outcome.written);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("out.bin")));
+    ASSERT_EQ(log.calls.size(), 1u);
+    EXPECT_EQ(log.calls[0].rfind(
+                  "problem " + folder.Path("out.ini").string() + " could not be written (", 0),
+              0u);
+}
+
+TEST_F(MainControllerTest, AnImportWithAFieldOutsideItsValuesIsRefusedWithTheField) {
+    WriteThreeProfiles(folder, 0);
+    MainController& c = Started();
+    MouseConfig bad = store.currentConfig;
+    bad.sensitivityX = 71;
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    EXPECT_EQ(c.ImportChosenProfile(folder.Write("bad.bin", RecordFileBytes(bad))).result,
+              ImportResult::OutOfRange);
+    EXPECT_EQ(store.currentConfig.sensitivityX, 2);
+    ASSERT_EQ(log.calls.size(), 1u);
+    EXPECT_NE(log.calls[0].find("x-axis sensitivity: 71 is not a value a profile can hold."),
+              std::string::npos);
+}
+
+// A stored record with such a field is shown and sent only in range, and the user learns which
+// field was changed; the double-click time handed to the desktop stays on the dial.
+TEST_F(MainControllerTest, AStoredRecordOutOfRangeIsRepairedAndTheFieldsNamed) {
+    MouseConfig record = DefaultRecord();
+    record.sensitivityX = 71;
+    record.doubleClickStep = 255;
+    folder.Write("config0.bin", RecordFileBytes(record));
+    MainController& c = Started();
+    EXPECT_EQ(store.currentConfig.sensitivityX, 11);
+    EXPECT_NE(c.DataProblemNotice().find("x-axis sensitivity 71 → 11"), std::string::npos);
+    EXPECT_NE(c.DataProblemNotice().find("double-click speed 255 → 11"), std::string::npos);
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(PointerValuesOf(store.currentConfig).doubleClickMs, 200);
+}
+
+// Holds the disk writer at its first flush until released.
+class FlushGate {
+public:
+    FlushGate()
+        : hook_([this](const std::filesystem::path&) {
+              std::unique_lock lock(mutex_);
+              reached_ = true;
+              changed_.notify_all();
+              changed_.wait(lock, [this] { return released_; });
+          }) {}
+    ~FlushGate() { Release(); }
+    void WaitUntilReached() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return reached_; });
+    }
+    void Release() {
+        {
+            std::lock_guard lock(mutex_);
+            released_ = true;
+        }
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool reached_ = false;
+    bool released_ = false;
+    FlushHook hook_;
+};
+
+// The commit's flushes run on the disk writer: the close returns at once, and until the commit
+// ends the window stays as it was (the manager open, the record unchanged) and every flow that
+// touches the profiles waits or is refused.
+TEST_F(MainControllerTest, TheProfileCommitRunsOffTheUiThreadAndTheFlowsWaitForIt) {
+    WriteThreeProfiles(folder, 0);
+    MainController& c = Started();
+    ASSERT_TRUE(c.OpenProfileManager(0));
+    FlushGate flushes;
+    c.ProfileManagerClosed(ListOf(folder), 2);
+    flushes.WaitUntilReached();
+    c.ShowFromTray();
+    EXPECT_FALSE(c.OpenProfileManager(2));
+    EXPECT_EQ(c.ApplyFlow(), WriteStart::Busy);
+    ui.RunPending();
+    EXPECT_TRUE(log.calls.empty());
+    EXPECT_EQ(store.currentConfig.sensitivityX, 2);
+    flushes.Release();
+    ASSERT_TRUE(ui.RunUntil([&] { return log.Has("show"); }, 10s));
+    EXPECT_LT(log.IndexOf("close manager"), log.IndexOf("show"));
+    EXPECT_EQ(store.currentConfig.sensitivityX, 4);
+}
+
+// A rename that fails halfway leaves the files half renumbered: the user is told so (not that
+// the profiles stay as they were), nothing is saved or committed over it, and once the obstacle
+// is gone the next save finishes it and saves the record under its profile's new number.
+TEST_F(MainControllerTest, AHalfDoneRenumberingIsToldAndFinishedBeforeTheNextSave) {
+    WriteThreeProfiles(folder, 1);
+    MainController& c = Started();
+    ASSERT_EQ(store.currentProfileIndex, 1);
+    c.Editor().SetSensitivityX(9);
+    ASSERT_TRUE(c.OpenProfileManager(1));
+    ProfileList list = ListOf(folder);
+    list.Delete(0);
+    const std::filesystem::path obstacle = folder.Path("str1.ini");
+    {
+        FlushHook hook([&](const std::filesystem::path& path) {
+            if (path.filename() == std::string(kProfileJournalFile) + ".vorlak-new") {
+                std::filesystem::remove(obstacle);
+                std::filesystem::create_directories(obstacle / "x");
+            }
+        });
+        CloseManager(list, 0);
+    }
+    ASSERT_EQ(log.calls.size(), 2u);
+    EXPECT_EQ(log.calls[0].rfind("problem The profiles could not be renumbered (", 0), 0u);
+    EXPECT_NE(log.calls[0].find("str1.ini"), std::string::npos);
+    EXPECT_EQ(log.calls[0].find("stay as they were"), std::string::npos);
+    log.calls.clear();
+
+    ProfileSaveResult saved = c.SaveProfile();
+    EXPECT_TRUE(saved.blocked);
+    EXPECT_NE(SaveProblemText(saved, "EN").find("str1.ini"), std::string::npos);
+    EXPECT_FALSE(c.OpenProfileManager(1));
+    ASSERT_EQ(log.calls.size(), 1u);
+    EXPECT_NE(log.calls[0].find("cannot be finished"), std::string::npos);
+
+    std::filesystem::remove_all(obstacle);
+    saved = c.SaveProfile();
+    EXPECT_TRUE(saved.Whole());
+    // P2 (stored profile 1) is entry 0 now: its record and the edit went to config0.bin.
+    EXPECT_EQ(store.currentProfileIndex, 0);
+    EXPECT_EQ(folder.Read("config0.bin")[1 + offsetof(MouseConfig, sensitivityX)], 9);
+    EXPECT_EQ(folder.Read("config1.bin")[1 + offsetof(MouseConfig, sensitivityX)], 4);
+    EXPECT_EQ(ListOf(folder).Name(0), "P2");
+}
+
+// A renumbering that a kill left and that cannot be finished at start is told, never loaded:
+// the record stays the defaults and nothing is sent or saved.
+TEST_F(MainControllerTest, ARenumberingThatCannotBeFinishedAtStartIsToldAndNothingIsRead) {
+    WriteThreeProfiles(folder, 2);
+    folder.Write("config2.bin.renumber", RecordFileBytes(DefaultRecord()));
+    std::filesystem::remove(folder.Path("config2.bin"));
+    std::filesystem::create_directories(folder.Path("config2.bin/x"));
+    folder.Write(std::string(kProfileJournalFile), "config2.bin\n");
+    MainController& c = Make();
+    c.Start();
+    EXPECT_FALSE(c.ProfileLoaded());
+    EXPECT_EQ(c.DataProblemNotice().rfind("The profiles were being renumbered", 0), 0u);
+    EXPECT_NE(c.DataProblemNotice().find("config2.bin"), std::string::npos);
+    c.ShowPresence();
+    EXPECT_EQ(log.calls.front().rfind("problem The profiles were being renumbered", 0), 0u);
+    log.calls.clear();
+    EXPECT_EQ(c.ApplyFlow(), WriteStart::NotLoaded);
+    EXPECT_TRUE(c.SaveProfile().blocked);
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("config2.bin.renumber")));
 }
 
 TEST_F(MainControllerTest, UnplugShowsTheWarningBeforeTheIconGoesAndPlugBringsItBack) {

@@ -21,8 +21,11 @@ TEST(PointerSettingsTest, ValuesFromTheRecord) {
         // The defaults: precision 255 is off.
         {255, 6, 0, 3, 6, {0, 0, 0, 10, 3, 550}},
         {1, 1, 0, 100, 1, {6, 10, 1, 1, 100, 900}},
-        {0, 11, 1, 3, 13, {0, 0, 0, 20, kWheelPageScroll, 60}},
-        {2, 2, 0, 1, 0, {0, 0, 0, 2, 1, 970}},
+        // A double-click step off the dial's 1..11 reaches the desktop as the dial's nearest
+        // end, never as a time below 200 ms or above 900 ms (255 was -16880 ms).
+        {0, 11, 1, 3, 13, {0, 0, 0, 20, kWheelPageScroll, 200}},
+        {2, 2, 0, 1, 0, {0, 0, 0, 2, 1, 900}},
+        {255, 6, 0, 3, 255, {0, 0, 0, 10, 3, 200}},
     };
     for (const auto& c : cases) {
         MouseConfig record{};

@@ -176,10 +176,9 @@ void CKestalApp::ChooseFolders() {
     const RunFolders folders = ChooseRunFolders(options_.dataDir, options_.programFolder);
     programFolder_ = folders.skinRoot;
     dataFolder_ = folders.data;
-    if (std::optional<DataFolderProblem> problem =
-            PrepareDataFolder(folders.data.Folder(), folders.defaults)) {
-        std::cerr << "vorlak: " << problem->Describe() << "\n";
-    }
+    const DataFolderReady ready = PrepareDataFolder(folders.data.Folder(), folders.defaults);
+    if (ready.problem)
+        std::cerr << "vorlak: " << ready.problem->Describe() << "\n";
 }
 
 void CKestalApp::OfferAutostart() {

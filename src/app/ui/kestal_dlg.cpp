@@ -442,14 +442,15 @@ void CKestalDlg::ShowApplyOutcome(const ApplyReport& report) {
 
 void CKestalDlg::OpenProfileManager() {
     HighlightEntry(-1);
-    const int current = controller_->Store().currentProfileIndex;
-    if (profileManager_ != nullptr || !controller_->OpenProfileManager(current))
+    if (profileManager_ != nullptr ||
+        !controller_->OpenProfileManager(controller_->Store().currentProfileIndex))
         return;
     const std::string& code = controller_->LanguageCode();
     // The manager's own font: Simplified Chinese in "宋体", as on all but one system version.
-    profileManager_ =
-        new CConfigDialog(programFolder_, controller_->Files().ProfileListPath(), code,
-                          FaceFont(ProfileManagerFont(code, false)), current, this);
+    // It tracks the entry the controller took (a renumbering finished on opening may move it).
+    profileManager_ = new CConfigDialog(programFolder_, controller_->Files().ProfileListPath(),
+                                        code, FaceFont(ProfileManagerFont(code, false)),
+                                        controller_->Store().selectedProfile, this);
     profileManager_->move(0, 0);
     profileManager_->show();
     profileManager_->raise();
