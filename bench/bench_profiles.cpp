@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profile manager's figures: opening it over a shown main window until its first paint,
 // closing it with a list whose commit renumbers all six profiles (a deleted first entry, a
-// copy and a new one), and the longest stall of the window's event loop while the controller
-// handles that close, from the request until the manager is closed. Prints min / median / max
-// in milliseconds. The opening needs an X server (scripts/bench.sh starts Xvfb).
+// copy and a new one), the longest stall of the window's event loop while the controller
+// handles that close (from the request until the manager is closed), and a save of the
+// current profile (record and labels, flushed). Prints min / median / max in milliseconds.
+// The opening needs an X server (scripts/bench.sh starts Xvfb).
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -154,6 +156,25 @@ std::vector<double> CloseStalls(const std::filesystem::path& folder) {
     return ms;
 }
 
+// A save of the current profile: the record and its labels, flushed to the disk.
+std::vector<double> SaveTimes(const std::filesystem::path& folder) {
+    WriteSixProfiles(folder);
+    ConfigStore store;
+    ProfileFiles files(DataFolder(folder), store);
+    files.LoadCurrentProfile();
+    std::array<std::string, kEntryCount> labels;
+    labels.fill("Label");
+    std::vector<double> ms;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        if (!files.SaveProfile(store.currentConfig, "Setting-EN", labels).Whole())
+            std::fprintf(stderr, "the save failed\n");
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return ms;
+}
+
 // Stops the clock at the dialog's first paint.
 class FirstPaint : public QObject {
 public:
@@ -207,6 +228,7 @@ int main(int argc, char** argv) {
     vorlak::Report("profile manager: open to first paint", vorlak::OpeningTimes(folder));
     vorlak::Report("profile manager: close, six profiles renumbered", vorlak::CommitTimes(folder));
     vorlak::Report("profile manager: close, longest event-loop stall", vorlak::CloseStalls(folder));
+    vorlak::Report("profile save: record and labels, flushed", vorlak::SaveTimes(folder));
     std::filesystem::remove_all(folder);
     return 0;
 }

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Profile loading and import on arbitrary files: the input is split into a profile list,
-// a record file and a settings file, written into a private folder, and read the way the
-// program reads them.
+// a record file, a settings file and a macro store, written into a private folder, and read
+// the way the program reads them. A record read from the folder is always brought into range;
+// an import takes only a record in range.
+//
+// The folder lies in TMPDIR: scripts/fuzz.sh puts it on a memory file system, where a run
+// costs no disk. Each input writes four files; the other numbered records and the import
+// are links to them, made once.
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -12,6 +17,7 @@
 #include <unistd.h>
 
 #include "config/profile_files.h"
+#include "config/record_check.h"
 
 namespace {
 
@@ -22,6 +28,10 @@ public:
         : path_(std::filesystem::temp_directory_path() /
                 ("vorlak-fuzz-profile-" + std::to_string(getpid()))) {
         std::filesystem::create_directories(path_);
+        for (int n = 1; n < vorlak::kMaxProfiles; ++n)
+            Link("config0.bin", vorlak::RecordFileName(n));
+        Link("config0.bin", "import.bin");
+        Link("str0.ini", "import.ini");
     }
     ~RunFolder() {
         std::error_code ignored;
@@ -32,6 +42,11 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
 private:
+    void Link(std::string_view target, const std::string& name) const {
+        std::error_code ignored;
+        std::filesystem::create_symlink(target, path_ / name, ignored);
+    }
+
     std::filesystem::path path_;
 };
 
@@ -61,21 +76,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view record = NextPart(input);
     const std::string_view settings = NextPart(input);
     Write("str.ini", list);
-    for (int n = 0; n < vorlak::kMaxProfiles; ++n)
-        Write(vorlak::RecordFileName(n), record);
+    Write("config0.bin", record);
     Write("str0.ini", settings);
-    Write("import.bin", record);
-    Write("import.ini", settings);
     Write("record.ini", input);
 
     vorlak::ConfigStore store;
     vorlak::ProfileFiles files(vorlak::DataFolder(Folder()), store);
-    files.LoadCurrentProfile();
-    if (store.currentProfileIndex >= vorlak::kMaxProfiles)
+    const bool loaded = files.LoadCurrentProfile();
+    if (store.currentProfileIndex >= vorlak::kMaxProfiles ||
+        (loaded && !vorlak::FieldsOutOfRange(store.currentConfig).empty()))
         __builtin_trap();
     files.LoadProfileSettings("Setting-EN");
-    files.ImportProfile(Folder() / "import.bin", "Setting-EN");
-    files.LoadProfileSlot(store.currentProfileIndex);
+    const vorlak::ImportOutcome imported =
+        files.ImportProfile(Folder() / "import.bin", "Setting-EN");
+    if (imported.result == vorlak::ImportResult::Imported &&
+        !vorlak::FieldsOutOfRange(store.currentConfig).empty())
+        __builtin_trap();
+    if (files.LoadProfileSlot(store.currentProfileIndex) &&
+        !vorlak::FieldsOutOfRange(store.currentConfig).empty())
+        __builtin_trap();
     for (const auto& label : files.Settings().entryLabel) {
         if (label.size() > 4 * 1023)
             __builtin_trap();

@@ -110,8 +110,8 @@ int New(Session& session, CommandArgs args) {
         Limit(session);
     if (!args.empty())
         Rename(profiles.list, index, args[0]);
-    std::cout << "new profile " << index + 1 << " \"" << profiles.list.Name(index) << "\"\n";
     Commit(session, profiles.list, profiles.current);
+    std::cout << "new profile " << index + 1 << " \"" << profiles.list.Name(index) << "\"\n";
     return kExitSuccess;
 }
 
@@ -123,8 +123,8 @@ int Copy(Session& session, CommandArgs args) {
     const int index = profiles.list.Count() - 1;
     if (args.size() == 2)
         Rename(profiles.list, index, args[1]);
-    std::cout << "new profile " << index + 1 << " \"" << profiles.list.Name(index) << "\"\n";
     Commit(session, profiles.list, profiles.current);
+    std::cout << "new profile " << index + 1 << " \"" << profiles.list.Name(index) << "\"\n";
     return kExitSuccess;
 }
 
@@ -146,8 +146,8 @@ int Delete(Session& session, CommandArgs args) {
     // The current profile keeps its place when another goes; the first one follows a deleted
     // current profile, as the manager's close with no selection does.
     const int current = profiles.list.IndexOfStored(profiles.current);
-    std::cout << "deleted profile \"" << name << "\"\n";
     Commit(session, profiles.list, current < 0 ? 0 : current);
+    std::cout << "deleted profile \"" << name << "\"\n";
     return kExitSuccess;
 }
 

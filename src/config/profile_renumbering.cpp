@@ -117,7 +117,7 @@ public:
                 WriteAndFlush(Staged(target), file.bytes, ec);
             }
             if (ec) {
-                error = target.string() + ": " + ec.message();
+                error = Staged(target).string() + ": " + ec.message();
                 return Unstage();
             }
         }
@@ -145,10 +145,13 @@ public:
     }
 
 private:
+    // Removes the staged files this commit wrote (a folder in the way is not its own).
     bool Unstage() {
         std::error_code ec;
-        for (const StagedFile& file : files_)
-            fs::remove(Staged(folder_ / file.target), ec);
+        for (const StagedFile& file : files_) {
+            if (IsRegular(Staged(folder_ / file.target)))
+                fs::remove(Staged(folder_ / file.target), ec);
+        }
         return false;
     }
 

@@ -73,6 +73,13 @@ out=$(ctl profile import "$data/good.bin" 2>/dev/null); status=$?
 check "and says what was not saved, and why" 3 "The profile was not saved \($data/str0.ini: Is a directory\)" \
     ctl profile import "$data/good.bin"
 rmdir "$data/str0.ini.vorlak-new"
+mkdir "$data/str.ini.renumber"  # in the way of the list's commit
+out=$(ctl profile new 2>/dev/null); status=$?
+[ $status -eq 3 ] && [ -z "$out" ] && passed=$((passed + 1)) ||
+    fail "a commit that fails prints no new profile: status $status, \"$out\""
+check "and says the profiles are as they were" 3 "str.ini.renumber: Is a directory; the profiles are as they were" \
+    ctl profile copy 1
+rmdir "$data/str.ini.renumber"
 
 # The data folder: created only by commands that write, and said; a write check of its own.
 fresh
