@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include <cstdlib>
 
 #include <unistd.h>
@@ -90,6 +93,29 @@ TEST(PrepareDataFolderTest, MissingFolderIsCreatedAndSeededFromTheDefaults) {
         EXPECT_TRUE(fs::exists(folder / name)) << name;
     EXPECT_EQ(fs::file_size(folder / "config0.bin"), kRecordFileSize);
     EXPECT_FALSE(fs::exists(folder / ".vorlak-write-check"));
+}
+
+// A run that only reads never makes a folder (a typing slip leaves nothing behind) nor writes
+// into one; the write check of a run that writes makes a probe of its own and clears the probes
+// that killed runs left, so that neither they nor a run beside it make the folder unwritable.
+TEST(PrepareDataFolderTest, AReadMakesNothingAndTheWriteCheckClearsStaleProbes) {
+    TestFolder tree;
+    const DataFolderReady read = PrepareDataFolder(tree.Path("typo"), {}, DataFolderUse::Read);
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->step, DataFolderProblem::Step::Missing);
+    EXPECT_FALSE(read.created);
+    EXPECT_FALSE(fs::exists(tree.Path("typo")));
+
+    fs::create_directories(tree.Path("data/.vorlak-write-check"));
+    fs::create_directories(tree.Path("data/.vorlak-write-check-17-99-3"));
+    tree.Write("data/config0.bin", "mine");
+    EXPECT_EQ(PrepareDataFolder(tree.Path("data"), {}, DataFolderUse::Read).problem, std::nullopt);
+    EXPECT_TRUE(fs::exists(tree.Path("data/.vorlak-write-check")));
+    EXPECT_EQ(PrepareDataFolder(tree.Path("data"), {}).problem, std::nullopt);
+    std::vector<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(tree.Path("data")))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"config0.bin"});
 }
 
 TEST(PrepareDataFolderTest, FolderInUseIsNeverSeeded) {
