@@ -78,6 +78,7 @@ struct ClosingView : MainView {
     void ShowRecord() override {}
     void SetBusy(bool) override {}
     void ShowApplyProgress(const ApplyProgressStep&) override {}
+    void ShowApplyOutcome(const ApplyReport&) override {}
     void CloseProfileManager() override { closed = true; }
     void ShowDataProblem(const std::string& text) override {
         std::fprintf(stderr, "problem: %s\n", text.c_str());

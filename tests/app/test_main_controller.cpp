@@ -366,6 +366,10 @@ TEST_F(MainControllerTest, ApplySavesWhateverTheMouseTookAndSaysWhichHappened) {
         std::string said;
     };
     const std::string folderName = folder.Root().string();
+    // Which part of the save was not written, and why.
+    const std::string labelsOnly =
+        "\nThe profile's button labels were saved, but not its settings (" +
+        folder.Path("config0.bin").string() + ": does not exist).";
     const Case cases[] = {
         {"sent and saved", "", true, "note Sent to the mouse and saved."},
         {"saved, not taken", "fail 17 EIO", true,
@@ -373,11 +377,11 @@ TEST_F(MainControllerTest, ApplySavesWhateverTheMouseTookAndSaysWhichHappened) {
          "input/output error (EIO)\nPress Apply again to send them."},
         {"sent, not saved", "", false,
          "warning The settings reached the mouse, but the profile files could not be saved in " +
-             folderName + "."},
+             folderName + "." + labelsOnly},
         {"neither", "fail 1 EPIPE", false,
          "warning The mouse did not take the settings, and the profile files could not be saved "
          "in " +
-             folderName + ".\npolling rate: the mouse refused the transfer (EPIPE)"},
+             folderName + ".\npolling rate: the mouse refused the transfer (EPIPE)" + labelsOnly},
     };
     MainController& c = Started();
     for (const Case& k : cases) {
