@@ -128,8 +128,6 @@ public:
     // Runs task now, or after the running write (to the mouse or to the profile files) when
     // one runs.
     void WhenIdle(std::function<void()> task);
-    // The one writer of the data files: every flushing write runs on it, in order.
-    WriteQueue& DiskWriter() { return diskWriter_; }
     // A renumbering of the profile files left unfinished (by a kill, or a rename that failed) is
     // finished before anything reads or saves a profile: true when none is left. When it is
     // finished now, the profile in the window keeps its files at their new number. When it

@@ -26,8 +26,8 @@ Profiles ReadProfiles(Session& session) {
     session.LoadDataFolder();
     const MainController& controller = session.Controller();
     const IniFile listFile = IniFile::Open(controller.Files().ProfileListPath());
-    if (!listFile.Refusal().empty())
-        ThrowDataFile(controller.Files().ProfileListPath().string() + ": " + listFile.Refusal());
+    if (const std::error_code unread = listFile.ReadError())
+        ThrowDataFile(controller.Files().ProfileListPath().string() + ": " + unread.message());
     return {ProfileList::Read(listFile), controller.Store().currentProfileIndex};
 }
 

@@ -41,8 +41,8 @@ std::optional<std::string> LabelBytes(const std::filesystem::path& path, std::st
                                       const std::array<std::string, kEntryCount>& labels,
                                       FileFailure& failure) {
     IniFile file = IniFile::Open(path);
-    if (!file.Refusal().empty()) {
-        failure = {path, file.Refusal()};
+    if (const std::error_code unread = file.ReadError()) {
+        failure = {path, unread.message()};
         return std::nullopt;
     }
     for (int i = 0; i < kEntryCount; ++i)

@@ -122,8 +122,8 @@ void ProfileList::WriteTo(IniFile& listFile, int current) const {
 int CurrentEntryOf(const IniFile& listFile, int count) {
     const std::string name = listFile.Get(kProfileSection, "CurProfileName");
     const std::string item = listFile.Get(kProfileSection, "CurProfileItem");
-    const bool digits =
-        !item.empty() && item.size() < 3 && item.find_first_not_of("0123456789") == std::string::npos;
+    const bool digits = !item.empty() && item.size() < 3 &&
+                        item.find_first_not_of("0123456789") == std::string::npos;
     const int numbered = digits ? ParseLeadingInt(item) : -1;
     if (numbered >= 0 && numbered < count &&
         listFile.Get(kProfileSection, ItemKey(numbered)) == name)

@@ -224,8 +224,8 @@ CommitResult CommitProfileList(const fs::path& folder, const ProfileList& list, 
         return result;
     }
     IniFile listFile = IniFile::Open(listPath);
-    if (!listFile.Refusal().empty()) {
-        result.error = listPath.string() + ": " + listFile.Refusal();
+    if (const std::error_code unread = listFile.ReadError()) {
+        result.error = listPath.string() + ": " + unread.message();
         return result;
     }
     Commit commit(folder, listFile);

@@ -859,8 +859,7 @@ TEST_F(MainControllerTest, TheCurrentProfileAgainIsToldAsReloaded) {
     ProfileList list = ProfileList::Read(IniFile::Open(folder.Path("str.ini")));
     ASSERT_GE(list.AddNew("Profile"), 0);
     ASSERT_TRUE(c.OpenProfileManager(0));
-    c.ProfileManagerClosed(list, 1);
-    ui.RunPending();
+    CloseManager(list, 1);  // the commit runs on the disk writer
     EXPECT_EQ(told, std::vector<RecordPart>{RecordPart::Whole});
 }
 
