@@ -41,6 +41,10 @@ constexpr Text4 kOtherReason{"system error", "Systemfehler", "系统错误", "�
 constexpr Text4 kSentAndSaved{"Sent to the mouse and saved.",
                               "An die Maus gesendet und gespeichert.", "已发送到鼠标并保存。",
                               "已傳送到滑鼠並儲存。"};
+constexpr Text4 kUpToDate{"The mouse is already up to date; the profile was saved.",
+                          "Die Maus ist schon auf dem neuesten Stand; das Profil wurde "
+                          "gespeichert.",
+                          "鼠标已是最新设置；配置已保存。", "滑鼠已是最新設定；設定檔已儲存。"};
 // %1 the step, %2 the reason, %3 the folder.
 constexpr Text4 kMouseFailed{
     "The profile was saved, but the mouse did not take the settings.\n%1: %2\nPress Apply "
@@ -54,6 +58,12 @@ constexpr Text4 kNotSaved{
     "Die Einstellungen sind in der Maus, aber die Profildateien konnten in %1 nicht gespeichert "
     "werden.",
     "设置已写入鼠标，但配置文件无法保存在 %1 中。", "設定已寫入滑鼠，但設定檔無法儲存在 %1 中。"};
+constexpr Text4 kUpToDateNotSaved{
+    "The mouse is already up to date, but the profile files could not be saved in %1.",
+    "Die Maus ist schon auf dem neuesten Stand, aber die Profildateien konnten in %1 nicht "
+    "gespeichert werden.",
+    "鼠标已是最新设置，但配置文件无法保存在 %1 中。",
+    "滑鼠已是最新設定，但設定檔無法儲存在 %1 中。"};
 constexpr Text4 kNeither{
     "The mouse did not take the settings, and the profile files could not be saved in %3.\n"
     "%1: %2",
@@ -91,9 +101,12 @@ ApplyReport ApplyOutcomeReport(const ApplyOutcome& outcome, std::string_view cod
     const std::string detail =
         outcome.saved || outcome.saveProblem.empty() ? std::string() : "\n" + outcome.saveProblem;
     if (!outcome.failure) {
+        const bool upToDate = outcome.stepsToSend == 0;
         if (outcome.saved)
-            return {false, std::string(PickByLanguage(code, kSentAndSaved))};
-        return {true, Fill(PickByLanguage(code, kNotSaved), {folder}) + detail};
+            return {false, std::string(PickByLanguage(code, upToDate ? kUpToDate : kSentAndSaved))};
+        return {true,
+                Fill(PickByLanguage(code, upToDate ? kUpToDateNotSaved : kNotSaved), {folder}) +
+                    detail};
     }
     const StepFailure& failure = *outcome.failure;
     const std::string step = ApplyStepText(code, failure.kind, failure.number);

@@ -24,6 +24,7 @@ struct ApplyProgressStep {
 
 // What a write to the mouse did.
 struct ApplyOutcome {
+    int stepsToSend = 0;                 // steps the mouse lacked (0: it was up to date)
     int stepsSent = 0;                   // steps that went out whole
     std::optional<StepFailure> failure;  // the step the mouse did not take, and why
     bool saved = true;                   // the profile files were written

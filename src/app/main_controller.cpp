@@ -23,7 +23,9 @@ MainController::MainController(ControllerParts parts)
       transport_(parts.backend, parts.store, std::move(parts.sleeper)),
       commands_(transport_, parts.store),
       files_(std::move(parts.folder), parts.store),
-      editor_(parts.store.currentConfig) {}
+      editor_(parts.store.currentConfig),
+      kept_(std::move(parts.keptImageFile)),
+      keepImageAtStart_(parts.keepImageAtStart) {}
 
 MainController::~MainController() {
     *alive_ = false;
@@ -35,6 +37,10 @@ MainController::~MainController() {
 bool MainController::FindMouse() {
     return transport_.FindDevice(kPrimaryVendorId, kPrimaryProductId) ||
            transport_.FindDevice(kSecondaryVendorId, kSecondaryProductId);
+}
+
+void MainController::ForceFullApply() {
+    kept_.Forget();
 }
 
 MouseReport MainController::ReadMouseReport() {
@@ -62,6 +68,8 @@ void MainController::SetTrace(TransferTrace trace) {
 
 bool MainController::Start() {
     const bool found = FindMouse();
+    if (!keepImageAtStart_)
+        kept_.Forget();
     if (found) {
         // A mouse that does not answer now is told when an Apply reaches it.
         if (TransferResult exchanged = commands_.StartupExchange(); !exchanged)
@@ -250,10 +258,13 @@ void MainController::RunWrite(std::function<void()> finish) {
     });
 }
 
-// On the worker: the steps until one fails, then the profile files whatever the mouse took.
+// On the worker: the steps the mouse lacks, until one fails, then the profile files whatever
+// the mouse took. A step that failed leaves what the mouse holds in doubt: the next write
+// sends every step.
 ApplyOutcome MainController::Write(const std::string& languageCode, const EntryLabels& labels,
                                    const std::string& labelSection) {
-    const std::vector<ApplyStep> steps = BuildApplySteps(sending_);
+    const std::string& key = transport_.ArrivalKey();
+    const std::vector<ApplyStep> steps = kept_.ToSend(key, BuildApplySteps(sending_));
     const int stepCount = static_cast<int>(steps.size()) + 1;
     auto tell = [this, alive = alive_](ApplyProgressStep step) {
         ui_.Post([this, alive, step = std::move(step)] {
@@ -261,13 +272,24 @@ ApplyOutcome MainController::Write(const std::string& languageCode, const EntryL
                 view_.ShowApplyProgress(step);
         });
     };
-    const ApplyResult sent =
-        commands_.ApplyToMouse(sending_, steps, [&](int index, int, const ApplyStep& step) {
+    kept_.Sending(key, steps);
+    const ApplyResult sent = commands_.ApplyToMouse(
+        sending_, steps,
+        [&](int index, int, const ApplyStep& step) {
             tell({index, stepCount, ApplyStepText(languageCode, step.kind, step.number)});
-        });
+        },
+        [&](const ApplyStep& step) { kept_.Received(key, step); });
+    if (sent.failure)
+        kept_.Forget();
+    else if (!steps.empty())
+        kept_.Sent(key);
     tell({stepCount, stepCount, ProfileFilesStepText(languageCode)});
     const ProfileSaveResult saved = files_.SaveProfile(sending_, labelSection, labels);
-    return {sent.sent, sent.failure, saved.Whole(), files_.Folder().Folder(),
+    return {static_cast<int>(steps.size()),
+            sent.sent,
+            sent.failure,
+            saved.Whole(),
+            files_.Folder().Folder(),
             SaveProblemText(saved, languageCode)};
 }
 
@@ -393,6 +415,7 @@ ImportOutcome MainController::ImportChosenProfile(const std::filesystem::path& c
     }
     importPending_ = true;
     recordKnown_ = true;
+    kept_.Forget();  // the record may come from another mouse's settings: send it all
     editor_.Loaded(files_.Settings().entryLabel);
     view_.ShowRecord();
     return outcome;
@@ -496,6 +519,7 @@ void MainController::Arrival(const std::string& name) {
         if (*alive)
             OnDeviceEvent(kEventDetected, 0);
     });
+    kept_.Forget();  // it may have been set up elsewhere meanwhile
     store_.deviceConnected = 1;
     if (TransferResult exchanged = commands_.ArrivalExchange(); !exchanged)
         Diagnostic("The arrival exchange with the mouse failed (%d).\n", exchanged.Error());
@@ -517,6 +541,7 @@ void MainController::Removal(const std::string& name) {
 
 // The warning is shown while the tray icon still exists, then the icon goes.
 void MainController::LossSteps() {
+    kept_.Forget();
     OnDeviceEvent(kEventNotDetected, 0);
     view_.HideToTray();
     store_.deviceConnected = 0;

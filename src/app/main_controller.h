@@ -16,6 +16,7 @@
 
 #include "app/apply_report.h"
 #include "app/device_notices.h"
+#include "app/kept_image.h"
 #include "app/main_view.h"
 #include "app/pointer_settings.h"
 #include "app/record_editor.h"
@@ -44,6 +45,11 @@ struct ControllerParts {
     MainView& view;
     DataFolder folder;
     Sleeper sleeper = RealSleeper();
+    // Where the kept image of the mouse is shared with other runs (none: this run only).
+    std::optional<std::filesystem::path> keptImageFile{};
+    // Start keeps the image an earlier run left for the mouse plugged in now (vorlakctl, whose
+    // every command is a start); the window's start forgets it, so its first Apply is full.
+    bool keepImageAtStart = false;
 };
 
 // wParam of the profile manager's requests.
@@ -88,7 +94,10 @@ public:
     const std::string& DataProblemNotice() const { return dataProblem_; }
 
     // Apply: on a worker thread, writes the record to the mouse until a step fails, then saves
-    // it into the current profile's files whatever the mouse took (the edits are never lost);
+    // it into the current profile's files whatever the mouse took (the edits are never lost).
+    // Only the steps whose bytes differ from what the mouse plugged in now received go out,
+    // in their order with their pauses; all of them after a start, an arrival, a loss, a
+    // failed step, an import or ForceFullApply, and whenever the kept image is in doubt;
     // then takes the snapshot, hands over the pointer settings and shows the view the outcome;
     // done runs on the UI thread when it has all ended. Notices that arrive meanwhile are
     // handled after it. With the mouse absent nothing is sent or saved. Nothing happens while
@@ -109,6 +118,8 @@ public:
     bool Busy() const { return busy_; }
     // The start-up search, primary identity first, without the start-up exchange.
     bool FindMouse();
+    // The next write sends every step, whatever the mouse is known to hold.
+    void ForceFullApply();
     // The firmware version and function options, read from a mouse that was found; the first
     // failed read ends it with its reason.
     MouseReport ReadMouseReport();
@@ -211,6 +222,10 @@ private:
     RecordEditor editor_;
     // The copy a write sends, taken when it starts; the worker's own until it is joined.
     MouseConfig sending_{};
+    // What the mouse plugged in now holds; used by the worker while a write runs, else by the
+    // UI thread.
+    KeptImage kept_;
+    bool keepImageAtStart_;
 
     UiTextTable text_;
     std::string languageCode_;

@@ -58,10 +58,15 @@ int Status(Session& session, CommandArgs) {
 }
 
 // What the window does at start-up with the mouse present, then Apply.
-int Apply(Session& session, CommandArgs) {
+int Apply(Session& session, CommandArgs args) {
+    const bool full = args.size() == 1 && args[0] == "--full";
+    if (!args.empty() && !full)
+        ThrowUsage("apply knows no argument " + args[0] + " (only --full)");
     MainController& controller = session.Controller();
     if (!controller.Start())
         return NoMouse();
+    if (full)
+        controller.ForceFullApply();
     if (!controller.ProfileLoaded()) {
         ThrowDataFile("no current profile could be read from " +
                       controller.Files().Folder().Folder().string() + ": " +
@@ -89,12 +94,15 @@ constexpr Command kCommands[] = {
      "Finds the mouse and reads its firmware version and function options (exit status 5\n"
      "when the mouse does not answer).",
      Access::ReachesMouse, Status},
-    {"apply", "", "write the current profile to the mouse",
+    {"apply", "[--full]", "write the current profile to the mouse",
      "Runs the window's start-up exchange, then writes the current profile's record to the\n"
      "mouse, saves the profile files and hands the pointer settings to the desktop. The edit\n"
-     "commands only write the files; apply sends them. The write stops at the first step the\n"
-     "mouse does not take; the files are saved all the same, and the command ends with exit\n"
-     "status 5, naming the step and the reason (3 when the files could not be saved).",
+     "commands only write the files; apply sends them. Only the steps the mouse does not hold\n"
+     "yet go out (what the last Apply to this mouse since it was plugged in sent, by the window\n"
+     "or vorlakctl, is kept in $XDG_RUNTIME_DIR); --full sends them all. The write stops at\n"
+     "the first step the mouse does not take; the files are saved all the same, and the\n"
+     "command ends with exit status 5, naming the step and the reason (3 when the files could\n"
+     "not be saved).",
      Access::Applies, Apply},
     {"events", "", "print the mouse's notices",
      "Prints each notice of the mouse as \"Title: text\" until interrupted. With --simulate,\n"

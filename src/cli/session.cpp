@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/session.h"
 
+#include <cstdlib>
+
 #include "app/data_problem.h"
 #include "app/profile_notices.h"
 #include "device/simulated_mouse_script.h"
@@ -22,7 +24,9 @@ std::string ProblemText(const DataProblem& problem) {
 Session::Session(const Options& options, DataFolder folder)
     : devices_(options.simulate),
       controller_(ControllerParts{store_, *devices_.backend, pointerSettings_, queue_, tray_, view_,
-                                  std::move(folder)}) {
+                                  std::move(folder), RealSleeper(),
+                                  KeptImageFileIn(std::getenv("XDG_RUNTIME_DIR"), options.simulate),
+                                  /*keepImageAtStart=*/true}) {
     if (options.trace)
         controller_.SetTrace([](const Transfer& t) { std::cout << FormatTransfer(t) << "\n"; });
     for (const std::string& line : options.simulatedLines) {

@@ -76,6 +76,12 @@ public:
     // The device nodes of present mice that this user may not open (none where every node
     // can be opened, or where access is not a matter of permissions).
     virtual std::vector<std::string> InaccessibleMouseNodes() { return {}; }
+    // What tells this plug of the device that the collection at path belongs to from every
+    // earlier and later one (the system's time of its arrival); empty when that cannot be told.
+    virtual std::string ArrivalKey(const std::string& path) {
+        (void)path;
+        return {};
+    }
 };
 
 }  // namespace vorlak

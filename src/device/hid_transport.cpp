@@ -92,9 +92,11 @@ bool HidTransport::OpenEvent(const HidInterfaceInfo& info) {
 
 bool HidTransport::OpenCommand(const HidInterfaceInfo& info) {
     commandHandle_.reset();
+    arrivalKey_.clear();
     commandHandle_ = backend_.OpenCommand(info.path);
     if (!commandHandle_)
         return false;
+    arrivalKey_ = backend_.ArrivalKey(info.path);
     commandInputLength_ = info.caps.inputReportLength;
     featureReportLength_ = info.caps.featureReportLength;
     store_.deviceConnected = 1;

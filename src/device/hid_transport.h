@@ -61,6 +61,8 @@ public:
     void SetTrace(TransferTrace trace) { trace_ = std::move(trace); }
 
     const std::string& DevicePath() const { return devicePath_; }
+    // The arrival key of the mouse whose command collection is open (HidBackend::ArrivalKey).
+    const std::string& ArrivalKey() const { return arrivalKey_; }
     bool CommandOpen() const { return commandHandle_ != nullptr; }
     bool EventOpen() const { return eventHandle_ != nullptr; }
     std::uint16_t FeatureReportLength() const { return featureReportLength_; }
@@ -86,6 +88,7 @@ private:
     TransferTrace trace_;
 
     std::string devicePath_;
+    std::string arrivalKey_;
     std::unique_ptr<HidHandle> commandHandle_;
     // Shared with the listener reading it, so that it is closed only after its last read.
     std::shared_ptr<HidHandle> eventHandle_;

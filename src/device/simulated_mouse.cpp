@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <random>
 #include <utility>
 
 #include "device/feature_frame.h"
@@ -34,7 +36,8 @@ struct SimulatedMouse::State {
     mutable std::mutex mutex;
     std::condition_variable changed;
     bool plugged = true;
-    int generation = 0;  // counts unplugs; a handle of an older generation is dead
+    int generation = 0;    // counts unplugs; a handle of an older generation is dead
+    std::string identity;  // this mouse among all simulated ones, of every process
     SimulatedMouseMemory memory;
     FeatureFrame reply{};
     // The block being received: where it goes and how much of it is still due.
@@ -222,6 +225,10 @@ private:
 };
 
 SimulatedMouse::SimulatedMouse() : state_(std::make_shared<State>()) {
+    // The time it was made and a random number: no other simulated mouse, of this run or another,
+    // shares them.
+    state_->identity = std::to_string(std::chrono::system_clock::now().time_since_epoch().count()) +
+                       "-" + std::to_string(std::random_device()());
     state_->memory.dpiColors = {0xFF, 0,    0,    0,    0, 0xFF, 0,    0xFF, 0,    0xFF, 0xFF, 0,
                                 0,    0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0,    0xFF, 0,    0,    0};
 }
@@ -253,6 +260,13 @@ std::unique_ptr<HidHandle> SimulatedMouse::OpenEvent(const std::string& path) {
     if (!state_->plugged || path != kEventPath)
         return nullptr;
     return std::make_unique<EventHandle>(state_, state_->generation);
+}
+
+std::string SimulatedMouse::ArrivalKey(const std::string& path) {
+    std::lock_guard lock(state_->mutex);
+    if (!state_->plugged || (path != kCommandPath && path != kEventPath))
+        return {};
+    return "simulated-" + state_->identity + "-plug-" + std::to_string(state_->generation);
 }
 
 std::vector<DeviceNotice> SimulatedMouse::TakeNotices() {

@@ -50,6 +50,9 @@ public:
     std::optional<std::vector<HidInterfaceInfo>> Enumerate() override;
     std::unique_ptr<HidHandle> OpenCommand(const std::string& path) override;
     std::unique_ptr<HidHandle> OpenEvent(const std::string& path) override;
+    // Unique to this mouse in this process and to its current plug: every PlugIn after an
+    // Unplug gives another.
+    std::string ArrivalKey(const std::string& path) override;
 
     // HotplugMonitor: no descriptor; use SetNoticeReady to learn of waiting notices.
     int NotifyDescriptor() const override { return -1; }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fakes of the tray and the desktop's pointer settings for tests of the controller and the
-// window: calls go into one log, so their order shows.
+// Fakes of the window, the tray and the desktop's pointer settings for tests of the controller
+// and the window: calls go into one log, so their order shows.
 #pragma once
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/main_view.h"
 #include "app/pointer_settings.h"
 #include "app/tray_icon.h"
 
@@ -30,6 +31,25 @@ struct FakeTray : TrayIcon {
         log.calls.push_back(title + ": " + text + " (" + std::to_string(ms) + ")");
     }
     CallLog& log;
+};
+
+// The window: its calls in the log, the texts of the Apply steps it was shown apart.
+struct FakeView : MainView {
+    explicit FakeView(CallLog& callLog) : log(callLog) {}
+    void HideToTray() override { log.calls.push_back("hide"); }
+    void ShowFromTray() override { log.calls.push_back("show"); }
+    void ShowRecord() override { log.calls.push_back("record"); }
+    void SetBusy(bool busy) override { log.calls.push_back(busy ? "busy" : "idle"); }
+    void ShowApplyProgress(const ApplyProgressStep& step) override { steps.push_back(step.text); }
+    void ShowApplyOutcome(const ApplyReport& report) override {
+        log.calls.push_back((report.problem ? "warning " : "note ") + report.text);
+    }
+    void CloseProfileManager() override { log.calls.push_back("close manager"); }
+    void ShowDataProblem(const std::string& text) override {
+        log.calls.push_back("problem " + text);
+    }
+    CallLog& log;
+    std::vector<std::string> steps;
 };
 
 struct FakePointerSettings : PointerSettings {

@@ -33,8 +33,9 @@ TEST(ApplyReportTest, NothingStaysEnglish) {
     }
     const StepFailure failure{ApplyStepKind::Macro, 4, EPIPE};
     for (const ApplyOutcome& outcome :
-         {ApplyOutcome{19, {}, true, "/data"}, ApplyOutcome{9, failure, true, "/data"},
-          ApplyOutcome{19, {}, false, "/data"}, ApplyOutcome{9, failure, false, "/data"}}) {
+         {ApplyOutcome{19, 19, {}, true, "/data"}, ApplyOutcome{19, 9, failure, true, "/data"},
+          ApplyOutcome{19, 19, {}, false, "/data"}, ApplyOutcome{19, 9, failure, false, "/data"},
+          ApplyOutcome{0, 0, {}, true, "/data"}, ApplyOutcome{0, 0, {}, false, "/data"}}) {
         texts.push_back(
             [outcome](std::string_view code) { return ApplyOutcomeReport(outcome, code).text; });
     }
@@ -47,7 +48,7 @@ TEST(ApplyReportTest, NothingStaysEnglish) {
 
 // A problem names the step, the reason and the folder in the user's language.
 TEST(ApplyReportTest, AProblemSaysWhatAndWhy) {
-    const ApplyOutcome outcome{3, StepFailure{ApplyStepKind::Macro, 4, EIO}, false, "/data"};
+    const ApplyOutcome outcome{19, 3, StepFailure{ApplyStepKind::Macro, 4, EIO}, false, "/data"};
     struct Case {
         std::string_view code;
         std::string step;
@@ -65,7 +66,7 @@ TEST(ApplyReportTest, AProblemSaysWhatAndWhy) {
         for (const std::string& part : {c.step, c.reason, std::string("/data")})
             EXPECT_NE(report.text.find(part), std::string::npos) << c.code << ": " << report.text;
     }
-    EXPECT_FALSE(ApplyOutcomeReport({19, {}, true, "/data"}, kLanguageGerman).problem);
+    EXPECT_FALSE(ApplyOutcomeReport({19, 19, {}, true, "/data"}, kLanguageGerman).problem);
     EXPECT_EQ(TransferReasonText(kLanguageEnglish, 12345), "system error 12345");
 }
 

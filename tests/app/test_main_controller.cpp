@@ -13,6 +13,7 @@
 #include "app/controller_fakes.h"
 #include "app/profile_notices.h"
 #include "app/task_queue.h"
+#include "assign/function_catalogue.h"
 #include "common/diagnostics.h"
 #include "config/default_data_files.h"
 #include "config/profile_list.h"
@@ -27,24 +28,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct FakeView : MainView {
-    explicit FakeView(CallLog& callLog) : log(callLog) {}
-    void HideToTray() override { log.calls.push_back("hide"); }
-    void ShowFromTray() override { log.calls.push_back("show"); }
-    void ShowRecord() override { log.calls.push_back("record"); }
-    void SetBusy(bool busy) override { log.calls.push_back(busy ? "busy" : "idle"); }
-    void ShowApplyProgress(const ApplyProgressStep& step) override { steps.push_back(step.text); }
-    void ShowApplyOutcome(const ApplyReport& report) override {
-        log.calls.push_back((report.problem ? "warning " : "note ") + report.text);
-    }
-    void CloseProfileManager() override { log.calls.push_back("close manager"); }
-    void ShowDataProblem(const std::string& text) override {
-        log.calls.push_back("problem " + text);
-    }
-    CallLog& log;
-    std::vector<std::string> steps;
-};
-
 // Lets the write sequence run until a test holds it at its first pause.
 class PauseGate {
 public:
@@ -56,7 +39,12 @@ public:
             changed_.wait(lock, [this] { return !held_; });
         };
     }
-    void Hold() { held_ = true; }
+    // The next pause holds; WaitUntilReached waits for it.
+    void Hold() {
+        std::lock_guard lock(mutex_);
+        held_ = true;
+        reached_ = false;
+    }
     void WaitUntilReached() {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return reached_; });
@@ -87,6 +75,7 @@ struct LockedNodesBackend : HidBackend {
         return mouse.OpenEvent(path);
     }
     std::vector<std::string> InaccessibleMouseNodes() override { return locked; }
+    std::string ArrivalKey(const std::string& path) override { return mouse.ArrivalKey(path); }
     HidBackend& mouse;
     std::vector<std::string> locked;
 };
@@ -96,10 +85,12 @@ protected:
     MainControllerTest() { WriteDefaultDataFiles(folder.Root()); }
     ~MainControllerTest() override { gate.Release(); }
 
-    MainController& Make() {
+    // keepImageAtStart: as vorlakctl starts (the window's start forgets the kept image).
+    MainController& Make(bool keepImageAtStart = false) {
+        controller.reset();
         controller = std::make_unique<MainController>(
             ControllerParts{store, backend, pointer, ui, tray, view, DataFolder(folder.Root()),
-                            gate.MakeSleeper()});
+                            gate.MakeSleeper(), keptFile, keepImageAtStart});
         return *controller;
     }
     MainController& Started() {
@@ -122,6 +113,16 @@ protected:
         controller->ProfileManagerClosed(list, current);
         ui.RunUntil([&] { return closes() > before; }, 10s);
     }
+    // The steps the next Apply sent, by the progress it showed (the profile files left out).
+    std::vector<std::string> StepsOfNextApply() {
+        view.steps.clear();
+        EXPECT_TRUE(Apply());
+        if (view.steps.empty() || view.steps.back() != "profile files")
+            ADD_FAILURE() << "the Apply did not end with the profile files";
+        else
+            view.steps.pop_back();
+        return view.steps;
+    }
     // Delivers the simulated mouse's hot-plug notices to the controller.
     void DeliverNotices() {
         for (const DeviceNotice& notice : mouse.TakeNotices())
@@ -134,6 +135,8 @@ protected:
     }
 
     TestFolder folder;
+    TestFolder runtime;  // the user's runtime folder, where the kept image is shared
+    const std::filesystem::path keptFile = runtime.Path("vorlak-kept-image");
     ConfigStore store;
     SimulatedMouse mouse;
     LockedNodesBackend backend{mouse};
@@ -386,6 +389,7 @@ TEST_F(MainControllerTest, ApplySavesWhateverTheMouseTookAndSaysWhichHappened) {
     MainController& c = Started();
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
+        c.ForceFullApply();  // so that the transfers counted by the lines are those of every step
         folder.Write("config0.bin", RecordFileBytes(store.currentConfig));
         if (!k.filesWritable)
             std::filesystem::remove(folder.Path("config0.bin"));  // saved only where it exists
@@ -932,6 +936,111 @@ TEST(TaskQueueTest, RunsTasksInOrderAlsoFromOtherThreadsAndTimesOut) {
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(order[static_cast<std::size_t>(i)], i);
     EXPECT_FALSE(queue.RunUntil([] { return false; }, 10ms));
+}
+
+// Apply sent all twelve macro blocks and every other step on every press (6.4 s).
+TEST_F(MainControllerTest, AnApplySendsOnlyTheStepsThatChanged) {
+    MainController& c = Started();
+    EXPECT_EQ(StepsOfNextApply().size(), 19u);  // the first after the start: every step
+
+    c.Editor().SetDpiCode(0, 30);
+    EXPECT_EQ(StepsOfNextApply(), std::vector<std::string>{"DPI levels"});
+    EXPECT_EQ(mouse.Memory().dpiLevels[0], 30);
+    EXPECT_EQ(log.calls.back(), "note Sent to the mouse and saved.");
+
+    MouseConfig edited = store.currentConfig;
+    edited.KeyFunction[3] = kFnDeactivated;  // Button 4, in the base matrix
+    edited.macroSlot[6][0] = 0x42;
+    c.Editor().Replace(edited, c.Editor().Labels());
+    EXPECT_EQ(StepsOfNextApply(), (std::vector<std::string>{"key matrix 0", "macro 7 of 12"}));
+    EXPECT_EQ(mouse.Memory().macros[6][0], 0x42);
+
+    // Nothing changed: nothing goes out, and the profile is saved all the same.
+    folder.Write("config0.bin", RecordFileBytes(DefaultRecord()));
+    log.calls.clear();
+    EXPECT_TRUE(StepsOfNextApply().empty());
+    EXPECT_EQ(log.calls,
+              (std::vector<std::string>{
+                  "busy", "idle", "note The mouse is already up to date; the profile was saved."}));
+    EXPECT_EQ(folder.Read("config0.bin"), RecordFileBytes(store.currentConfig));
+    EXPECT_EQ(c.LastApply().stepsToSend, 0);
+}
+
+// Whatever may have reached the mouse meanwhile, or whatever it may have missed, makes the
+// next Apply send every step again.
+TEST_F(MainControllerTest, EveryStepGoesOutAgainWhenTheImageIsInDoubt) {
+    struct Case {
+        const char* name;
+        std::function<void()> doubt;
+        std::size_t sent;
+    };
+    const Case cases[] = {
+        {"vorlakctl apply --full", [this] { controller->ForceFullApply(); }, 19},
+        {"the mouse arrived again",
+         [this] {
+             mouse.Unplug();
+             DeliverNotices();
+             mouse.PlugIn();
+             DeliverNotices();
+         },
+         19},
+        {"a step failed",
+         [this] {
+             controller->Editor().SetSensitivityX(3);
+             std::string reply;
+             RunSimulatedMouseLine(mouse, "fail 1 EIO", reply);
+             EXPECT_EQ(StepsOfNextApply(), std::vector<std::string>{"sensitivity"});
+             EXPECT_FALSE(controller->LastApply().MouseTook());
+         },
+         19},
+        {"unplugged during a write",
+         [this] {
+             controller->Editor().SetSensitivityX(4);
+             controller->Editor().SetPollingDivisor(8);
+             gate.Hold();
+             bool done = false;
+             controller->ApplyFlow([&] { done = true; });
+             gate.WaitUntilReached();  // the polling rate went out, the sensitivity not yet
+             mouse.Unplug();
+             gate.Release();
+             ASSERT_TRUE(ui.RunUntil([&] { return done; }, 30s));
+             EXPECT_EQ(controller->LastApply().stepsSent, 1);
+             mouse.PlugIn();
+             DeliverNotices();
+         },
+         19},
+        {"a profile import",
+         [this] {
+             const auto chosen = folder.Write("mine.bin", RecordFileBytes(store.currentConfig));
+             ASSERT_TRUE(controller->OpenProfileManager(0));
+             EXPECT_EQ(controller->ImportChosenProfile(chosen).result, ImportResult::Imported);
+             CloseManager(ListOf(folder), 0);
+         },
+         19},
+        {"the window's start", [this] { Make().Start(); }, 19},
+        {"vorlakctl's start on the same plug", [this] { Make(/*keepImageAtStart=*/true).Start(); },
+         0},
+        {"vorlakctl's start after a plug it did not see",
+         [this] {
+             controller.reset();
+             mouse.Unplug();
+             mouse.PlugIn();
+             mouse.TakeNotices();
+             Make(/*keepImageAtStart=*/true).Start();
+         },
+         19},
+        {"the kept image file damaged",
+         [this] { runtime.Write("vorlak-kept-image", "vorlak-kept-image 1\n"); }, 19},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Started();
+        StepsOfNextApply();  // the mouse holds every step of the record
+        ASSERT_TRUE(StepsOfNextApply().empty());
+        k.doubt();
+        EXPECT_EQ(StepsOfNextApply().size(), k.sent);
+        EXPECT_TRUE(StepsOfNextApply().empty());
+    }
 }
 
 }  // namespace

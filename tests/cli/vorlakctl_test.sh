@@ -37,6 +37,9 @@ check "help of a group" 0 "usage: vorlakctl macro list.*usage: vorlakctl macro s
 check "data folder from the environment" 0 "Profile 1: $data" env VORLAK_DATA_DIR="$data" "$ctl" show
 check "simulated apply" 0 "\[11/20\] macro 5 of 12" "$ctl" --simulate --data-dir "$data" apply
 check "apply without mouse" 1 "no Vorlak mouse found" ctl apply
+# Each run with --simulate has a mouse of its own, just plugged in: its apply sends every step.
+check "simulated apply --full" 0 "\[19/20\] lighting" "$ctl" --simulate --data-dir "$data" apply --full
+check "apply with another word" 2 "apply knows no argument --fast \(only --full\)" ctl apply --fast
 # A mouse that does not take a step: exit 5 with the step and the reason; the edit is saved.
 ctl sensitivity 9 >/dev/null
 check "the mouse did not take it" 5 \

@@ -118,6 +118,26 @@ TEST_F(DeviceCommandsTest, ApplyOfTheDefaultsRecord) {
     EXPECT_EQ(mouse.Memory().rejectedFrames, 0);
 }
 
+// Some of the steps: each with its own pauses, in the binding order, the others left out with
+// theirs.
+TEST_F(DeviceCommandsTest, AnApplyOfSomeStepsSendsThemWithTheirPauses) {
+    const std::vector<ApplyStep> all = BuildApplySteps(store.currentConfig);
+    const std::vector<ApplyStep> some = {all[1], all[4],
+                                         all[18]};  // sensitivity, matrix 0, lighting
+    std::vector<std::string> sent;
+    const ApplyResult result = commands.ApplyToMouse(
+        store.currentConfig, some, {}, [&](const ApplyStep& step) { sent.push_back(step.Name()); });
+    EXPECT_TRUE(result.Ok());
+    EXPECT_EQ(sent, (std::vector<std::string>{"sensitivity", "key-matrix-0", "lighting"}));
+    ASSERT_EQ(trace.size(), 10U);
+    EXPECT_EQ(trace[0], "set-feature 00 0E 64 64 00 00 00 00 29");
+    EXPECT_EQ(trace[1], "pause 50");
+    EXPECT_EQ(trace[2], "set-feature 00 12 00 40 00 00 00 00 AD");
+    EXPECT_EQ(trace[9], "set-feature 00 0D 01 02 02 00 00 00 ED");
+    EXPECT_EQ(paused, milliseconds(50 + 200 + 100));
+    EXPECT_EQ(paused, PauseSum(some));
+}
+
 MouseConfig EditedRecord() {
     MouseConfig record{};
     ResetToDefaults(record);

@@ -21,10 +21,16 @@ saved_since() { [ "$data/config0.bin" -nt "$W/before-apply" ]; }
 mouse_says() {  # mouse_says PATTERN: a fresh describe of the simulated mouse shows it
   : >"$W/vorlak.out"; say describe
   wait_for 5 grep -q "^lighting:" "$W/vorlak.out" && grep -q "$1" "$W/vorlak.out"; }
-apply_with() {  # apply_with LINE: the line for the mouse, then Apply
-  say "$1"; touch "$W/before-apply"; sleep 0.01
-  click_in 951 619; }
+press_apply() { touch "$W/before-apply"; click_in 951 619; }
+apply_with() { say "$1"; press_apply; }  # apply_with LINE: the line for the mouse, then Apply
 sensitivity_x() { od -An -tu1 -j 61 -N1 "$data/config0.bin" | tr -d ' '; }
+apply_ended() {  # the progress bar is gone: its left end shows the window's own background
+  local x y pixel
+  eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+  pixel=$(import -window root -crop "1x1+$((X + 303))+$((Y + 508))" txt:- 2>/dev/null | tail -1)
+  ! grep -qE 'srgb\((143,32,32|40,16,16)\)' <<<"$pixel"; }
+apply_unchanged() {  # Apply with nothing changed: it ends with the profile saved
+  press_apply; wait_for 20 saved_since && wait_for 5 apply_ended; }
 
 wait_for 15 main_window && pass "the main window shows" || fail "no main window"
 click_in 141 167      # open the axis section
@@ -37,12 +43,15 @@ check "the edit is in the profile file" test "$(sensitivity_x)" -ge 10
 check "the mouse kept its sensitivity" mouse_says 'sensitivity: 100 100'
 check "the warning closes by its button" close_warning
 
-touch "$W/before-apply"; sleep 0.01
-click_in 951 619      # Apply again: it all goes out
+press_apply           # Apply again: it all goes out
 check "the next Apply saves the profile" wait_for 20 saved_since
 check "and the mouse holds it" mouse_says 'sensitivity: 2[02]0'
 check "without a warning" no_warning_box
+wait_for 5 apply_ended
 shot 02-EN-sent
+check "an Apply without a change still saves" apply_unchanged
+check "and the mouse still holds it all" mouse_says 'sensitivity: 2[02]0'
+shot 03-EN-up-to-date
 
 # The warning in the other languages: the current profile's settings name the language.
 for lang in DE CHS CHT; do
@@ -55,8 +64,13 @@ for lang in DE CHS CHT; do
   apply_with "fail 17 EIO"   # macro 1's last output report
   check "the profile is saved in $lang" wait_for 20 saved_since
   check "the warning is shown in $lang" wait_for 10 warning_box
-  shot "03-$lang-not-taken"
+  shot "04-$lang-not-taken"
   close_warning
+  press_apply        # after the failure: every step again
+  check "Apply sends it all in $lang" wait_for 20 saved_since
+  wait_for 5 apply_ended
+  check "Apply without a change in $lang" apply_unchanged
+  shot "05-$lang-up-to-date"
 done
 
 finish

@@ -319,7 +319,8 @@ void MockHidDevice::PlugIn() {
         }
         std::string hidraw =
             AddDevice("hidraw", "hidraw/" + node->sysname, hid, {"dev", "243:" + number},
-                      {"MAJOR", "243", "MINOR", number, "DEVNAME", node->devnode});
+                      {"MAJOR", "243", "MINOR", number, "DEVNAME", node->devnode,
+                       "USEC_INITIALIZED", std::to_string(1000000 + sequence)});
         syspaths_.insert(syspaths_.begin(), hidraw);
         syspaths_.insert(syspaths_.begin() + 1, hid);
         if (usb_)

@@ -53,7 +53,8 @@ public:
     MockHidDevice(const MockHidDevice&) = delete;
     MockHidDevice& operator=(const MockHidDevice&) = delete;
 
-    // Each plug gets new node numbers; the "add" uevents go out as the devices appear.
+    // Each plug gets new node numbers and a time udev initialised them (USEC_INITIALIZED) of its
+    // own; the "add" uevents go out as the devices appear.
     void PlugIn();
     // Open descriptors see a hang-up, ENODEV for ioctl() and write(), EIO for read();
     // then the "remove" uevents, children first, and the devices go.

@@ -262,6 +262,24 @@ TEST_F(HidrawBackendTest, UnplugDuringAReadEndsTheListener) {
     EXPECT_EQ(mouse.CallsWhileUnplugged(), 0);
 }
 
+// A plug of the mouse is told from the one before by when udev initialised its node.
+TEST_F(HidrawBackendTest, EveryPlugHasAnArrivalKeyOfItsOwn) {
+    MockHidDevice& mouse = PlugMouse();
+    ASSERT_TRUE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
+    const std::string first = transport.ArrivalKey();
+    EXPECT_NE(first.find("@"), std::string::npos) << first;
+    const std::string node = mouse.Node(1);
+    EXPECT_EQ(backend.ArrivalKey(node), first);
+    transport.CloseHandles();
+    mouse.Unplug();
+    EXPECT_EQ(backend.ArrivalKey(node), "");  // no such node now
+    mouse.PlugIn();
+    ASSERT_TRUE(transport.FindDevice(kPrimaryVendorId, kPrimaryProductId));
+    EXPECT_NE(transport.ArrivalKey(), "");
+    EXPECT_NE(transport.ArrivalKey(), first);
+    transport.CloseHandles();
+}
+
 // The node's own reason reaches the caller: EPIPE for a report the device stalled, EIO for an
 // error on the bus; neither closes the node for good.
 TEST_F(HidrawBackendTest, AFailedTransferGivesTheSystemsReason) {

@@ -114,9 +114,9 @@ bool CKestalApp::StartApplication() {
     dispatcher_ = std::make_unique<QtUiDispatcher>(this);
     tray_ = std::make_unique<QtTrayIcon>(icon);
     window_ = std::make_unique<CKestalDlg>(programFolder_);
-    controller_ = std::make_unique<MainController>(ControllerParts{*store_, *devices_->backend,
-                                                                   *pointerSettings_, *dispatcher_,
-                                                                   *tray_, *window_, dataFolder_});
+    controller_ = std::make_unique<MainController>(ControllerParts{
+        *store_, *devices_->backend, *pointerSettings_, *dispatcher_, *tray_, *window_, dataFolder_,
+        RealSleeper(), KeptImageFileIn(std::getenv("XDG_RUNTIME_DIR"), options_.simulate)});
     window_->SetController(*controller_);
 
     const bool present = controller_->Start();

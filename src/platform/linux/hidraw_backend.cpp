@@ -86,6 +86,25 @@ std::vector<std::string> LinuxHidBackend::InaccessibleMouseNodes() {
     return vorlak::InaccessibleMouseNodes();
 }
 
+std::string LinuxHidBackend::ArrivalKey(const std::string& path) {
+    UdevPtr context(udev_new());
+    if (!context)
+        return {};
+    const std::string node = NodeOfPath(path);
+    for (const HidrawNode& present :
+         EnumerateHidrawNodes(context.get()).value_or(std::vector<HidrawNode>{})) {
+        if (present.devnode != node)
+            continue;
+        UdevDevicePtr device(udev_device_new_from_syspath(context.get(), present.syspath.c_str()));
+        const char* initialized =
+            device ? udev_device_get_property_value(device.get(), "USEC_INITIALIZED") : nullptr;
+        if (initialized == nullptr || *initialized == '\0')
+            return {};
+        return present.syspath + "@" + initialized;
+    }
+    return {};
+}
+
 std::vector<std::string> InaccessibleMouseNodes() {
     std::vector<std::string> denied;
     for (const HidrawNode& node : PresentNodes().value_or(std::vector<HidrawNode>{})) {

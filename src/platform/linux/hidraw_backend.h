@@ -32,6 +32,9 @@ public:
     // open(O_RDONLY) of the node, non-blocking (reads wait in poll()).
     std::unique_ptr<HidHandle> OpenEvent(const std::string& path) override;
     std::vector<std::string> InaccessibleMouseNodes() override;
+    // The node's udev path and the time udev initialised it (USEC_INITIALIZED), which every
+    // plug renews; empty when udev does not say.
+    std::string ArrivalKey(const std::string& path) override;
 };
 
 // The hidraw nodes of the mouse (either identity) that exist but that this user may not
