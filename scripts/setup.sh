@@ -9,7 +9,8 @@ packages=(
   clang libclang-rt-14-dev clang-format
   googletest libgtest-dev libgmock-dev
   libudev-dev umockdev libumockdev-dev
-  libglib2.0-dev gsettings-desktop-schemas
+  libglib2.0-dev gsettings-desktop-schemas cinnamon-desktop-data mate-settings-daemon-common
+  libxi-dev
   nlohmann-json3-dev
   qt6-base-dev qt6-translations-l10n qt6-qpa-plugins qt6-wayland libgl-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xtest0-dev xkb-data fonts-wqy-microhei fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool openbox trayer dunst libnotify-bin dbus dbus-x11 imagemagick

@@ -294,14 +294,16 @@ ApplyOutcome MainController::Write(const std::string& languageCode, const EntryL
 }
 
 // What the profile files now hold becomes the snapshot, the desktop gets its pointer settings
-// and the user learns what happened. The window takes input again before the caller learns of
+// (the user hears once a session of each one it kept) and the user learns what happened. The window takes input again before the caller learns of
 // the end, which may start another write.
 void MainController::FinishWrite(const ApplyOutcome& outcome) {
     writer_.join();
     editor_.SetWriting(false);
     editor_.ReloadedRecord(sending_);
     TakeSnapshot(store_);
-    ApplyPointerSettings(editor_.Record(), pointerSettings_);
+    const PointerReport pointer = ApplyPointerSettings(editor_.Record(), pointerSettings_);
+    if (std::optional<PointerNotice> notice = pointerNotices_.Untold(pointer, languageCode_))
+        view_.ShowPointerNotice(*notice);
     lastApply_ = outcome;
     busy_ = false;
     view_.SetBusy(false);

@@ -18,6 +18,7 @@
 #include "app/device_notices.h"
 #include "app/kept_image.h"
 #include "app/main_view.h"
+#include "app/pointer_notice.h"
 #include "app/pointer_settings.h"
 #include "app/record_editor.h"
 #include "app/tray_icon.h"
@@ -241,6 +242,8 @@ private:
     bool iconAdded_ = false;
     // The user was told that a mouse is there but may not be opened (once a run).
     bool accessToldOnce_ = false;
+    // The pointer settings the desktop kept that the user was told of.
+    PointerNoticeMemory pointerNotices_;
 
     // A commit whose renames failed, kept until its journal is finished (FinishRenumbering).
     struct PendingCommit {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/apply_report.h"
+#include "app/pointer_notice.h"
 
 namespace vorlak {
 
@@ -29,6 +30,8 @@ public:
     // Tells the user that a data file or folder could not be read (which and why), or that
     // Apply sent nothing for that reason.
     virtual void ShowDataProblem(const std::string& text) = 0;
+    // Tells the user, after Apply, which pointer settings the desktop kept as they were.
+    virtual void ShowPointerNotice(const PointerNotice& notice) = 0;
 };
 
 }  // namespace vorlak

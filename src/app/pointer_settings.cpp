@@ -2,6 +2,7 @@
 #include "app/pointer_settings.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "common/diagnostics.h"
 
@@ -20,25 +21,43 @@ PointerValues PointerValuesOf(const MouseConfig& record) {
     return values;
 }
 
-int ApplyPointerSettings(const MouseConfig& record, PointerSettings& settings) {
+double LibinputSpeedOf(int speed) {
+    constexpr int kDefault = 10;
+    const int below = kDefault - 1;   // 1..10 -> -1..0
+    const int above = 20 - kDefault;  // 10..20 -> 0..1
+    const double value = speed <= kDefault ? (speed - kDefault) / static_cast<double>(below)
+                                           : (speed - kDefault) / static_cast<double>(above);
+    return std::clamp(value, -1.0, 1.0);
+}
+
+std::string LibinputSpeedText(int speed) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, LibinputSpeedOf(speed),
+                                   std::chars_format::fixed, 3);
+    return std::string(buffer, end.ptr);
+}
+
+int PointerReport::TakenCount() const {
+    return static_cast<int>(std::count_if(results.begin(), results.end(),
+                                          [](const PointerResult& r) { return r.WasTaken(); }));
+}
+
+PointerReport ApplyPointerSettings(const MouseConfig& record, PointerSettings& settings) {
     const PointerValues v = PointerValuesOf(record);
-    const std::pair<bool, const char*> results[] = {
+    PointerReport report{
+        settings.DesktopName(),
         {settings.SetMouseAcceleration(v.accelerationThreshold1, v.accelerationThreshold2,
                                        v.acceleration),
-         "SETMOUSE failed.\n"},
-        {settings.SetMouseSpeed(v.speed), "SETMOUSESPEED failed.\n"},
-        {settings.SetWheelScrollLines(v.wheelLines), "SETWHEELSCROLLLINES failed.\n"},
-        {settings.SetDoubleClickTime(v.doubleClickMs), "SPI_SETDOUBLECLICKTIME failed.\n"},
-    };
-    int taken = 0;
-    for (const auto& [ok, failureText] : results) {
-        if (ok) {
-            ++taken;
-        } else {
-            Diagnostic(failureText);
-        }
+         settings.SetMouseSpeed(v.speed), settings.SetWheelScrollLines(v.wheelLines),
+         settings.SetDoubleClickTime(v.doubleClickMs)}};
+    const char* const failureTexts[kPointerSettingCount] = {
+        "SETMOUSE failed.\n", "SETMOUSESPEED failed.\n", "SETWHEELSCROLLLINES failed.\n",
+        "SPI_SETDOUBLECLICKTIME failed.\n"};
+    for (int i = 0; i < kPointerSettingCount; ++i) {
+        if (!report.results[static_cast<std::size_t>(i)].WasTaken())
+            Diagnostic(failureTexts[i]);
     }
-    return taken;
+    return report;
 }
 
 }  // namespace vorlak

@@ -42,6 +42,10 @@ public:
     void ShowDataProblem(const std::string& text) override {
         std::cerr << "vorlakctl: " << text << "\n";
     }
+    // One line: the mouse took its settings, so the command still succeeds.
+    void ShowPointerNotice(const PointerNotice& notice) override {
+        std::cerr << "vorlakctl: " << notice.Text(" ") << "\n";
+    }
 };
 
 }  // namespace vorlak

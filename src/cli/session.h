@@ -16,7 +16,7 @@
 #include "app/task_queue.h"
 #include "cli/cli_error.h"
 #include "cli/console_frontend.h"
-#include "platform/linux/gsettings_pointer_settings.h"
+#include "platform/linux/desktop_pointer_settings.h"
 #include "platform/linux/mouse_devices.h"
 
 namespace vorlak {
@@ -64,7 +64,7 @@ public:
 private:
     ConfigStore store_;
     MouseDevices devices_;
-    GSettingsPointerSettings pointerSettings_;
+    DeferredDesktopPointerSettings pointerSettings_;
     TaskQueue queue_;
     ConsoleTray tray_;
     ConsoleView view_;

@@ -48,16 +48,28 @@ struct FakeView : MainView {
     void ShowDataProblem(const std::string& text) override {
         log.calls.push_back("problem " + text);
     }
+    void ShowPointerNotice(const PointerNotice& notice) override {
+        log.calls.push_back("pointer " + notice.Text(" "));
+    }
     CallLog& log;
     std::vector<std::string> steps;
 };
 
+// Takes every setting but the wheel lines while refuseWheel is set.
 struct FakePointerSettings : PointerSettings {
-    bool SetMouseAcceleration(int, int, int) override { return ++calls, true; }
-    bool SetMouseSpeed(int) override { return true; }
-    bool SetWheelScrollLines(std::uint32_t) override { return true; }
-    bool SetDoubleClickTime(int) override { return true; }
+    std::string DesktopName() const override { return "Testdesk"; }
+    PointerResult SetMouseAcceleration(int, int, int) override {
+        ++calls;
+        return PointerResult::Taken();
+    }
+    PointerResult SetMouseSpeed(int) override { return PointerResult::Taken(); }
+    PointerResult SetWheelScrollLines(std::uint32_t) override {
+        return refuseWheel ? PointerResult::Kept(PointerRefusal::NoSuchSetting)
+                           : PointerResult::Taken();
+    }
+    PointerResult SetDoubleClickTime(int) override { return PointerResult::Taken(); }
     int calls = 0;
+    bool refuseWheel = false;
 };
 
 }  // namespace vorlak

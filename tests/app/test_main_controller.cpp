@@ -214,6 +214,22 @@ TEST_F(MainControllerTest, ApplyWritesTheRecordOffTheUiThreadAndTakesTheSnapshot
     EXPECT_NE(std::find(view.steps.begin(), view.steps.end(), "macro 5 of 12"), view.steps.end());
 }
 
+// A setting the desktop kept is told after Apply, in the user's language, once a session;
+// before, Apply's success hid it.
+TEST_F(MainControllerTest, ApplyTellsOnceWhichPointerSettingsTheDesktopKept) {
+    pointer.refuseWheel = true;
+    Started();
+    ASSERT_TRUE(Apply());
+    const std::string told =
+        "pointer The desktop kept these settings as they were: Wheel scroll lines: Testdesk has "
+        "no such setting.";
+    EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), told), 1);
+    EXPECT_LT(log.IndexOf(told), log.IndexOf("idle"));
+    log.calls.clear();
+    ASSERT_TRUE(Apply());
+    EXPECT_FALSE(log.Has(told));
+}
+
 // The worker sends the copy taken when the write began: an edit is refused while it runs,
 // and bytes put into the store's record meanwhile (as a read of the profile files would)
 // reach neither the mouse nor the profile file.

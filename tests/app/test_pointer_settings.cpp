@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/diagnostics.h"
@@ -48,23 +49,30 @@ TEST(PointerSettingsTest, ValuesFromTheRecord) {
 class FakePointerSettings : public PointerSettings {
 public:
     explicit FakePointerSettings(std::vector<std::string> refused) : refused_(std::move(refused)) {}
-    bool SetMouseAcceleration(int t1, int t2, int a) override {
+    std::string DesktopName() const override { return "Testdesk"; }
+    PointerResult SetMouseAcceleration(int t1, int t2, int a) override {
         return Take("acceleration " + std::to_string(t1) + " " + std::to_string(t2) + " " +
                     std::to_string(a));
     }
-    bool SetMouseSpeed(int speed) override { return Take("speed " + std::to_string(speed)); }
-    bool SetWheelScrollLines(std::uint32_t lines) override {
+    PointerResult SetMouseSpeed(int speed) override {
+        return Take("speed " + std::to_string(speed));
+    }
+    PointerResult SetWheelScrollLines(std::uint32_t lines) override {
         return Take("wheel " + std::to_string(lines));
     }
-    bool SetDoubleClickTime(int ms) override { return Take("double-click " + std::to_string(ms)); }
+    PointerResult SetDoubleClickTime(int ms) override {
+        return Take("double-click " + std::to_string(ms));
+    }
 
     std::vector<std::string> calls;
 
 private:
-    bool Take(std::string call) {
+    PointerResult Take(std::string call) {
         const std::string kind = call.substr(0, call.find(' '));
         calls.push_back(std::move(call));
-        return std::find(refused_.begin(), refused_.end(), kind) == refused_.end();
+        if (std::find(refused_.begin(), refused_.end(), kind) == refused_.end())
+            return PointerResult::Taken();
+        return PointerResult::Kept(PointerRefusal::Refused, kind + " refused");
     }
     std::vector<std::string> refused_;
 };
@@ -74,11 +82,37 @@ TEST(PointerSettingsTest, EverySettingIsTriedAndEachFailureHasItsLine) {
     ResetToDefaults(record);
     DiagnosticCapture diagnostics;
     FakePointerSettings settings({"wheel", "acceleration"});
-    EXPECT_EQ(ApplyPointerSettings(record, settings), 2);
+    const PointerReport report = ApplyPointerSettings(record, settings);
+    EXPECT_EQ(report.TakenCount(), 2);
+    EXPECT_EQ(report.desktop, "Testdesk");
+    EXPECT_EQ(report[PointerSetting::WheelLines].detail, "wheel refused");
+    EXPECT_TRUE(report[PointerSetting::Speed].WasTaken());
     EXPECT_EQ(settings.calls, (std::vector<std::string>{"acceleration 0 0 0", "speed 10", "wheel 3",
                                                         "double-click 550"}));
     EXPECT_EQ(diagnostics.Lines(),
               (std::vector<std::string>{"SETMOUSE failed.\n", "SETWHEELSCROLLLINES failed.\n"}));
+}
+
+// The dial's steps 1..11 give speeds 1, 2, 4 .. 20; libinput desktops take -1..1 with the
+// default step (speed 10) at 0, as text with a point whatever the locale.
+TEST(PointerSettingsTest, LibinputSpeedMapsOneToTwentyOntoMinusOneToOneWithTenAtZero) {
+    const std::tuple<int, double, const char*> cases[] = {
+        {1, -1.0, "-1.000"}, {4, -6.0 / 9, "-0.667"}, {10, 0.0, "0.000"}, {14, 0.4, "0.400"},
+        {20, 1.0, "1.000"},  {0, -1.0, "-1.000"},     {40, 1.0, "1.000"}};
+    for (const auto& [speed, expected, text] : cases) {
+        EXPECT_DOUBLE_EQ(LibinputSpeedOf(speed), expected) << speed;
+        EXPECT_EQ(LibinputSpeedText(speed), text) << speed;
+    }
+}
+
+TEST(PointerSettingsTest, AnUnreachableDesktopKeepsEverySettingForItsReason) {
+    MouseConfig record{};
+    ResetToDefaults(record);
+    UnreachablePointerSettings settings("Hyprland", PointerRefusal::NoBackend);
+    const PointerReport report = ApplyPointerSettings(record, settings);
+    EXPECT_EQ(report.TakenCount(), 0);
+    for (const PointerResult& result : report.results)
+        EXPECT_EQ(result.refusal, PointerRefusal::NoBackend);
 }
 
 }  // namespace

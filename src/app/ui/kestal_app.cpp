@@ -24,8 +24,8 @@
 #include "controls/skin_path.h"
 #include "device/simulated_mouse_script.h"
 #include "panels/dlg_splash.h"
+#include "platform/linux/desktop_pointer_settings.h"
 #include "platform/linux/executable_path.h"
-#include "platform/linux/gsettings_pointer_settings.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/mouse_devices.h"
 #include "text/no_tray_text.h"
@@ -91,6 +91,9 @@ QIcon ApplicationIcon(const std::filesystem::path& programFolder) {
     return icon;
 }
 
+// Long enough to read the settings the desktop kept.
+constexpr int kPointerNoticeMs = 15000;
+
 bool CKestalApp::StartApplication() {
     // Another instance ends this one silently; a lock that cannot be made at all does not
     // keep the user from the program.
@@ -110,7 +113,7 @@ bool CKestalApp::StartApplication() {
 
     store_ = std::make_unique<ConfigStore>();
     devices_ = std::make_unique<MouseDevices>(options_.simulate);
-    pointerSettings_ = std::make_unique<GSettingsPointerSettings>();
+    pointerSettings_ = DesktopPointerSettings();
     dispatcher_ = std::make_unique<QtUiDispatcher>(this);
     tray_ = std::make_unique<QtTrayIcon>(icon);
     window_ = std::make_unique<CKestalDlg>(programFolder_);
@@ -129,6 +132,10 @@ bool CKestalApp::StartApplication() {
     auto exit = [this] { controller_->WhenIdle(EndEventLoop); };
     connect(tray_.get(), &QtTrayIcon::ExitChosen, this, exit);
     connect(window_.get(), &CKestalDlg::ExitRequested, this, exit);
+    connect(window_.get(), &CKestalDlg::NoticeReady, this,
+            [this](const QString& title, const QString& text) {
+                tray_->ShowNotice(text.toStdString(), title.toStdString(), kPointerNoticeMs);
+            });
     ChooseTrayMode();
     controller_->ShowPresence();
     if (present)

@@ -22,7 +22,7 @@ class InstanceLock;
 class MainController;
 class QtTrayIcon;
 class QtUiDispatcher;
-class GSettingsPointerSettings;
+class PointerSettings;
 struct MouseDevices;
 class SimulatedMouseInput;
 struct ConfigStore;
@@ -82,7 +82,7 @@ private:
     std::unique_ptr<InstanceLock> mouseLock_;  // the real mouse only
     std::unique_ptr<ConfigStore> store_;
     std::unique_ptr<MouseDevices> devices_;
-    std::unique_ptr<GSettingsPointerSettings> pointerSettings_;
+    std::unique_ptr<PointerSettings> pointerSettings_;
     std::unique_ptr<QtUiDispatcher> dispatcher_;
     std::unique_ptr<QtTrayIcon> tray_;
     std::unique_ptr<CKestalDlg> window_;

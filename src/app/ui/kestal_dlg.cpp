@@ -491,6 +491,12 @@ void CKestalDlg::ShowDataProblem(const std::string& text) {
     box->open();
 }
 
+// A notice beside the others of the program (the tray's, or the desktop's notifications):
+// it neither covers the window nor waits for an answer.
+void CKestalDlg::ShowPointerNotice(const PointerNotice& notice) {
+    emit NoticeReady(Q(notice.title), Q(notice.Text("\n")));
+}
+
 void CKestalDlg::Reset() {
     HighlightEntry(-1);
     const UiTextTable& text = controller_->Text();

@@ -53,6 +53,7 @@ public:
     void ShowApplyOutcome(const ApplyReport& report) override;
     void CloseProfileManager() override;
     void ShowDataProblem(const std::string& text) override;
+    void ShowPointerNotice(const PointerNotice& notice) override;
 
     void SetView(MouseView view);
     void SetAssignmentSectionCollapsed(bool collapsed);
@@ -88,6 +89,8 @@ signals:
     void ApplyEnded();
     // The desktop closed the window while no tray holds the program.
     void ExitRequested();
+    // A notice for the tray: which pointer settings the desktop kept.
+    void NoticeReady(const QString& title, const QString& text);
 
 protected:
     bool event(QEvent* event) override;

@@ -4,16 +4,6 @@
 #include <gio/gio.h>
 
 namespace vorlak {
-
-double GSettingsSpeedOf(int speed) {
-    constexpr int kDefault = 10;
-    const int below = kDefault - 1;   // 1..10 -> -1..0
-    const int above = 20 - kDefault;  // 10..20 -> 0..1
-    const double value = speed <= kDefault ? (speed - kDefault) / static_cast<double>(below)
-                                           : (speed - kDefault) / static_cast<double>(above);
-    return value < -1.0 ? -1.0 : (value > 1.0 ? 1.0 : value);
-}
-
 namespace {
 
 // The desktop's settings live in a session (dconf over the session bus); without one, as on
@@ -27,20 +17,20 @@ bool DesktopSessionPresent() {
 
 }  // namespace
 
-GSettingsPointerSettings::GSettingsPointerSettings(const std::string& schemaId) {
-    if (!DesktopSessionPresent())
+GSettingsPointerSettings::GSettingsPointerSettings(const GSettingsMouseSchema& schema,
+                                                   std::string desktopName)
+    : schema_(schema), desktopName_(std::move(desktopName)), session_(DesktopSessionPresent()) {
+    if (!session_)
         return;
     // g_settings_new() aborts the process on a missing schema: look it up first.
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-    if (source == nullptr) {
+    if (source == nullptr)
         return;
-    }
-    GSettingsSchema* schema = g_settings_schema_source_lookup(source, schemaId.c_str(), TRUE);
-    if (schema == nullptr) {
+    GSettingsSchema* found = g_settings_schema_source_lookup(source, schema_.id, TRUE);
+    if (found == nullptr)
         return;
-    }
-    settings_ = g_settings_new_full(schema, nullptr, nullptr);
-    g_settings_schema_unref(schema);
+    settings_ = g_settings_new_full(found, nullptr, nullptr);
+    g_settings_schema_unref(found);
 }
 
 GSettingsPointerSettings::~GSettingsPointerSettings() {
@@ -50,35 +40,55 @@ GSettingsPointerSettings::~GSettingsPointerSettings() {
     }
 }
 
-bool GSettingsPointerSettings::HasKey(const char* key) const {
-    if (settings_ == nullptr) {
-        return false;
-    }
+std::optional<PointerResult> GSettingsPointerSettings::Unwritable(const char* key) const {
+    if (!session_)
+        return PointerResult::Kept(PointerRefusal::NoDesktop);
+    if (settings_ == nullptr)
+        return PointerResult::Kept(PointerRefusal::NoSchema, schema_.id);
     GSettingsSchema* schema = nullptr;
     g_object_get(settings_, "settings-schema", &schema, nullptr);
     const bool has = schema != nullptr && g_settings_schema_has_key(schema, key);
-    if (schema != nullptr) {
+    if (schema != nullptr)
         g_settings_schema_unref(schema);
-    }
-    return has;
+    if (!has)
+        return PointerResult::Kept(PointerRefusal::NoSuchSetting);
+    if (!g_settings_is_writable(settings_, key))
+        return PointerResult::Kept(PointerRefusal::Refused,
+                                   std::string(schema_.id) + " " + key + " is locked");
+    return std::nullopt;
 }
 
-bool GSettingsPointerSettings::SetMouseAcceleration(int, int, int acceleration) {
-    return HasKey("accel-profile") &&
-           g_settings_set_string(settings_, "accel-profile",
-                                 acceleration != 0 ? "adaptive" : "flat");
+PointerResult GSettingsPointerSettings::Written(bool written, const char* key) const {
+    if (written)
+        return PointerResult::Taken();
+    return PointerResult::Kept(PointerRefusal::Refused,
+                               std::string(schema_.id) + " " + key + " did not take the value");
 }
 
-bool GSettingsPointerSettings::SetMouseSpeed(int speed) {
-    return HasKey("speed") && g_settings_set_double(settings_, "speed", GSettingsSpeedOf(speed));
+PointerResult GSettingsPointerSettings::SetMouseAcceleration(int, int, int acceleration) {
+    if (auto kept = Unwritable("accel-profile"))
+        return *kept;
+    return Written(
+        g_settings_set_string(settings_, "accel-profile", acceleration != 0 ? "adaptive" : "flat"),
+        "accel-profile");
 }
 
-bool GSettingsPointerSettings::SetWheelScrollLines(std::uint32_t) {
-    return false;
+PointerResult GSettingsPointerSettings::SetMouseSpeed(int speed) {
+    if (auto kept = Unwritable(schema_.speedKey))
+        return *kept;
+    const double value = schema_.speedMiddle + schema_.speedHalfRange * LibinputSpeedOf(speed);
+    return Written(g_settings_set_double(settings_, schema_.speedKey, value), schema_.speedKey);
 }
 
-bool GSettingsPointerSettings::SetDoubleClickTime(int milliseconds) {
-    return HasKey("double-click") && g_settings_set_int(settings_, "double-click", milliseconds);
+PointerResult GSettingsPointerSettings::SetWheelScrollLines(std::uint32_t) {
+    return PointerResult::Kept(session_ ? PointerRefusal::NoSuchSetting
+                                        : PointerRefusal::NoDesktop);
+}
+
+PointerResult GSettingsPointerSettings::SetDoubleClickTime(int milliseconds) {
+    if (auto kept = Unwritable("double-click"))
+        return *kept;
+    return Written(g_settings_set_int(settings_, "double-click", milliseconds), "double-click");
 }
 
 }  // namespace vorlak
