@@ -52,6 +52,16 @@ check "a bad line for the simulated mouse" 2 "fail needs a transfer count and an
     "$ctl" --simulate --simulate-line "fail 2 ENOPE" --data-dir "$data" apply
 check "a line without the simulated mouse" 2 "give --simulate too" \
     "$ctl" --simulate-line "fail 2 EIO" --data-dir "$data" apply
+# The desktop's pointer settings: what the desktop kept is said on standard error, and the
+# apply still succeeds, since the mouse took its settings.
+check "apply where no backend reaches the desktop" 0 \
+    "^vorlakctl: The desktop kept these settings as they were: Pointer acceleration, Pointer speed, Wheel scroll lines, Double-click speed: Vorlak has no way to set this on Hyprland\.$" \
+    bash -c "set -o pipefail; env XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=Hyprland \
+             '$ctl' --simulate --data-dir '$data' apply 2>&1 >/dev/null | grep -v '^\['"
+check "apply on GNOME: only the wheel lines are kept" 0 \
+    "^vorlakctl: The desktop kept these settings as they were: Wheel scroll lines: GNOME has no such setting\.$" \
+    bash -c "set -o pipefail; env XDG_CURRENT_DESKTOP=GNOME \
+             '$ctl' --simulate --data-dir '$data' apply 2>&1 >/dev/null | grep -v '^\['"
 check "events of the simulated mouse" 0 "Info: Switch DPI into the second stage 1000" \
     sh -c "echo dpi | '$ctl' --simulate --data-dir '$data' events"
 check "a notice right before the input ends" 0 "Switch DPI into the second stage.*did not detect" \

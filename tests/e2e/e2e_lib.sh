@@ -6,8 +6,8 @@
 # from a run script as: . "$(dirname "$0")/e2e_lib.sh" BIN_DIR OUT
 # A run may define before_start DATA_DIR first: it edits the data files before the start.
 # It defines pass/fail/check/shot, main_window, tray_icon, balloon, popup_menu, click_in, say,
-# description and described, apply, main_redrawn, and finish (prints the counts and sets the
-# exit status); desktop_lib.sh gives wait_for, picture, still and redrawn.
+# description and described, apply, main_redrawn, start_app/stop_app, and finish (prints the
+# counts and sets the exit status); desktop_lib.sh gives wait_for, picture, still and redrawn.
 set -uo pipefail
 BIN=$1 OUT=$2
 mkdir -p "$OUT"
@@ -41,9 +41,13 @@ data=$W/data; mkdir -p "$data"
 cp "$BIN"/*.bin "$BIN"/*.ini "$data"/
 if declare -F before_start >/dev/null; then before_start "$data"; fi  # a run's own data edits
 mkfifo "$W/mouse"
-"$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >"$W/vorlak.out" 2>"$W/vorlak.err" &
-APP=$!; PIDS+=($APP)
-exec 3>"$W/mouse"
+start_app() {  # the application on the simulated mouse (a run may stop it and start it again)
+  "$BIN/vorlak" --simulate --data-dir "$data" <"$W/mouse" >>"$W/vorlak.out" 2>>"$W/vorlak.err" &
+  APP=$!; PIDS+=($APP)
+  exec 3>"$W/mouse"
+}
+stop_app() { exec 3>&-; kill "$APP"; wait "$APP" 2>/dev/null; }
+start_app
 say() { echo "$1" >&3; }
 
 click_in() {  # click_in X Y: a point of the main window

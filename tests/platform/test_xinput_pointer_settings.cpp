@@ -8,11 +8,16 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <tuple>
 
+#include "common/atomic_file.h"
 #include "device/protocol.h"
 #include "platform/linux/desktop_pointer_settings.h"
+#include "platform/linux/kde_config_file.h"
+#include "platform/linux/kde_x11_pointer_settings.h"
 #include "platform/linux/xinput_pointer_settings.h"
+#include "test_folder.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -177,6 +182,39 @@ TEST(XInputPointerSettingsTest, ALibinputMouseTakesThemOnItsOwnDevice) {
     (void)again.SetMouseSpeed(20);
     EXPECT_FALSE(again.WentToLibinput());
     EXPECT_FLOAT_EQ(ReadFloat(d, slave, "libinput Accel Speed"), 0.4f);
+}
+
+// KDE Plasma on X11: the live values go where they go on any X server, and last in
+// kcminputrc's [Mouse]; double-click time and wheel lines in kdeglobals. No bus here: the
+// files are written all the same.
+TEST(KdeX11PointerSettingsTest, TheXServerTakesThemAndKdesFilesKeepThem) {
+    TestFolder folder;
+    { std::ofstream(folder.Root() / "kcminputrc") << "[Mouse]\ncursorTheme=breeze_cursors\n"; }
+    MouseConfig record = Record(255, 11);
+    record.wheelLines = 12;
+    record.doubleClickStep = 1;
+    KdeX11PointerSettings settings(kMouse, folder.Root(), nullptr);
+    const PointerReport report = ApplyPointerSettings(record, settings);
+    EXPECT_EQ(report.desktop, "KDE Plasma");
+    EXPECT_EQ(report.TakenCount(), 4);
+    const KdeConfigFile input =
+        KdeConfigFile::FromText(*ReadFileBytes(folder.Root() / "kcminputrc", 4096));
+    EXPECT_EQ(input.Get({"Mouse"}, "XLbInptPointerAcceleration"), "1.000");
+    EXPECT_EQ(input.Get({"Mouse"}, "XLbInptAccelProfileFlat"), "true");
+    EXPECT_EQ(input.Get({"Mouse"}, "cursorTheme"), "breeze_cursors");
+    const KdeConfigFile globals =
+        KdeConfigFile::FromText(*ReadFileBytes(folder.Root() / "kdeglobals", 4096));
+    EXPECT_EQ(globals.Get({"KDE"}, "WheelScrollLines"), "12");
+    EXPECT_EQ(globals.Get({"KDE"}, "DoubleClickInterval"), "900");
+}
+
+TEST(KdeX11PointerSettingsTest, APlasmaX11SessionChoosesIt) {
+    setenv("XDG_CURRENT_DESKTOP", "KDE", 1);
+    setenv("XDG_SESSION_TYPE", "x11", 1);
+    const PointerBackendChoice choice = ChoosePointerBackend(ReadSessionFacts());
+    unsetenv("XDG_CURRENT_DESKTOP");
+    unsetenv("XDG_SESSION_TYPE");
+    EXPECT_EQ(choice.backend, PointerBackend::KdeX11);
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ QIcon ApplicationIcon(const std::filesystem::path& programFolder) {
 }
 
 // Long enough to read the settings the desktop kept.
-constexpr int kPointerNoticeMs = 15000;
+constexpr int kPointerNoticeMs = 10000;
 
 bool CKestalApp::StartApplication() {
     // Another instance ends this one silently; a lock that cannot be made at all does not

@@ -1,0 +1,33 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A desktop whose pointer settings Vorlak cannot reach (a Wayland desktop without a backend,
+# named Hyprland here): after the first Apply the tray's notice says which settings stayed as
+# they were and why, in the profile's language; a second Apply says it no more.
+#   usage: pointer_e2e.sh BIN_DIR OUT   (run_e2e.sh gives it its private session)
+before_start() {  # the session the program sees (the X server still serves its window)
+  export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=Hyprland
+  sed -i 's/^Lan=.*/Lan=EN/' "$1"/str*.ini
+}
+. "$(dirname "$0")/e2e_lib.sh" "$@"
+
+no_balloon() { ! balloon; }
+
+for lan in EN DE CHS CHT; do
+  if [ "$lan" != EN ]; then
+    stop_app; sed -i "s/^Lan=.*/Lan=$lan/" "$data"/str*.ini; start_app
+  fi
+  wait_for 15 main_window && pass "$lan: the main window shows" || fail "$lan: no main window"
+  wait_for 10 tray_icon
+  check "$lan: Apply hands the settings over" apply
+  check "$lan: the notice names the settings the desktop kept" wait_for 5 balloon
+  sleep 0.5; shot "notice-$lan"
+done
+
+# The same refusals after another Apply are not told again.
+xdotool mousemove --window "$(balloon)" 10 10 click 1
+check "the notice closes by a click" wait_for 5 no_balloon
+check "a second Apply hands the settings over again" apply
+sleep 2
+check "and tells nothing new" no_balloon
+shot notice-not-repeated
+finish
