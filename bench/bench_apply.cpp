@@ -29,10 +29,11 @@ double CpuSeconds() {
 }
 
 struct QuietPointer : PointerSettings {
-    bool SetMouseAcceleration(int, int, int) override { return true; }
-    bool SetMouseSpeed(int) override { return true; }
-    bool SetWheelScrollLines(std::uint32_t) override { return true; }
-    bool SetDoubleClickTime(int) override { return true; }
+    std::string DesktopName() const override { return "bench"; }
+    PointerResult SetMouseAcceleration(int, int, int) override { return PointerResult::Taken(); }
+    PointerResult SetMouseSpeed(int) override { return PointerResult::Taken(); }
+    PointerResult SetWheelScrollLines(std::uint32_t) override { return PointerResult::Taken(); }
+    PointerResult SetDoubleClickTime(int) override { return PointerResult::Taken(); }
 };
 struct QuietTray : TrayIcon {
     void AddTrayIcon(const std::string&) override {}
@@ -48,6 +49,7 @@ struct QuietView : MainView {
     void ShowApplyOutcome(const ApplyReport& report) override { problem = report.problem; }
     void CloseProfileManager() override { ++managerCloses; }
     void ShowDataProblem(const std::string&) override {}
+    void ShowPointerNotice(const PointerNotice&) override {}
     bool problem = false;
     int managerCloses = 0;
 };
