@@ -134,7 +134,7 @@ bool CKestalApp::StartApplication() {
     connect(window_.get(), &CKestalDlg::ExitRequested, this, exit);
     connect(window_.get(), &CKestalDlg::NoticeReady, this,
             [this](const QString& title, const QString& text) {
-                tray_->ShowNotice(text.toStdString(), title.toStdString(), kPointerNoticeMs);
+                tray_->ShowNote(title, text, kPointerNoticeMs);
             });
     ChooseTrayMode();
     controller_->ShowPresence();

@@ -491,8 +491,8 @@ void CKestalDlg::ShowDataProblem(const std::string& text) {
     box->open();
 }
 
-// A notice beside the others of the program (the tray's, or the desktop's notifications):
-// it neither covers the window nor waits for an answer.
+// A notice of the desktop's (or the tray's): it neither covers the window nor waits for an
+// answer.
 void CKestalDlg::ShowPointerNotice(const PointerNotice& notice) {
     emit NoticeReady(Q(notice.title), Q(notice.Text("\n")));
 }

@@ -101,6 +101,11 @@ bool QtTrayIcon::DesktopNotify(const QString& title, const QString& text, int di
 }
 
 void QtTrayIcon::ShowNote(const QString& title, const QString& text, int displayMs) {
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    if (bus == nullptr || !bus->isServiceRegistered("org.freedesktop.Notifications")) {
+        ShowNotice(text.toStdString(), title.toStdString(), displayMs);
+        return;
+    }
     DesktopNotify(title, text, displayMs, false);
 }
 

@@ -27,7 +27,7 @@ public:
     void RemoveTrayIcon() override;
     void ShowNotice(const std::string& text, const std::string& title, int displayMs) override;
     // A desktop notification of its own, beside the mouse's notices: it replaces none of them
-    // and none replaces it.
+    // and none replaces it. Without a notification service, the icon's balloon.
     void ShowNote(const QString& title, const QString& text, int displayMs);
 
     // The shortest time a notice stays on screen: desktops, like the one the display times
