@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The X11 path under Xvfb (run by xvfb-run): the session's variables choose it, and since
-// Xvfb's XInput devices carry no libinput properties the speed and acceleration go to the
-// core pointer control. Properties planted on Xvfb's XTEST pointer then stand in for a
-// libinput-driven Vorlak mouse.
+// The X11 path under Xvfb (run by xvfb-run): the session's variables choose it. Xvfb lists no
+// Vorlak mouse and its devices carry no libinput properties: every pointer keeps its
+// settings. Properties planted on Xvfb's XTEST pointer then stand in for the Vorlak mouse:
+// its "Device Product ID" alone for a mouse another driver drives (the core pointer control
+// takes the values), with libinput's properties for a libinput-driven one.
 // gtest before X11's headers: X defines None, Bool and Status as macros.
 #include <gtest/gtest.h>
 
@@ -108,11 +109,44 @@ TEST(XInputPointerSettingsTest, CoreControlMappingFollowsTheDial) {
     EXPECT_EQ(CoreThresholdOf(0, 0), 1);
 }
 
-// Xvfb's devices have no libinput properties: the core pointer control takes the values,
-// and X has no double-click or wheel setting to give.
+void Unplant(Display* display, int device) {
+    for (const char* name :
+         {"Device Product ID", "libinput Accel Speed", "libinput Accel Profile Enabled"})
+        XIDeleteProperty(display, device, XInternAtom(display, name, False));
+    XSync(display, False);
+}
+
+// Xvfb does not list the mouse: the settings of every pointer stay, and the user is told.
+TEST(XInputPointerSettingsTest, WithoutTheMouseEveryPointerKeepsItsSettings) {
+    DisplayPtr display(XOpenDisplay(nullptr));
+    ASSERT_TRUE(display);
+    Unplant(display.get(), DeviceId(display.get(), XISlavePointer, "XTEST"));
+    XChangePointerControl(display.get(), True, True, 2, 1, 4);
+    XSync(display.get(), False);
+    XInputPointerSettings settings(kMouse, "X11");
+    const PointerReport report = ApplyPointerSettings(Record(1, 8), settings);
+    EXPECT_EQ(report.TakenCount(), 0);
+    EXPECT_EQ(report[PointerSetting::Speed].refusal, PointerRefusal::DeviceNotFound);
+    EXPECT_EQ(report[PointerSetting::Acceleration].refusal, PointerRefusal::DeviceNotFound);
+    EXPECT_EQ(report[PointerSetting::WheelLines].refusal, PointerRefusal::NoBackend);
+    EXPECT_EQ(report[PointerSetting::DoubleClick].refusal, PointerRefusal::NoBackend);
+    const CorePointerControl core = CoreControl(display.get());
+    EXPECT_EQ(core.numerator, 2);
+    EXPECT_EQ(core.threshold, 4);
+}
+
+// The mouse listed, but no libinput properties (another driver): the core pointer control
+// takes the values.
 TEST(XInputPointerSettingsTest, WithoutLibinputTheCorePointerControlTakesThem) {
     DisplayPtr display(XOpenDisplay(nullptr));
     ASSERT_TRUE(display);
+    const int slave = DeviceId(display.get(), XISlavePointer, "XTEST");
+    Unplant(display.get(), slave);
+    const std::uint32_t identity[] = {kSecondaryVendorId, kSecondaryProductId};
+    Plant(display.get(), slave, "Device Product ID", XA_INTEGER, 32, identity, 2);
+    XSync(display.get(), False);
+    if (Read(display.get(), slave, "Device Product ID").size() != 8)
+        GTEST_SKIP() << "this X server refuses properties planted by a client";
     const struct {
         MouseConfig record;
         CorePointerControl expected;
@@ -132,6 +166,7 @@ TEST(XInputPointerSettingsTest, WithoutLibinputTheCorePointerControlTakesThem) {
         EXPECT_EQ(now.numerator * c.expected.denominator, c.expected.numerator * now.denominator);
         EXPECT_EQ(now.threshold, c.expected.threshold);
     }
+    Unplant(display.get(), slave);
 }
 
 // With the Vorlak's identity and libinput's properties on the XTEST pointer, that device
@@ -179,9 +214,10 @@ TEST(XInputPointerSettingsTest, ALibinputMouseTakesThemOnItsOwnDevice) {
     Plant(d, slave, "Device Product ID", XA_INTEGER, 32, other, 2);
     XSync(d, False);
     XInputPointerSettings again(kMouse, "X11");
-    (void)again.SetMouseSpeed(20);
-    EXPECT_FALSE(again.WentToLibinput());
+    EXPECT_EQ(again.SetMouseSpeed(20).refusal, PointerRefusal::DeviceNotFound);
     EXPECT_FLOAT_EQ(ReadFloat(d, slave, "libinput Accel Speed"), 0.4f);
+    Unplant(d, slave);
+    Unplant(d, master);
 }
 
 // KDE Plasma on X11: the live values go where they go on any X server, and last in
@@ -190,6 +226,12 @@ TEST(XInputPointerSettingsTest, ALibinputMouseTakesThemOnItsOwnDevice) {
 TEST(KdeX11PointerSettingsTest, TheXServerTakesThemAndKdesFilesKeepThem) {
     TestFolder folder;
     { std::ofstream(folder.Root() / "kcminputrc") << "[Mouse]\ncursorTheme=breeze_cursors\n"; }
+    DisplayPtr display(XOpenDisplay(nullptr));
+    ASSERT_TRUE(display);
+    const int slave = DeviceId(display.get(), XISlavePointer, "XTEST");
+    const std::uint32_t identity[] = {kPrimaryVendorId, kPrimaryProductId};
+    Plant(display.get(), slave, "Device Product ID", XA_INTEGER, 32, identity, 2);
+    XSync(display.get(), False);
     MouseConfig record = Record(255, 11);
     record.wheelLines = 12;
     record.doubleClickStep = 1;
@@ -206,6 +248,7 @@ TEST(KdeX11PointerSettingsTest, TheXServerTakesThemAndKdesFilesKeepThem) {
         KdeConfigFile::FromText(*ReadFileBytes(folder.Root() / "kdeglobals", 4096));
     EXPECT_EQ(globals.Get({"KDE"}, "WheelScrollLines"), "12");
     EXPECT_EQ(globals.Get({"KDE"}, "DoubleClickInterval"), "900");
+    Unplant(display.get(), slave);
 }
 
 TEST(KdeX11PointerSettingsTest, APlasmaX11SessionChoosesIt) {

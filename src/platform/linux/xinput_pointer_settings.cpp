@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <cstring>
 #include <numeric>
+#include <optional>
 
 namespace vorlak {
 namespace {
@@ -106,15 +106,17 @@ XInputPointerSettings::~XInputPointerSettings() {
         XCloseDisplay(display_);
 }
 
-std::vector<int> XInputPointerSettings::LibinputMice() const {
-    std::vector<int> mice;
+XInputPointerSettings::Mice XInputPointerSettings::FindMice() const {
+    Mice mice;
     int count = 0;
     XIDeviceInfo* devices = XIQueryDevice(display_, XIAllDevices, &count);
     for (int i = 0; i < count; ++i) {
         const int id = devices[i].deviceid;
-        if (devices[i].use == XISlavePointer && IsMouse(display_, id, identities_) &&
-            ReadProperty(display_, id, "libinput Accel Speed"))
-            mice.push_back(id);
+        if (devices[i].use != XISlavePointer || !IsMouse(display_, id, identities_))
+            continue;
+        ++mice.found;
+        if (ReadProperty(display_, id, "libinput Accel Speed"))
+            mice.libinput.push_back(id);
     }
     XIFreeDeviceInfo(devices);
     return mice;
@@ -133,15 +135,17 @@ PointerResult XInputPointerSettings::SetMouseAcceleration(int threshold1, int, i
     if (display_ == nullptr)
         return PointerResult::Kept(PointerRefusal::Refused, "the X display cannot be opened");
     ErrorTrap trap;
-    const std::vector<int> mice = LibinputMice();
-    wentToLibinput_ = !mice.empty();
-    if (mice.empty()) {
+    const Mice mice = FindMice();
+    wentToLibinput_ = !mice.libinput.empty();
+    if (mice.found == 0)
+        return PointerResult::Kept(PointerRefusal::DeviceNotFound);
+    if (mice.libinput.empty()) {
         XChangePointerControl(display_, False, True, 0, 0,
                               CoreThresholdOf(threshold1, acceleration));
         return Checked("the core pointer control");
     }
     const Atom atom = XInternAtom(display_, "libinput Accel Profile Enabled", False);
-    for (const int id : mice) {
+    for (const int id : mice.libinput) {
         std::optional<Property> profile =
             ReadProperty(display_, id, "libinput Accel Profile Enabled");
         if (!profile || profile->format != 8 || profile->items < 2)
@@ -158,9 +162,11 @@ PointerResult XInputPointerSettings::SetMouseSpeed(int speed) {
     if (display_ == nullptr)
         return PointerResult::Kept(PointerRefusal::Refused, "the X display cannot be opened");
     ErrorTrap trap;
-    const std::vector<int> mice = LibinputMice();
-    wentToLibinput_ = !mice.empty();
-    if (mice.empty()) {
+    const Mice mice = FindMice();
+    wentToLibinput_ = !mice.libinput.empty();
+    if (mice.found == 0)
+        return PointerResult::Kept(PointerRefusal::DeviceNotFound);
+    if (mice.libinput.empty()) {
         const CorePointerControl control = CoreAccelerationOf(speed);
         XChangePointerControl(display_, True, False, control.numerator, control.denominator, 0);
         return Checked("the core pointer control");
@@ -168,7 +174,7 @@ PointerResult XInputPointerSettings::SetMouseSpeed(int speed) {
     const Atom atom = XInternAtom(display_, "libinput Accel Speed", False);
     const Atom floatType = XInternAtom(display_, "FLOAT", False);
     const float value = static_cast<float>(LibinputSpeedOf(speed));
-    for (const int id : mice) {
+    for (const int id : mice.libinput) {
         XIChangeProperty(display_, id, atom, floatType, 32, PropModeReplace,
                          reinterpret_cast<unsigned char*>(const_cast<float*>(&value)), 1);
     }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // X11 sessions without a desktop backend of their own: the Vorlak mouse's own XInput device
 // properties where libinput drives it ("libinput Accel Speed", "libinput Accel Profile
-// Enabled"), else the X server's core pointer control (acceleration and threshold), which
-// reaches the pointers the server itself accelerates. X has no double-click or wheel-lines
-// setting of its own: toolkits take those from their desktop.
+// Enabled"); where another driver does (evdev), the X server's core pointer control
+// (acceleration and threshold), which reaches the pointers the server itself accelerates. A
+// server that does not list the mouse (by its "Device Product ID") keeps every pointer's
+// settings. X has no double-click or wheel-lines setting of its own: toolkits take those from
+// their desktop.
 #pragma once
 
 #include <string>
@@ -49,8 +51,13 @@ public:
     bool WentToLibinput() const { return wentToLibinput_; }
 
 private:
-    // The slave pointers whose "Device Product ID" is the mouse's and that libinput drives.
-    std::vector<int> LibinputMice() const;
+    // The slave pointers whose "Device Product ID" is the mouse's: how many, and those that
+    // libinput drives.
+    struct Mice {
+        int found = 0;
+        std::vector<int> libinput;
+    };
+    Mice FindMice() const;
     PointerResult Checked(const char* what);
 
     std::vector<HidIdentity> identities_;
