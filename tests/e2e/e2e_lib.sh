@@ -33,7 +33,10 @@ shot() { wait_for 5 still root; import -window root "$OUT/$1.png" 2>/dev/null; }
 start_display "$W" || { echo "FAIL: no X server"; exit 1; }
 start_window_manager "$W"
 if [ -z "${E2E_NO_TRAY:-}" ]; then start_tray "$W"; fi  # E2E_NO_TRAY=1: a desktop without a tray
-dunst >"$W/dunst.log" 2>&1 & PIDS+=($!)
+# Notifications in the screen's right margin, beside the centred main window, so that no
+# picture of the window has one over it.
+printf '[global]\n    width = 170\n    origin = top-right\n    offset = 8x4\n' >"$W/dunstrc"
+dunst -config "$W/dunstrc" >"$W/dunst.log" 2>&1 & PIDS+=($!)
 wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q "boolean true"'
 
