@@ -83,14 +83,16 @@ struct ClosingView : MainView {
     void ShowDataProblem(const std::string& text) override {
         std::fprintf(stderr, "problem: %s\n", text.c_str());
     }
+    void ShowPointerNotice(const PointerNotice&) override {}
     bool closed = false;
 };
 
 struct NoPointerSettings : PointerSettings {
-    bool SetMouseAcceleration(int, int, int) override { return true; }
-    bool SetMouseSpeed(int) override { return true; }
-    bool SetWheelScrollLines(std::uint32_t) override { return true; }
-    bool SetDoubleClickTime(int) override { return true; }
+    std::string DesktopName() const override { return "bench"; }
+    PointerResult SetMouseAcceleration(int, int, int) override { return PointerResult::Taken(); }
+    PointerResult SetMouseSpeed(int) override { return PointerResult::Taken(); }
+    PointerResult SetWheelScrollLines(std::uint32_t) override { return PointerResult::Taken(); }
+    PointerResult SetDoubleClickTime(int) override { return PointerResult::Taken(); }
 };
 
 struct SilentTray : TrayIcon {
