@@ -2,8 +2,6 @@
 #include "record/ini_file.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -13,165 +11,30 @@
 
 #include "common/atomic_file.h"
 #include "common/diagnostics.h"
+#include "common/utf_codecs.h"
+#include "record/ini_lines.h"
+#include "record/name_table.h"
 
-// Reading rules, as the private-profile functions apply them:
-// - Lines end at CRLF, LF or a lone CR. A lone CR counts as a line end so that no
-//   value can ever carry a line break (written values are cut at the first CR or LF).
-// - After leading blanks, ";" starts a comment line. "[" starts a section header
-//   when the line holds a "]": the name is what lies between "[" and the first "]",
-//   blanks trimmed; the rest of the line is ignored. A "[" line without "]" is not a
-//   header (the private-profile reader skips such a header as invalid): it stays in the
-//   section above, as a key when it holds "=", otherwise as an untouched text line.
-// - Inside a section a line with "=" is a key: the name is the text before the first
-//   "=", the value the text after it, both trimmed of blanks. Lines before the first
-//   header belong to no section and are never read.
-// - Only the first section of a name is read and written to; the first of duplicate
-//   keys in it wins. RemoveSection removes every section of the name.
-// Every line keeps its bytes and its line end until an edit replaces it.
+// The lines are read as ini_lines.h says. Only the first section of a name is read and
+// written to; the first of duplicate keys in it wins. RemoveSection removes every section of
+// the name. Every line keeps its bytes and its line end until an edit replaces it.
 
 namespace vorlak {
 namespace {
+
+using ini::Enclosed;
+using ini::HeaderName;
+using ini::KeyName;
+using ini::LineEnd;
+using ini::LineEndLength;
+using ini::NameHash;
+using ini::SameName;
+using ini::Trim;
 
 constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
 constexpr std::string_view kBomUtf16Le = "\xFF\xFE";
 
 enum class Encoding { kUtf8, kUtf8Bom, kUtf16Le };
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// open + text + close. Appended into one reserved string: GCC 12 flags the
-// operator+ chain with a literal as an overlapping copy (a false -Wrestrict) when optimising.
-std::string Enclosed(std::string_view open, std::string_view text, std::string_view close) {
-    std::string out;
-    out.reserve(open.size() + text.size() + close.size());
-    out.append(open).append(text).append(close);
-    return out;
-}
-
-// --- UTF-8 -------------------------------------------------------------------------------
-
-struct CodePoint {
-    char32_t value;
-    std::size_t length;  // bytes taken; 1 for a byte that starts no valid sequence
-    bool valid;
-};
-
-// Decodes the sequence at text[at]. Encoded surrogates (ED A0..BF xx) are accepted so
-// that unpaired UTF-16 surrogates survive a round trip through UTF-8.
-CodePoint DecodeUtf8(std::string_view text, std::size_t at) {
-    struct Form {
-        unsigned char mask, lead;
-        std::size_t length;
-        char32_t minimum;
-    };
-    static constexpr std::array<Form, 4> kForms{{
-        {0x80, 0x00, 1, 0},
-        {0xE0, 0xC0, 2, 0x80},
-        {0xF0, 0xE0, 3, 0x800},
-        {0xF8, 0xF0, 4, 0x10000},
-    }};
-    const auto first = static_cast<unsigned char>(text[at]);
-    for (const Form& form : kForms) {
-        if ((first & form.mask) != form.lead)
-            continue;
-        if (text.size() - at < form.length)
-            break;
-        char32_t value = first & static_cast<unsigned char>(~form.mask);
-        for (std::size_t i = 1; i < form.length; ++i) {
-            const auto next = static_cast<unsigned char>(text[at + i]);
-            if ((next & 0xC0) != 0x80)
-                return {first, 1, false};
-            value = (value << 6) | (next & 0x3F);
-        }
-        if (value < form.minimum || value > 0x10FFFF)
-            break;
-        return {value, form.length, true};
-    }
-    return {first, 1, false};
-}
-
-void AppendUtf8(std::string& out, char32_t value) {
-    if (value < 0x80) {
-        out += static_cast<char>(value);
-    } else if (value < 0x800) {
-        out += static_cast<char>(0xC0 | (value >> 6));
-        out += static_cast<char>(0x80 | (value & 0x3F));
-    } else if (value < 0x10000) {
-        out += static_cast<char>(0xE0 | (value >> 12));
-        out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (value & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (value >> 18));
-        out += static_cast<char>(0x80 | ((value >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (value & 0x3F));
-    }
-}
-
-// Cuts text after maxChars characters; an invalid byte counts as one character.
-std::string_view CutChars(std::string_view text, std::size_t maxChars) {
-    std::size_t at = 0;
-    for (std::size_t chars = 0; at < text.size() && chars < maxChars; ++chars) {
-        at += DecodeUtf8(text, at).length;
-    }
-    return text.substr(0, at);
-}
-
-// --- UTF-16LE ----------------------------------------------------------------------------
-
-// Decodes code units to UTF-8; an unpaired surrogate becomes its 3-byte form, so that
-// EncodeUtf16Le gives back the same units. An odd last byte is left in rest.
-std::string DecodeUtf16Le(std::string_view bytes, std::string& rest) {
-    auto unit = [&](std::size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    };
-    const std::size_t units = bytes.size() / 2;
-    rest = bytes.substr(2 * units);
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < units; ++i) {
-        char32_t value = unit(i);
-        if (value >= 0xD800 && value < 0xDC00 && i + 1 < units && unit(i + 1) >= 0xDC00 &&
-            unit(i + 1) < 0xE000) {
-            value = 0x10000 + ((value - 0xD800) << 10) + (unit(++i) - 0xDC00);
-        }
-        AppendUtf8(text, value);
-    }
-    return text;
-}
-
-// Encodes UTF-8 text; a byte that starts no valid sequence becomes U+FFFD.
-std::string EncodeUtf16Le(std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size() * 2);
-    auto put = [&](char32_t unit) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    };
-    for (std::size_t at = 0; at < text.size();) {
-        const CodePoint point = DecodeUtf8(text, at);
-        at += point.length;
-        const char32_t value = point.valid ? point.value : 0xFFFD;
-        if (value < 0x10000) {
-            put(value);
-        } else {
-            put(0xD800 + ((value - 0x10000) >> 10));
-            put(0xDC00 + ((value - 0x10000) & 0x3FF));
-        }
-    }
-    return bytes;
-}
 
 // The text as the file can hold it: a UTF-16 file stores invalid UTF-8 as U+FFFD, and
 // the document holds the same already, so reads give the same before and after a save.
@@ -179,155 +42,15 @@ std::string Storable(std::string_view text, Encoding encoding) {
     if (encoding != Encoding::kUtf16Le)
         return std::string(text);
     std::string rest;
-    return DecodeUtf16Le(EncodeUtf16Le(text), rest);
+    return Utf16LeToUtf8(Utf8ToUtf16Le(text), rest);
 }
-
-// --- Lines -------------------------------------------------------------------------------
-
-// The section name of a header line, nothing for other lines.
-std::optional<std::string_view> HeaderName(std::string_view text) {
-    text = Trim(text);
-    if (text.empty() || text.front() != '[')
-        return std::nullopt;
-    const std::size_t close = text.find(']');
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    return Trim(text.substr(1, close - 1));
-}
-
-// The key name of a line inside a section, nothing for comments and lines without "=".
-std::optional<std::string_view> KeyName(std::string_view text) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view name = Trim(text.substr(0, equals));
-    if (!name.empty() && name.front() == ';')
-        return std::nullopt;
-    return name;
-}
-
-bool IsQuotedPair(std::string_view value) {
-    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-           value.back() == value.front();
-}
-
-// The value of a key line as a read returns it: trimmed, one pair of quotes removed, cut.
-std::string ReadValue(std::string_view text) {
-    std::string_view value = Trim(text.substr(text.find('=') + 1));
-    if (IsQuotedPair(value))
-        value = value.substr(1, value.size() - 2);
-    return std::string(CutChars(value, IniFile::kMaxValueLength));
-}
-
-// A value that a read would change (blanks around it trimmed, a pair of surrounding quotes
-// removed) is written inside double quotes, which the read removes again: "Scroll " stays
-// "Scroll ". Other values are written as they are.
-std::string WrittenValue(std::string_view value) {
-    bool readChangesIt =
-        !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || IsQuotedPair(value));
-    return readChangesIt ? Enclosed("\"", value, "\"") : std::string(value);
-}
-
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != text.npos;
-}
-
-// Whether the names can be written so that they read back as themselves. A key may not
-// start with "[": its line could read as a header once the value holds a "]".
-bool WritableNames(std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
-    if (HasLineBreak(section) || HasLineBreak(key))
-        return false;
-    const std::string header = Enclosed("[", section, "]");
-    const std::string keyLine = Enclosed("", key, "=");
-    return HeaderName(header) == section && KeyName(keyLine) == key && !key.starts_with('[');
-}
-
-// Where the line from `at` ends: at its line end or at the end of the text. (A plain
-// loop: find_first_of calls memchr per byte, which made reading ten times slower.)
-std::size_t LineEnd(std::string_view text, std::size_t at) {
-    while (at < text.size() && text[at] != '\n' && text[at] != '\r')
-        ++at;
-    return at;
-}
-
-// The length of the line end at text[at]: "\r\n", "\n", "\r", or none at the end of text.
-std::size_t LineEndLength(std::string_view text, std::size_t at) {
-    if (text.substr(at, 2) == "\r\n")
-        return 2;
-    return at < text.size() ? 1 : 0;
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
-// A hash of the name, case-insensitively, within a scope (0 for section names, the
-// section + 1 for its key names): FNV-1a.
-std::size_t NameHash(std::string_view name, std::uint32_t scope) {
-    std::uint64_t hash = 14695981039346656037ull ^ scope;
-    for (char c : name)
-        hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
-    return static_cast<std::size_t>(hash);
-}
-
-// Positions found by the hash of their name: open addressing with linear probing, a slot
-// holds position + 1 (0 is free). It holds only the first of equal names, and stays at
-// most three quarters full: Insert refuses beyond that, and the owner then builds anew.
-class NameTable {
-public:
-    // An empty table sized for count names.
-    void Reset(std::size_t count) {
-        slots_.assign(std::bit_ceil(count + count / 2 + 1), 0);
-        used_ = 0;
-    }
-
-    template <typename Matches>
-    std::optional<std::uint32_t> Find(std::size_t hash, Matches matches) const {
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = hash & mask; slots_[i] != 0; i = (i + 1) & mask) {
-            if (matches(slots_[i] - 1))
-                return slots_[i] - 1;
-        }
-        return std::nullopt;
-    }
-
-    bool Insert(std::size_t hash, std::uint32_t position) {
-        if (4 * (used_ + 1) > 3 * slots_.size())
-            return false;
-        const std::size_t mask = slots_.size() - 1;
-        std::size_t i = hash & mask;
-        while (slots_[i] != 0)
-            i = (i + 1) & mask;
-        slots_[i] = position + 1;
-        ++used_;
-        return true;
-    }
-
-    // A position was inserted before `from`: those at or after it move up by one.
-    void MoveUp(std::uint32_t from) {
-        for (std::uint32_t& slot : slots_)
-            slot += slot > from ? 1 : 0;
-    }
-
-private:
-    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(1, 0);  // one free slot
-    std::size_t used_ = 0;
-};
 
 }  // namespace
-
-// --- The document ------------------------------------------------------------------------
 
 // The file's text is held once, as read (decoded to UTF-8 for UTF-16 files); an edit
 // changes it in place and moves the marks after it. A mark is where a header or key line
 // starts; other lines have none, so blank and comment lines cost nothing more. Names are
-// found through two hash tables over the marks: an index of a few bytes per line.
+// found through two hash tables over the marks (NameTable): a few bytes a line.
 struct IniFile::Document {
     // Edits that would take the text past the reach of a mark are refused.
     static constexpr std::size_t kMaxTextBytes = std::size_t{1} << 31;
@@ -477,7 +200,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
     Document& doc = *file.doc_;
     if (bytes.starts_with(kBomUtf16Le)) {
         doc.encoding = Encoding::kUtf16Le;
-        doc.text = DecodeUtf16Le(bytes.substr(kBomUtf16Le.size()), doc.rest);
+        doc.text = Utf16LeToUtf8(bytes.substr(kBomUtf16Le.size()), doc.rest);
     } else if (bytes.starts_with(kBomUtf8)) {
         doc.encoding = Encoding::kUtf8Bom;
         doc.text = bytes.substr(kBomUtf8.size());
@@ -553,7 +276,7 @@ std::error_code IniFile::ReadError() const {
 std::string IniFile::Get(std::string_view section, std::string_view key) const {
     const auto found = doc_->FindSection(section);
     const auto line = found ? doc_->FindKey(*found, key) : std::nullopt;
-    return line ? ReadValue(doc_->LineText(*line)) : "";
+    return line ? std::string(CutUtf8(ini::Value(doc_->LineText(*line)), kMaxValueLength)) : "";
 }
 
 bool IniFile::HasSection(std::string_view section) const {
@@ -585,19 +308,19 @@ std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
 }
 
 // A value is written up to its first line break: the rest would become a line of its own.
-// Names that would not read back as themselves are refused (see WritableNames).
+// Names that would not read back as themselves are refused (see ini::WritableNames).
 void IniFile::Set(std::string_view sectionName, std::string_view keyName,
                   std::string_view valueText) {
     const Encoding encoding = doc_->encoding;
     const std::string section = Storable(Trim(sectionName), encoding);
     const std::string key = Storable(Trim(keyName), encoding);
     const std::string value =
-        Storable(WrittenValue(valueText.substr(
+        Storable(ini::WrittenValue(valueText.substr(
                      0, std::min(valueText.find_first_of("\r\n"), valueText.size()))),
                  encoding);
     Document& doc = *doc_;
     const std::size_t growth = section.size() + key.size() + value.size() + 8;
-    if (!WritableNames(section, key) || doc.text.size() + growth > Document::kMaxTextBytes)
+    if (!ini::WritableNames(section, key) || doc.text.size() + growth > Document::kMaxTextBytes)
         return;
     const auto existing = doc.FindSection(section);
     const std::uint32_t found = existing ? *existing : doc.AddSection(section);
@@ -632,7 +355,7 @@ std::string IniFile::Serialize() const {
         case Encoding::kUtf8Bom:
             return std::string(kBomUtf8) + doc_->text;
         case Encoding::kUtf16Le:
-            return std::string(kBomUtf16Le) + EncodeUtf16Le(doc_->text) + doc_->rest;
+            return std::string(kBomUtf16Le) + Utf8ToUtf16Le(doc_->text) + doc_->rest;
     }
     return doc_->text;
 }
@@ -659,7 +382,7 @@ std::string ReadIniString(const std::filesystem::path& path, std::string_view se
 
 bool WriteIniString(const std::filesystem::path& path, std::string_view section,
                     std::string_view key, std::string_view value) {
-    if (!WritableNames(section, key))
+    if (!ini::WritableNames(section, key))
         return false;
     IniFile file = IniFile::Open(path);
     file.Set(section, key, value);
