@@ -47,15 +47,14 @@ AssignResult RecordEditor::AssignEntry(int entry, const EntryChoice& choice,
                                        const AssignmentContext& context) {
     if (writing_)
         return {AssignOutcome::Refused, {}};
-    const Byte code = std::visit([](const auto& c) { return c.Code(); }, choice);
-    if (IsLastClick(record_, entry) && code != kFnLeftClick)
-        return {AssignOutcome::LastClick, {}};
-    std::vector<int> changed = SetEntryFunction(record_, labels_, entry, choice, context);
-    if (changed.empty())
-        return {AssignOutcome::Unchanged, {}};
-    for (int e : changed)
+    EntryAssignment done = SetEntryFunction(record_, labels_, entry, choice, context);
+    if (done.reason != AssignReason::Assigned) {
+        const bool lastClick = done.reason == AssignReason::LastClick;
+        return {lastClick ? AssignOutcome::LastClick : AssignOutcome::Unchanged, {}, done.reason};
+    }
+    for (int e : done.changed)
         Tell({RecordPart::Entry, e});
-    return {AssignOutcome::Assigned, std::move(changed)};
+    return {AssignOutcome::Assigned, std::move(done.changed), done.reason};
 }
 
 EditResult RecordEditor::SetDpiCode(int stage, int code) {

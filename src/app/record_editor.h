@@ -50,6 +50,8 @@ enum class AssignOutcome { Assigned, Unchanged, LastClick, Refused };
 struct AssignResult {
     AssignOutcome outcome;
     std::vector<int> changed;
+    // The assignment rule's own word (Assigned when it was not asked: Refused).
+    AssignReason reason = AssignReason::Assigned;
 };
 
 inline constexpr int kEditableDpiStages = 6;  // the seventh stage is never edited

@@ -70,23 +70,24 @@ MessageText LastClickMessage(const UiTextTable& text) {
     return {text.TxtLastClickWarning, text.TxtAttention};
 }
 
-std::vector<int> SetEntryFunction(MouseConfig& record, EntryLabels& labels, int entry,
-                                  const EntryChoice& choice, const AssignmentContext& context) {
+EntryAssignment SetEntryFunction(MouseConfig& record, EntryLabels& labels, int entry,
+                                 const EntryChoice& choice, const AssignmentContext& context) {
     if (entry < 0 || entry >= kEntryCount)
-        return {};
+        return {AssignReason::NotAnEntry, {}};
     const auto e = static_cast<std::size_t>(entry);
     const Byte previous = record.KeyFunction[e];
     const Byte code = std::visit([](const auto& c) { return c.Code(); }, choice);
     const bool shiftLayer = entry >= kFirstShiftEntry;
-    // The held Shift button keeps its meaning in the Shift layer; only its base entry frees it.
-    if (shiftLayer && (previous == kFnShift || code == kFnShift))
-        return {};
+    if (shiftLayer && previous == kFnShift)
+        return {AssignReason::ShiftFollowsBase, {}};
+    if (shiftLayer && code == kFnShift)
+        return {AssignReason::NoShiftInShiftLayer, {}};
     if (IsLastClick(record, entry) && code != kFnLeftClick)
-        return {};
+        return {AssignReason::LastClick, {}};
     const bool stored = std::visit(
         [&](const auto& c) { return StoreParameter(record, e, c, context.macros); }, choice);
     if (!stored)
-        return {};
+        return {AssignReason::NothingChosen, {}};
     record.KeyFunction[e] = code;
     labels[e] = LabelOf(record, entry, choice, context);
 
@@ -102,7 +103,7 @@ std::vector<int> SetEntryFunction(MouseConfig& record, EntryLabels& labels, int 
     } else if (!shiftLayer && previous == kFnShift) {
         setMirror(kFnDeactivated, context.text.TxtFnDeactivated);
     }
-    return changed;
+    return {AssignReason::Assigned, std::move(changed)};
 }
 
 }  // namespace vorlak

@@ -77,6 +77,24 @@ struct MessageText {
 // The message shown instead of the menu of the last left-click entry.
 MessageText LastClickMessage(const UiTextTable& text);
 
+// What an assignment did: Assigned, or the rule by which it changed nothing.
+enum class AssignReason {
+    Assigned,
+    NotAnEntry,     // an entry outside 0..13
+    NothingChosen,  // an empty key name, a macro outside the twelve slots
+    LastClick,      // the last left-click entry keeps left click (LastClickMessage)
+    // A Shift-layer entry that carries Shift: the held button keeps its meaning in the Shift
+    // layer, and only its base entry (BaseOfMirror) frees it.
+    ShiftFollowsBase,
+    NoShiftInShiftLayer,  // Shift is not given to a Shift-layer entry
+};
+struct [[nodiscard]] EntryAssignment {
+    AssignReason reason;
+    // The entries whose function and label changed, the entry first, then its mirror; empty
+    // unless Assigned.
+    std::vector<int> changed;
+};
+
 // Stores the choice's function code and parameter in entry 0..13 and sets its label. The
 // entry's function at the call is the one it carried when its menu was shown.
 // - A Shift-layer entry that carries Shift is not changed, and Shift is not given to one.
@@ -86,9 +104,7 @@ MessageText LastClickMessage(const UiTextTable& text);
 // - A key name becomes KeyCode by the key table (an unknown name gives 0); the label shows
 //   the name as chosen.
 // - A macro of at most one event is stored with play mode 0.
-// Returns the entries whose function and label changed, the entry first, then its mirror;
-// empty when nothing changed.
-std::vector<int> SetEntryFunction(MouseConfig& record, EntryLabels& labels, int entry,
-                                  const EntryChoice& choice, const AssignmentContext& context);
+EntryAssignment SetEntryFunction(MouseConfig& record, EntryLabels& labels, int entry,
+                                 const EntryChoice& choice, const AssignmentContext& context);
 
 }  // namespace vorlak

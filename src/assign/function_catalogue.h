@@ -66,6 +66,14 @@ constexpr int MirrorOf(int baseEntry) {
     const int slot = MatrixSlotOfBaseEntry(baseEntry);
     return slot < 0 ? -1 : kFirstShiftEntry + slot;
 }
+// The base entry whose mirror is Shift-layer entry 7..13; -1 for other entries.
+constexpr int BaseOfMirror(int shiftEntry) {
+    for (int base = 0; base < kBaseEntryCount; ++base) {
+        if (MirrorOf(base) == shiftEntry)
+            return base;
+    }
+    return -1;
+}
 
 // The caption of the Shift function, the same in every language.
 inline constexpr std::string_view kShiftLabel = "Shift";

@@ -4,7 +4,7 @@
 #include <array>
 #include <iostream>
 
-#include "assign/assignment_dispatcher.h"
+#include "assign/entry_assignment.h"
 #include "cli/button_function.h"
 #include "cli/command.h"
 #include "cli/entry_names.h"
@@ -118,32 +118,26 @@ EntryChoice Choice(CommandArgs words, const MainController& controller, const Ma
                "\"; vorlakctl assign --help lists them");
 }
 
-// The rules the window keeps by the menu it opens (or does not), said in words.
-void CheckMenuRules(const MouseConfig& record, const UiTextTable& text, int entry,
-                    const EntryChoice& choice) {
-    const AssignmentDispatcher dispatcher(record, {});
-    switch (dispatcher.Opening(entry)) {
-        case MenuOpening::None: {
-            int base = 0;
-            while (MirrorOf(base) != entry)
-                ++base;
-            ThrowUsage(EntryCaption(text, entry) + " carries Shift because " +
-                       EntryCaption(text, base) +
-                       " does: the held button keeps its meaning in the Shift layer. Give " +
-                       EntryCaption(text, base) + " another function first.");
+// Why the window would not make the assignment, in words.
+std::string RefusalText(AssignReason reason, const UiTextTable& text, int entry) {
+    switch (reason) {
+        case AssignReason::ShiftFollowsBase: {
+            const std::string base = EntryCaption(text, BaseOfMirror(entry));
+            return EntryCaption(text, entry) + " carries Shift because " + base +
+                   " does: the held button keeps its meaning in the Shift layer. Give " + base +
+                   " another function first.";
         }
-        case MenuOpening::LastClickMessage: {
+        case AssignReason::LastClick: {
             const MessageText message = LastClickMessage(text);
-            ThrowUsage(message.caption + " " + message.text + " (" + EntryCaption(text, entry) +
-                       " is the last one)");
+            return message.caption + " " + message.text + " (" + EntryCaption(text, entry) +
+                   " is the last one)";
         }
-        case MenuOpening::Menu:
-            break;
+        case AssignReason::NoShiftInShiftLayer:
+            // The Shift layer's menu has no Shift item.
+            return "Shift is a function of Button 1 ... Button 7 only (the Shift layer has none)";
+        default:
+            return {};
     }
-    // The Shift layer's menu has no Shift item.
-    const Byte code = std::visit([](const auto& c) { return c.Code(); }, choice);
-    if (entry >= kFirstShiftEntry && code == kFnShift)
-        ThrowUsage("Shift is a function of Button 1 ... Button 7 only (the Shift layer has none)");
 }
 
 int Assign(Session& session, CommandArgs args) {
@@ -157,9 +151,14 @@ int Assign(Session& session, CommandArgs args) {
         const EntryChoice choice = Choice(args.subspan(1), controller, store);
         const UiTextTable& text = controller.Text();
         RecordEditor& editor = controller.Editor();
-        CheckMenuRules(editor.Record(), text, entry, choice);
+        // The window shows its message instead of the last left click's menu, so that entry
+        // takes not even left click again.
+        if (IsLastClick(editor.Record(), entry))
+            ThrowUsage(RefusalText(AssignReason::LastClick, text, entry));
         const AssignResult result =
             editor.AssignEntry(entry, choice, {text, controller.LanguageCode(), store});
+        if (std::string refusal = RefusalText(result.reason, text, entry); !refusal.empty())
+            ThrowUsage(std::move(refusal));
         const auto label = [&](int e) { return editor.Labels()[static_cast<std::size_t>(e)]; };
         if (result.outcome == AssignOutcome::Unchanged)
             std::cout << EntryCaption(text, entry) << ": " << label(entry) << " (unchanged)\n";

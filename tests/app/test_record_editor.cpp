@@ -242,6 +242,17 @@ TEST_F(RecordEditorTest, AssignmentKeepsTheLastClickAndTellsBothShiftEntries) {
     EXPECT_EQ(Assign(2, KeyChoice{""}).outcome, AssignOutcome::Unchanged);
 }
 
+// The assignment rule that left the entry unchanged comes with the outcome.
+TEST_F(RecordEditorTest, AnUnchangedAssignmentNamesItsRule) {
+    EXPECT_EQ(Assign(0, PlainChoice{kFnDoubleClick}).reason, AssignReason::LastClick);
+    ASSERT_EQ(Assign(3, PlainChoice{kFnShift}).reason, AssignReason::Assigned);
+    const AssignResult mirror = Assign(MirrorOf(3), PlainChoice{kFnDoubleClick});
+    EXPECT_EQ(mirror.outcome, AssignOutcome::Unchanged);
+    EXPECT_EQ(mirror.reason, AssignReason::ShiftFollowsBase);
+    EXPECT_EQ(Assign(9, PlainChoice{kFnShift}).reason, AssignReason::NoShiftInShiftLayer);
+    EXPECT_EQ(Assign(2, KeyChoice{""}).reason, AssignReason::NothingChosen);
+}
+
 TEST_F(RecordEditorTest, EveryEditIsRefusedWhileAWriteRuns) {
     const MouseConfig before = editor.Record();
     const EntryLabels labelsBefore = editor.Labels();

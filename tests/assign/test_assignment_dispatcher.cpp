@@ -95,7 +95,8 @@ protected:
     AssignmentDispatcher dispatcher_{
         record_,
         {[this](int entry, const EntryChoice& choice) {
-             SetEntryFunction(record_, labels_, entry, choice, {text_, language_, store_});
+             static_cast<void>(
+                 SetEntryFunction(record_, labels_, entry, choice, {text_, language_, store_}));
          },
          [this](std::string_view preset) {
              presets_.emplace_back(preset);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -37,7 +38,8 @@ protected:
     ~EntryAssignmentTest() override { fs::remove_all(folder_); }
 
     std::vector<int> Set(int entry, const EntryChoice& choice) {
-        return SetEntryFunction(record_, labels_, entry, choice, {text_, language_, store_});
+        return SetEntryFunction(record_, labels_, entry, choice, {text_, language_, store_})
+            .changed;
     }
     // Asserts that the choice changes nothing at all.
     void ExpectRefused(int entry, const EntryChoice& choice) {
@@ -124,6 +126,39 @@ TEST_F(EntryAssignmentTest, LastLeftClickStays) {
     const MessageText message = LastClickMessage(text_);
     EXPECT_EQ(message.text, "At least one button must be set as the \"click\" function.");
     EXPECT_EQ(message.caption, "ATTENTION!!");
+}
+
+// Each rule that leaves the entry as it was says so, the first that applies: a caller tells
+// the user why (vorlakctl says it in words).
+TEST_F(EntryAssignmentTest, AnUnchangedEntrySaysWhichRuleKeptIt) {
+    ASSERT_EQ(Set(1, PlainChoice{kFnShift}), (std::vector<int>{1, 8}));
+    struct Case {
+        int entry;
+        EntryChoice choice;
+        AssignReason reason;
+    };
+    const Case cases[] = {
+        {14, PlainChoice{kFnBack}, AssignReason::NotAnEntry},
+        {-1, PlainChoice{kFnBack}, AssignReason::NotAnEntry},
+        {8, PlainChoice{kFnBack}, AssignReason::ShiftFollowsBase},
+        {8, PlainChoice{kFnShift}, AssignReason::ShiftFollowsBase},
+        {9, PlainChoice{kFnShift}, AssignReason::NoShiftInShiftLayer},
+        {0, PlainChoice{kFnBack}, AssignReason::LastClick},
+        {2, KeyChoice{""}, AssignReason::NothingChosen},
+        {2, MacroChoice{kMacroSlots, 0, "Two"}, AssignReason::NothingChosen},
+        {2, PlainChoice{kFnBack}, AssignReason::Assigned},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        const MouseConfig before = record_;
+        const EntryAssignment done =
+            SetEntryFunction(record_, labels_, c.entry, c.choice, {text_, language_, store_});
+        EXPECT_EQ(done.reason, c.reason);
+        EXPECT_EQ(done.changed.empty(), c.reason != AssignReason::Assigned);
+        if (c.reason != AssignReason::Assigned) {
+            EXPECT_TRUE(std::ranges::equal(before.Bytes(), record_.Bytes()));
+        }
+    }
 }
 
 TEST_F(EntryAssignmentTest, ShiftLayerIsNotSubjectToTheLastClickRule) {

@@ -14,8 +14,14 @@ TEST(FunctionCatalogueTest, MirrorExchangesThreeAndFour) {
     const std::vector<std::pair<int, int>> cases = {{0, 7},   {1, 8},   {2, 9},  {3, 11},
                                                     {4, 10},  {5, 12},  {6, 13}, {7, -1},
                                                     {13, -1}, {-1, -1}, {99, -1}};
-    for (const auto& [base, mirror] : cases)
+    for (const auto& [base, mirror] : cases) {
         EXPECT_EQ(MirrorOf(base), mirror) << base;
+        if (mirror >= 0) {
+            EXPECT_EQ(BaseOfMirror(mirror), base) << mirror;
+        }
+    }
+    for (int notAMirror : {-1, 0, 6, 14})
+        EXPECT_EQ(BaseOfMirror(notAMirror), -1) << notAMirror;
 }
 
 struct LabelCase {

@@ -69,7 +69,7 @@ protected:
                     window_, VORLAK_BIN_DIR, text_, "EN", font_, folder_.Path("record.ini"),
                     [this](QWidget&) { return std::make_unique<ScriptedKeyCapture>(script_); }},
                 record_, [this](int entry, const EntryChoice& choice, const AssignmentContext& c) {
-                    SetEntryFunction(record_, labels_, entry, choice, c);
+                    static_cast<void>(SetEntryFunction(record_, labels_, entry, choice, c));
                 });
         }
         return *menus_;
