@@ -3,12 +3,12 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/record_description.h"
 #include "cli/record_file.h"
 #include "cli/record_json.h"
 #include "cli/words.h"
 #include "config/profile_files.h"
 #include "macro/macro_store.h"
-#include "record/ini_file.h"
 
 namespace vorlak {
 namespace {
@@ -16,19 +16,13 @@ namespace {
 // The labels a record file keeps beside it (its ".ini"); those the window would give its
 // functions where it keeps none.
 EntryLabels RecordFileLabels(const std::filesystem::path& path, const MouseConfig& record,
-                             const MainController& controller,
-                             const std::vector<std::string>& macroNames) {
-    const IniFile settings = IniFile::Open(CompanionSettingsPath(path));
-    EntryLabels labels;
+                             const DescriptionContext& context) {
+    EntryLabels labels =
+        ReadProfileSettings(CompanionSettingsPath(path), context.text.LabelSection).entryLabel;
     for (int e = 0; e < kEntryCount; ++e) {
         std::string& label = labels[static_cast<std::size_t>(e)];
-        label = settings.Get(controller.Text().LabelSection, "Item" + std::to_string(e + 1));
-        const auto macro =
-            static_cast<std::size_t>(record.KeyMacroIndex[static_cast<std::size_t>(e)]);
-        if (label.empty()) {
-            label = FunctionLabel(record, e, controller.Text(), controller.LanguageCode(),
-                                  macro < macroNames.size() ? macroNames[macro] : std::string());
-        }
+        if (label.empty())
+            label = WindowLabel(record, e, context);
     }
     return labels;
 }
@@ -56,14 +50,12 @@ int Show(Session& session, CommandArgs args) {
         file = ReadRecordFile(path);
         source = {{"record", path.string()}};
     }
-    const std::vector<std::string> macroNames =
-        MacroStore(controller.Files().MacroStorePath()).ReadNames();
     const MouseConfig& record = file ? *file : controller.Editor().Record();
-    const EntryLabels labels =
-        file ? RecordFileLabels(UserPath(args[0]), *file, controller, macroNames)
-             : controller.Editor().Labels();
+    EntryLabels labels = controller.Editor().Labels();
     const DescriptionContext context{controller.Text(), controller.LanguageCode(), labels,
-                                     macroNames};
+                                     MacroStore(controller.Files().MacroStorePath()).ReadNames()};
+    if (file)
+        labels = RecordFileLabels(UserPath(args[0]), *file, context);
     if (json) {
         std::cout << RecordJson(record, context, source);
         return kExitSuccess;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/profile_files.h"
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -197,13 +198,20 @@ void ProfileFiles::LoadProfileSettings(std::string_view labelSection) {
 }
 
 void ProfileFiles::ReadSettings(const std::filesystem::path& path, std::string_view labelSection) {
-    IniFile file = IniFile::Open(path);
+    settings_ = ReadProfileSettings(path, labelSection);
+}
+
+ProfileSettings ReadProfileSettings(const std::filesystem::path& path,
+                                    std::string_view labelSection) {
+    const IniFile file = IniFile::Open(path);
+    ProfileSettings settings;
     for (int i = 0; i < kEntryCount; ++i) {
-        settings_.entryLabel[static_cast<std::size_t>(i)] = file.Get(labelSection, ItemKey(i + 1));
+        settings.entryLabel[static_cast<std::size_t>(i)] = file.Get(labelSection, ItemKey(i + 1));
     }
-    settings_.rColor = file.Get("Skins", "RColor");
-    settings_.gColor = file.Get("Skins", "GColor");
-    settings_.bColor = file.Get("Skins", "BColor");
+    settings.rColor = file.Get("Skins", "RColor");
+    settings.gColor = file.Get("Skins", "GColor");
+    settings.bColor = file.Get("Skins", "BColor");
+    return settings;
 }
 
 bool ProfileFiles::SaveProfileSettings(std::string_view labelSection,
@@ -216,36 +224,64 @@ bool ProfileFiles::SaveProfileSettings(std::string_view labelSection,
            ReplaceFileAtomically(profileSettingsPath_, *bytes, error);
 }
 
-// Everything is checked before anything changes: the name, the kind of file (without opening
-// it), its size, then the whole record is read; only then are the record and the labels taken.
+WholeRecord ReadWholeRecord(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status))
+        return {RecordRead::Missing};
+    if (!std::filesystem::is_regular_file(status))
+        return {RecordRead::NotAFile};
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size != kRecordFileSize)
+        return {RecordRead::WrongSize, ec ? 0 : size};
+    errno = 0;
+    const std::optional<std::string> bytes = ReadFileBytes(path, kRecordFileSize);
+    if (!bytes || bytes->size() != kRecordFileSize)
+        return {RecordRead::Unreadable, 0, {errno != 0 ? errno : EIO, std::generic_category()}};
+    WholeRecord read{RecordRead::Read, size, {}, static_cast<Byte>((*bytes)[0])};
+    std::memcpy(read.record.Bytes().data(), bytes->data() + 1, sizeof(MouseConfig));
+    return read;
+}
+
+namespace {
+
+ImportResult ImportResultOf(RecordRead read) {
+    switch (read) {
+        case RecordRead::Read:
+            return ImportResult::Imported;
+        case RecordRead::Missing:
+            return ImportResult::Missing;
+        case RecordRead::NotAFile:
+            return ImportResult::NotAFile;
+        case RecordRead::WrongSize:
+            return ImportResult::WrongSize;
+        case RecordRead::Unreadable:
+            break;
+    }
+    return ImportResult::Unreadable;
+}
+
+}  // namespace
+
+// Everything is checked before anything changes: the name, the file as ReadWholeRecord reads
+// it, the values of its fields; only then are the record and the labels taken.
 ImportOutcome ProfileFiles::ImportProfile(const std::filesystem::path& chosen,
                                           std::string_view labelSection) {
     if (chosen.filename().string().find(".bin") == std::string::npos)
         return {ImportResult::NotAProfile, chosen, {}};
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(chosen, ec);
-    if (!std::filesystem::exists(status)) {
+    const WholeRecord read = ReadWholeRecord(chosen);
+    if (read.result == RecordRead::Missing)
         Diagnostic(kMissingRecord.data());
-        return {ImportResult::Missing, chosen, {}};
-    }
-    if (!std::filesystem::is_regular_file(status))
-        return {ImportResult::NotAFile, chosen, {}};
-    const std::uintmax_t size = std::filesystem::file_size(chosen, ec);
-    if (ec || size != kRecordFileSize)
-        return {ImportResult::WrongSize, chosen, {}, ec ? 0 : size};
-    const std::optional<std::string> bytes = ReadFileBytes(chosen, kRecordFileSize);
-    if (!bytes || bytes->size() != kRecordFileSize)
-        return {ImportResult::Unreadable, chosen, {}};
-    MouseConfig record{};
-    std::memcpy(record.Bytes().data(), bytes->data() + 1, sizeof(MouseConfig));
-    if (std::vector<RecordField> fields = FieldsOutOfRange(record); !fields.empty())
-        return {ImportResult::OutOfRange, chosen, {}, size, std::move(fields)};
-    store_.firstRunFlag = static_cast<Byte>((*bytes)[0]);
-    store_.currentConfig = record;
+    if (read.result != RecordRead::Read)
+        return {ImportResultOf(read.result), chosen, {}, read.size};
+    if (std::vector<RecordField> fields = FieldsOutOfRange(read.record); !fields.empty())
+        return {ImportResult::OutOfRange, chosen, {}, read.size, std::move(fields)};
+    store_.firstRunFlag = read.flag;
+    store_.currentConfig = read.record;
     Diagnostic(kReadReport.data(), store_.firstRunFlag, static_cast<int>(sizeof(MouseConfig)));
     const std::filesystem::path settings = CompanionSettingsPath(chosen);
     ReadSettings(settings, labelSection);
-    return {ImportResult::Imported, chosen, settings, size};
+    return {ImportResult::Imported, chosen, settings, read.size};
 }
 
 ExportOutcome ProfileFiles::ExportProfile(std::filesystem::path chosen, const MouseConfig& record,

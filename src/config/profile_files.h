@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "config/record_check.h"
@@ -60,6 +61,31 @@ struct ImportOutcome {
     std::uintmax_t size = 0;               // the record file's size, for WrongSize
     std::vector<RecordField> fields = {};  // for OutOfRange: each field and the value it held
 };
+
+// What a read of a whole record file found.
+enum class RecordRead {
+    Read,
+    Missing,     // the file does not exist
+    NotAFile,    // a folder, a pipe, a device: nothing is opened, so a pipe cannot block
+    WrongSize,   // not the 1889 bytes of a record file
+    Unreadable,  // it could not be read whole
+};
+struct [[nodiscard]] WholeRecord {
+    RecordRead result;
+    std::uintmax_t size = 0;     // the file's size where it was learnt: Read, WrongSize
+    std::error_code error = {};  // the system's reason for Unreadable
+    Byte flag = 0;               // the flag byte before the record: Read
+    MouseConfig record{};        // Read
+};
+
+// Reads a record file of any name as an import does: a regular file of a record file's size,
+// read whole. Everything is checked before anything is read.
+WholeRecord ReadWholeRecord(const std::filesystem::path& path);
+
+// Reads the labels of labelSection and the label colour texts of a settings file; what is
+// missing reads as "".
+ProfileSettings ReadProfileSettings(const std::filesystem::path& path,
+                                    std::string_view labelSection);
 
 // A file that could not be written or read, and why (the system's words where it gave them).
 struct FileFailure {

@@ -505,6 +505,25 @@ TEST_F(ProfileFilesTest, ImportsOfNonProfilesChangeNothing) {
     EXPECT_EQ(files.Settings().entryLabel[0], "");
 }
 
+// The reader of imports reads a record file of any name for vorlakctl show, and leaves the
+// current profile alone; a file it cannot read comes with the system's reason.
+TEST_F(ProfileFilesTest, AWholeRecordIsReadFromAFileOfAnyName) {
+    const auto path = folder.Write("record.dat", RecordBytes(3, 0x44));
+    const WholeRecord read = ReadWholeRecord(path);
+    EXPECT_EQ(read.result, RecordRead::Read);
+    EXPECT_EQ(read.size, kRecordFileSize);
+    EXPECT_EQ(read.flag, 3);
+    EXPECT_TRUE(std::ranges::all_of(read.record.Bytes(), [](Byte b) { return b == 0x44; }));
+    EXPECT_TRUE(CurrentIsAll(0));
+
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    if (geteuid() != 0) {  // root reads it anyway
+        const WholeRecord locked = ReadWholeRecord(path);
+        EXPECT_EQ(locked.result, RecordRead::Unreadable);
+        EXPECT_EQ(locked.error, std::errc::permission_denied);
+    }
+}
+
 TEST_F(ProfileFilesTest, AProfileFileIsImportedWhole) {
     const std::filesystem::path odd = folder.Path("Profil ÄÖÜ 配置");
     std::filesystem::create_directory(odd);
