@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/pointer_settings.h"
 #include "assign/function_catalogue.h"
 #include "cli/button_function.h"
 #include "cli/entry_names.h"
@@ -48,10 +49,8 @@ void DescribeSettings(std::ostream& out, const MouseConfig& r, const UiTextTable
     out << "Polling rate: " << (rate ? std::to_string(rate) + " Hz" : "unset") << "\n"
         << "Lighting: " << LightingName(r, text) << "\n"
         << "Sensitivity: x " << int(r.sensitivityX) << ", y " << int(r.sensitivityY) << "\n"
-        << "Pointer: speed " << int(r.pointerSpeed) << ", double-click step "
-        << int(r.doubleClickStep) << " (" << 970 - 70 * r.doubleClickStep << " ms), wheel "
-        << (r.wheelPageScroll ? std::string("one page") : Count(r.wheelLines, "line"))
-        << ", precision " << (r.pointerPrecision == 1 ? "on" : "off") << "\n";
+        << "Pointer: " << PointerText(r) << ", precision "
+        << (r.pointerPrecision == 1 ? "on" : "off") << "\n";
 }
 
 // Both layers in the window's order: Button 1 … Button 7, then Shift+1 … Shift+7; what each
@@ -89,6 +88,13 @@ std::string WindowLabel(const MouseConfig& record, int entry, const DescriptionC
     return FunctionLabel(
         record, entry, context.text, context.languageCode,
         macro < context.macroNames.size() ? context.macroNames[macro] : std::string());
+}
+
+std::string PointerText(const MouseConfig& r) {
+    return "speed " + std::to_string(r.pointerSpeed) + ", double-click step " +
+           std::to_string(r.doubleClickStep) + " (" +
+           std::to_string(PointerValuesOf(r).doubleClickMs) + " ms), wheel " +
+           (r.wheelPageScroll ? std::string("one page") : Count(r.wheelLines, "line"));
 }
 
 std::string ColourText(const std::array<Byte, 3>& rgb) {

@@ -21,6 +21,9 @@ struct DescriptionContext {
 // The label the window gives the function entry 0..13 carries.
 std::string WindowLabel(const MouseConfig& record, int entry, const DescriptionContext& context);
 
+// The pointer settings in words: "speed 6, double-click step 5 (620 ms), wheel 3 lines".
+std::string PointerText(const MouseConfig& record);
+
 // A stage colour as RRGGBB.
 std::string ColourText(const std::array<Byte, 3>& rgb);
 

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/pointer_settings.h"
 #include "cli/button_function.h"
 #include "cli/entry_names.h"
 
@@ -127,7 +128,7 @@ std::string RecordJson(const MouseConfig& record, const DescriptionContext& cont
              {"pointer",
               {{"speed", r.pointerSpeed},
                {"doubleClickStep", r.doubleClickStep},
-               {"doubleClickMs", 970 - 70 * r.doubleClickStep},
+               {"doubleClickMs", PointerValuesOf(r).doubleClickMs},
                {"wheel", r.wheelPageScroll ? Json("page") : Json(int(r.wheelLines))},
                {"precision", r.pointerPrecision == 1}}},
              {"buttons", Buttons(r, context)},

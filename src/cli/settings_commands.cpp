@@ -185,12 +185,7 @@ int Pointer(Session& session, CommandArgs args) {
                            CutText(name) + "\"");
             }
         }
-        const MouseConfig& r = editor.Record();
-        std::cout << "Pointer: speed " << int(r.pointerSpeed) << ", double-click step "
-                  << int(r.doubleClickStep) << " (" << 970 - 70 * r.doubleClickStep
-                  << " ms), wheel "
-                  << (r.wheelPageScroll ? std::string("one page") : Count(r.wheelLines, "line"))
-                  << "\n";
+        std::cout << "Pointer: " << PointerText(editor.Record()) << "\n";
         return changed;
     });
 }
