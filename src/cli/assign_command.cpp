@@ -17,28 +17,6 @@ namespace {
 
 constexpr std::string_view kUsage = "assign BUTTON FUNCTION [NAME] [MODE]";
 
-struct PlainWord {
-    std::string_view word;
-    EntryChoice choice;
-};
-
-const std::array<PlainWord, 11>& PlainWords() {
-    static const std::array<PlainWord, 11> words = {{
-        {"click", PlainChoice{kFnLeftClick}},
-        {"menu", PlainChoice{kFnRightClick}},
-        {"scroll", PlainChoice{kFnMiddleClick}},
-        {"forward", PlainChoice{kFnForward}},
-        {"back", PlainChoice{kFnBack}},
-        {"double-click", PlainChoice{kFnDoubleClick}},
-        {"shift", PlainChoice{kFnShift}},
-        {"deactivated", PlainChoice{kFnDeactivated}},
-        {"dpi-up", DpiChoice{kDpiUp}},
-        {"dpi-down", DpiChoice{kDpiDown}},
-        {"dpi-loop", DpiChoice{kDpiLoop}},
-    }};
-    return words;
-}
-
 // The index of name in the list of the profile's language or in the English one.
 template <std::size_t N>
 std::size_t NameIndex(std::span<const std::string_view, N> local,
@@ -95,9 +73,13 @@ EntryChoice Choice(CommandArgs words, const MainController& controller, const Ma
     const bool named = function == "media" || function == "office" || function == "windows" ||
                        function == "key" || function == "macro";
     ExpectWords(words.size(), named ? 2 : 1, function == "macro" ? 3 : named ? 2 : 1, kUsage);
-    for (const PlainWord& plain : PlainWords()) {
-        if (function == FoldName(plain.word))
-            return plain.choice;
+    for (std::size_t i = 0; i < kAssignablePlainFunctions; ++i) {
+        if (function == FoldName(kPlainFunctionWords[i].word))
+            return PlainChoice{kPlainFunctionWords[i].code};
+    }
+    for (std::size_t a = 0; a < kDpiActionWords.size(); ++a) {
+        if (function == FoldName("dpi-" + std::string(kDpiActionWords[a])))
+            return DpiChoice{static_cast<Byte>(kDpiUp + a)};
     }
     const std::string& name = words.size() > 1 ? words[1] : words[0];
     if (function == "media")

@@ -65,34 +65,15 @@ ButtonFunction DecodeButton(const MouseConfig& r, int entry,
                             const std::vector<std::string>& macroNames) {
     const auto e = static_cast<std::size_t>(entry);
     const int code = r.KeyFunction[e];
+    for (const FunctionWord& plain : kPlainFunctionWords) {
+        if (plain.code == code)
+            return {std::string(plain.word), {}, std::string(plain.word)};
+    }
     switch (code) {
-        case kFnLeftClick:
-            return {"click", {}, "click"};
-        case kFnRightClick:
-            return {"menu", {}, "menu"};
-        case kFnMiddleClick:
-            return {"scroll", {}, "scroll"};
-        case kFnForward:
-            return {"forward", {}, "forward"};
-        case kFnBack:
-            return {"back", {}, "back"};
-        case kFnDoubleClick:
-            return {"double-click", {}, "double-click"};
-        case kFnDeactivated:
-            return {"deactivated", {}, "deactivated"};
-        case kFnShift:
-            return {"shift", {}, "shift"};
-        case kFnLeftTilt:
-            return {"left-tilt", {}, "left-tilt"};
-        case kFnRightTilt:
-            return {"right-tilt", {}, "right-tilt"};
-        case kFnShiftDpi:
-            return {"shift-dpi", {}, "shift-dpi"};
         case kFnDpi: {
-            constexpr std::array<std::string_view, 3> kActions = {"up", "down", "loop"};
             const int action = r.KeyDpiAction[e];
             if (action >= kDpiUp && action <= kDpiLoop) {
-                const std::string word(kActions[static_cast<std::size_t>(action - kDpiUp)]);
+                const std::string word(kDpiActionWords[static_cast<std::size_t>(action - kDpiUp)]);
                 return {"dpi", {{"action", word}}, "dpi-" + word};
             }
             return {"dpi", {{"action", action}}, "dpi (action " + std::to_string(action) + ")"};

@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "assign/function_catalogue.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
@@ -17,6 +18,29 @@ namespace vorlak {
 // The macro picker's play modes (KeyMacroMode 0..2), by the words of the command line.
 inline constexpr std::array<std::string_view, 3> kPlayModes = {"once", "until-any-button",
                                                                "while-held"};
+
+// The command words of the functions without a parameter, as show prints them and assign takes
+// them; the last three no window gives, so assign does not take them.
+struct FunctionWord {
+    std::string_view word;
+    Byte code;
+};
+inline constexpr std::array<FunctionWord, 11> kPlainFunctionWords = {{
+    {"click", kFnLeftClick},
+    {"menu", kFnRightClick},
+    {"scroll", kFnMiddleClick},
+    {"forward", kFnForward},
+    {"back", kFnBack},
+    {"double-click", kFnDoubleClick},
+    {"deactivated", kFnDeactivated},
+    {"shift", kFnShift},
+    {"left-tilt", kFnLeftTilt},
+    {"right-tilt", kFnRightTilt},
+    {"shift-dpi", kFnShiftDpi},
+}};
+inline constexpr std::size_t kAssignablePlainFunctions = 8;
+// The words after "dpi-" of the DPI actions kDpiUp, kDpiDown and kDpiLoop.
+inline constexpr std::array<std::string_view, 3> kDpiActionWords = {"up", "down", "loop"};
 
 struct ButtonFunction {
     // click, menu, scroll, forward, back, double-click, dpi, media, office, windows, key, macro,
