@@ -21,13 +21,18 @@ choose() {  # choose INDEX [SUB WIDTH [SHOT]]
   [ -z "${4:-}" ] || shot "$4"
   xdotool click 1; }
 # The dialogs of the program by their size.
-dialog() { for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
+dialog() { for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -q "Geometry: $1" && { echo "$w"; return 0; }
   done; return 1; }
 key_dialog() { dialog 384x285; }
 picker() { dialog 396x292; }
 no_picker() { ! picker; }
 no_key_dialog() { ! key_dialog; }
+# The visible window of the program that window PARENT owns (a dialog's message box).
+owned_by() { local parent w; parent=$(printf '0x%x' "$1") || return 1
+  for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+    xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q "# $parent\$" && { echo "$w"; return 0; }
+  done; return 1; }
 click_dialog() { local d; d=$($1) && xdotool mousemove --window "$d" "$2" "$3" click 1; }
 
 # Record bytes by their offset in the record (the file starts with its first-run flag), the

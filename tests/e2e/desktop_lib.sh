@@ -52,9 +52,15 @@ redrawn() { local win=$1 before; shift; before=$(picture "$win")
   wait_for 10 picture_differs "$win" "$before" || return 1
   wait_for 5 still "$win"; return 0; }
 
-# The windows of the program whose process is APP.
+# has_focus WINDOW: the keyboard focus is on it, so keys from XTEST go to it.
+has_focus() { [ -n "$1" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# key_in WINDOW KEY...: the keys, once WINDOW has the focus; fails without the window.
+key_in() { local win=$1; shift; wait_for 5 has_focus "$win" && xdotool key "$@"; }
+
+# The windows of the program whose process is APP. (xdotool's search takes a window that
+# meets any one of its criteria unless told --all.)
 main_window() {  # the visible 1000-pixel-wide window of the application
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
+  for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' && { echo "$w"; return 0; }
   done; return 1; }
 no_main_window() { ! main_window; }

@@ -103,6 +103,14 @@ bool CKestalApp::StartApplication() {
         return false;
     application_.setQuitOnLastWindowClosed(false);
     InstallMenuFrameLook(application_);
+    // The program goes inactive when the keyboard focus leaves all its windows, also when
+    // another client grabs the keyboard, and Qt then closes any open menu: the diagnostic
+    // channel tells each change, so that a script knows when a menu may stay open.
+    connect(&application_, &QGuiApplication::applicationStateChanged, this,
+            [](Qt::ApplicationState state) {
+                Diagnostic(state == Qt::ApplicationActive ? "The program is active.\n"
+                                                          : "The program is inactive.\n");
+            });
     ChooseFolders();
 
     CDlgSplash(programFolder_).exec();  // first, so that it is on screen at once
