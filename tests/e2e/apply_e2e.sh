@@ -8,13 +8,14 @@
 . "$(dirname "$0")/e2e_lib.sh" "$@"
 
 warning_box() {  # the application's message box: named Vorlak, narrower than the main window
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
+  for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -qE 'Geometry: [2-9][0-9][0-9]x' && { echo "$w"; return 0; }
   done; return 1; }
 no_warning_box() { ! warning_box; }
 close_warning() {  # its OK button sits at the bottom right of the box
   local box geometry; box=$(warning_box) || return 1
   geometry=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')
+  [ -n "$geometry" ] || return 1
   xdotool mousemove --window "$box" $(( ${geometry% *} - 50 )) $(( ${geometry#* } - 25 )) click 1
   wait_for 5 no_warning_box; }
 saved_since() { [ "$data/config0.bin" -nt "$W/before-apply" ]; }
@@ -25,8 +26,8 @@ press_apply() { touch "$W/before-apply"; click_in 951 619; }
 apply_with() { say "$1"; press_apply; }  # apply_with LINE: the line for the mouse, then Apply
 sensitivity_x() { od -An -tu1 -j 61 -N1 "$data/config0.bin" | tr -d ' '; }
 apply_ended() {  # the progress bar is gone: its left end shows the window's own background
-  local x y pixel
-  eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+  local win X Y pixel; win=$(main_window) || return 1
+  eval "$(xdotool getwindowgeometry --shell "$win")"
   pixel=$(import -window root -crop "1x1+$((X + 303))+$((Y + 508))" txt:- 2>/dev/null | tail -1)
   ! grep -qE 'srgb\((143,32,32|40,16,16)\)' <<<"$pixel"; }
 apply_unchanged() {  # Apply with nothing changed: it ends with the profile saved

@@ -76,13 +76,13 @@ box4() { crop "$(main_window)" 122 "$(( $(box_y 4) - 7 ))" 126 14 "$W/box4-$1.pn
 box4_changed() { box4 after && ! same_image "$W/box4-before.png" "$W/box4-after.png"; }
 open_box 4
 { choose 12 && wait_for 5 picker && wait_for 5 still "$(picker)"; } || fail "the macro picker on Button 5"
-xdotool key Escape
+key_in "$(picker)" Escape
 check "Escape closes the picker" wait_for 5 no_picker
 box4 before
 open_box 4
 { choose 12 && wait_for 5 picker && pick_macro 0 0; } || fail "the macro picker again"
 shot 07-picker
-xdotool key Return
+key_in "$(picker)" Return
 check "Enter closes the picker" wait_for 5 no_picker
 check "and assigns the macro chosen: its label box shows it" wait_for 5 box4_changed
 shot 08-picked-by-enter

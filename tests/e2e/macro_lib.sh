@@ -3,7 +3,7 @@
 # The macro manager in the end-to-end runs: finding it, opening it, clicking in it, and the
 # program's message boxes. Sourced after e2e_lib.sh.
 manager() {  # the visible 490 x 432 window of the manager, titled in its language
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name "^$1\$" 2>/dev/null); do
+  for w in $(xdotool search --all --onlyvisible --pid "$APP" --name "^$1\$" 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -q 'Geometry: 490x432' && { echo "$w"; return 0; }
   done; return 1; }
 no_manager() { ! manager "Macro Manager"; }
@@ -26,5 +26,6 @@ box_shown() { wait_for 5 message_box "$1" && wait_for 5 still "$(message_box "$1
 close_message_box() {
   local box size; box=$(message_box "$1") || return 1
   size=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')
+  [ -n "$size" ] || return 1
   xdotool mousemove --window "$box" $(( ${size% *} - 50 )) $(( ${size#* } - 25 )) click 1
   wait_for 5 no_message_box "$1"; }

@@ -18,12 +18,12 @@ pressed_since() { [ "$(presses)" -gt "$1" ]; }
 # recording: Start Recording, until the manager holds the keyboard.
 recording() { local grabbed; grabbed=$(grabs); at 339 99 && wait_for 5 grabbed_since "$grabbed"; }
 record_ini_has() { grep -qx "$1" "$data/record.ini"; }
-limit_box() { xdotool search --onlyvisible --pid "$APP" --name '^ATTENTION!$'; }
+limit_box() { xdotool search --all --onlyvisible --pid "$APP" --name '^ATTENTION!$'; }
 
 main_shown && pass "the main window shows" || fail "no main window"
 stdbuf -oL xev -name witness -event keyboard >"$W/xev.log" 2>&1 & PIDS+=($!)
 wait_for 5 xdotool search --onlyvisible --name '^witness$'
-WITNESS=$(xdotool search --onlyvisible --name '^witness$' | head -1)
+WITNESS=$(xdotool search --onlyvisible --name '^witness$' | head -1) || fail "no witness window"
 xdotool windowactivate --sync "$WITNESS" 2>/dev/null; xdotool key x
 check "the witness receives keys while it has the focus" wait_for 5 pressed_since 0
 
@@ -111,7 +111,7 @@ check "twelve macros are listed" wait_for 5 record_ini_has "MacroCount=12"
 check "the thirteenth New shows the limit message" wait_for 5 limit_box
 shot 10-limit
 no_limit_box() { ! limit_box; }
-xdotool key Return; wait_for 5 no_limit_box
+key_in "$(limit_box)" Return; wait_for 5 no_limit_box
 click_at 381 408                                    # Cancel
 check "Cancel closes the manager" wait_for 5 no_manager
 

@@ -19,7 +19,7 @@ menu_item() {  # menu_item ROW N: the right-click menu of a row, its N-th item
   xdotool mousemove --window "$win" 60 "$(row "$1")" click 3
   menu_shown && click_item "$(popup_menu)" $(($2 - 1))
 }
-file_dialog() { xdotool search --onlyvisible --pid "$APP" --name '^(Open|Save As)$' | head -1; }
+file_dialog() { xdotool search --all --onlyvisible --pid "$APP" --name '^(Open|Save As)$' | head -1; }
 no_file_dialog() { ! file_dialog | grep -q .; }
 choose_file() {  # types a path into the file dialog and confirms it
   wait_for 5 file_dialog && wait_for 5 still "$(file_dialog)" || return 1
@@ -27,7 +27,7 @@ choose_file() {  # types a path into the file dialog and confirms it
   wait_for 5 no_file_dialog
 }
 message_box() {  # a window of the program's name that is not the main window
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
+  for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' || { echo "$w"; return 0; }
   done; return 1; }
 no_message_box() { ! message_box; }
@@ -65,12 +65,12 @@ menu_item 1 4                                    # Load a file that is no profil
 choose_file "$W/in/Short.bin"
 check "a file of 1888 bytes is refused with a message" wait_for 5 message_box
 shot 05-not-a-profile
-xdotool key Return; wait_for 5 no_message_box
+key_in "$(message_box)" Return; wait_for 5 no_message_box
 menu_item 1 4                                    # Load a profile with a field out of range
 choose_file "$W/in/Wild.bin"
 check "a profile with X sensitivity 71 is refused, the field named" wait_for 5 message_box
 shot 05b-field-out-of-range
-xdotool key Return; wait_for 5 no_message_box
+key_in "$(message_box)" Return; wait_for 5 no_message_box
 menu_item 1 4                                    # Load the prepared profile
 wait_for 5 file_dialog; shot 06-load-dialog
 choose_file "$W/in/Imported.bin"
@@ -133,7 +133,7 @@ exec 3>"$W/mouse"
 main_shown || fail "no main window after the kill"
 check "the unfinished renumbering is told at start" wait_for 10 message_box
 shot 16-renumbering-unfinished
-xdotool key Return; wait_for 5 no_message_box
+key_in "$(message_box)" Return; wait_for 5 no_message_box
 rm -rf "$data/config1.bin"
 open_manager
 check "opening the manager finishes it" wait_for 5 sh -c "[ ! -e '$data/profiles.journal' ]"

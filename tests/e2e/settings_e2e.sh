@@ -32,11 +32,11 @@ at 104 228                           # stage 3's toggle: off
 drag 805 154 805 40                  # stage 2's slider to its top
 shot 03-dpi
 point 40 242                         # stage 1's swatch: the colour chooser
-chooser() { xdotool search --onlyvisible --pid "$APP" --name 'Select Color' 2>/dev/null | head -1; }
+chooser() { xdotool search --all --onlyvisible --pid "$APP" --name 'Select Color' 2>/dev/null | head -1; }
 wait_for 5 chooser && pass "the swatch opens the colour chooser" || fail "no colour chooser"
 shot 04-colour-chooser
 # The chooser's HTML field (Alt+H) takes the colour as text.
-xdotool key --delay 50 alt+h ctrl+a
+key_in "$(chooser)" --delay 50 alt+h ctrl+a
 xdotool type --delay 50 '#0c2238'
 xdotool key Return
 check "the chooser closes" wait_for 5 sh -c '[ -z "$(xdotool search --onlyvisible --name "Select Color")" ]'
