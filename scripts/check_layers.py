@@ -26,14 +26,14 @@ import tempfile
 # Folder -> layer. A file belongs to the longest folder of the table its path starts with.
 LAYERS = {
     "common": 0, "record": 0, "keys": 0,
-    "config": 1, "assign": 1, "macro": 1, "text": 1,
-    "device": 2,
+    "device": 1,
+    "config": 2, "assign": 2, "macro": 2, "text": 2,
     "app": 3,
     "app/ui": 4, "assign/ui": 4, "macro/ui": 4, "panels": 4, "controls": 4, "platform": 4,
     "cli": 4,
 }
 CORE_TOP = 3  # layers 0..3 are the portable core: the standard library only
-LAYER_NAMES = ["bottom", "domain", "device", "controller", "UI and platform"]
+LAYER_NAMES = ["bottom", "device", "domain", "controller", "UI and platform"]
 CORE_LIBRARY = "src/libvorlak_core.a"
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The functions an assignment entry can carry: their codes, the parameter tables of the
-// multimedia, office and Windows-shortcut functions, the entry layout and the labels.
+// The functions an assignment entry can carry: the parameter tables of the multimedia, office
+// and Windows-shortcut functions, the Shift-layer entry of each button, and the labels. Their
+// codes and the entry layout are the record's (record/function_codes.h).
 #pragma once
 
 #include <array>
@@ -8,34 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "device/key_matrix.h"
+#include "record/function_codes.h"
 #include "record/mouse_config.h"
 #include "text/ui_text.h"
 
 namespace vorlak {
-
-// Function codes as stored in MouseConfig::KeyFunction. 12 and 14 are unused.
-inline constexpr Byte kFnLeftClick = 0;
-inline constexpr Byte kFnRightClick = 1;
-inline constexpr Byte kFnMiddleClick = 2;
-inline constexpr Byte kFnForward = 3;
-inline constexpr Byte kFnBack = 4;
-inline constexpr Byte kFnDoubleClick = 5;
-inline constexpr Byte kFnDpi = 6;
-inline constexpr Byte kFnMultimedia = 7;
-inline constexpr Byte kFnOffice = 8;
-inline constexpr Byte kFnWindowsShortcut = 9;
-inline constexpr Byte kFnKeyboardKey = 10;
-inline constexpr Byte kFnMacro = 11;
-inline constexpr Byte kFnDeactivated = 13;
-inline constexpr Byte kFnLeftTilt = 15;   // only from stored profiles
-inline constexpr Byte kFnRightTilt = 16;  // only from stored profiles
-inline constexpr Byte kFnShiftDpi = 17;   // only from stored profiles
-inline constexpr Byte kFnShift = 18;
-
-// MouseConfig::KeyDpiAction of a DPI entry.
-inline constexpr Byte kDpiUp = 1;
-inline constexpr Byte kDpiDown = 2;
-inline constexpr Byte kDpiLoop = 3;
 
 // Low bytes of the consumer usages of the multimedia functions, in menu order. The record
 // keeps only the low byte; the high byte is 1 for 0x83 (0x0183, the media player) and 0 else.
@@ -45,21 +24,7 @@ inline constexpr std::array<Byte, 8> kMultimediaUsageLow = {0x83, 0xB5, 0xB6, 0x
 // N, X, C, V, S, P, F, Y, Z, A.
 inline constexpr std::array<Byte, 10> kOfficeKeyUsages = {0x11, 0x1B, 0x06, 0x19, 0x16,
                                                           0x13, 0x09, 0x1C, 0x1D, 0x04};
-// Number of Windows shortcuts (MouseConfig::KeyWinShortcut 0..6).
-inline constexpr int kWindowsShortcutCount = 7;
 
-// Entry layout: entries 0..6 are the base layer in button order, 7..13 the Shift layer in
-// key-matrix slot order.
-inline constexpr int kBaseEntryCount = 7;
-inline constexpr int kFirstShiftEntry = 7;
-
-// The key-matrix slot of base entry 0..6: entries 3 and 4 are exchanged. -1 for other entries.
-constexpr int MatrixSlotOfBaseEntry(int baseEntry) {
-    constexpr std::array<int, kBaseEntryCount> kSlots = {0, 1, 2, 4, 3, 5, 6};
-    return baseEntry >= 0 && baseEntry < kBaseEntryCount
-               ? kSlots[static_cast<std::size_t>(baseEntry)]
-               : -1;
-}
 // The Shift-layer entry of the physical button of base entry 0..6 (7 + its slot). -1 for
 // other entries.
 constexpr int MirrorOf(int baseEntry) {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <numeric>
 
-#include "assign/key_matrix.h"
+#include "device/key_matrix.h"
 #include "device/protocol.h"
 
 namespace vorlak {
@@ -13,18 +13,47 @@ namespace {
 
 using std::chrono::milliseconds;
 
-constexpr Byte kDisabledStage = 0x80;
 constexpr Byte kSensitivityFactor = 20;
 constexpr int kSentStages = kDpiLevelsObject;  // the object of the levels block is their count
+
+// The command and the data length of each kind of block step.
+struct BlockForm {
+    ApplyStepKind kind;
+    Byte code;
+    std::size_t length;
+};
+constexpr std::array<BlockForm, 4> kBlockForms = {{
+    {ApplyStepKind::DpiLevels, kCmdDpiLevels, kDpiLevelBytes},
+    {ApplyStepKind::DpiColours, kCmdDpiColors, kDpiColorBytes},
+    {ApplyStepKind::KeyMatrix, kCmdKeyMatrix, kMatrixSize},
+    {ApplyStepKind::Macro, kCmdMacro, kMacroBlockSize},
+}};
+
+// The object of a block step's header: fixed for the DPI blocks, the step's number otherwise.
+Byte ObjectOf(const BlockStep& step) {
+    switch (step.kind) {
+        case ApplyStepKind::DpiLevels:
+            return kDpiLevelsObject;
+        case ApplyStepKind::DpiColours:
+            return kDpiColorsObject;
+        default:
+            return static_cast<Byte>(step.number);
+    }
+}
+
+CommandBytes BlockHeader(const BlockStep& step) {
+    const auto* form = std::ranges::find(kBlockForms, step.kind, &BlockForm::kind);
+    return {form->code, ObjectOf(step), static_cast<Byte>(form->length), 0, 0, 0, 0, 0};
+}
 
 ApplyStep Frame(ApplyStepKind kind, const CommandBytes& command, std::vector<milliseconds> pauses) {
     return {kind, 0, command, {}, std::move(pauses)};
 }
 
-ApplyStep Block(ApplyStepKind kind, int number, Byte code, Byte object, std::span<const Byte> data,
+ApplyStep Block(const BlockStep& step, std::span<const Byte> data,
                 std::vector<milliseconds> pauses) {
-    const CommandBytes header{code, object, static_cast<Byte>(data.size()), 0, 0, 0, 0, 0};
-    return {kind, number, header, {data.begin(), data.end()}, std::move(pauses)};
+    return {
+        step.kind, step.number, BlockHeader(step), {data.begin(), data.end()}, std::move(pauses)};
 }
 
 }  // namespace
@@ -66,17 +95,15 @@ std::vector<ApplyStep> BuildApplySteps(const MouseConfig& record) {
     steps.reserve(kApplyStepCount);
     steps.push_back(Frame(ApplyStepKind::PollingRate, PollingRateCommand(record), {kStepPause}));
     steps.push_back(Frame(ApplyStepKind::Sensitivity, SensitivityCommand(record), {kStepPause}));
-    steps.push_back(Block(ApplyStepKind::DpiLevels, 0, kCmdDpiLevels, kDpiLevelsObject,
-                          DpiLevelData(record), {kStepPause}));
-    steps.push_back(Block(ApplyStepKind::DpiColours, 0, kCmdDpiColors, kDpiColorsObject,
-                          DpiColorData(record), {kStepPause}));
-    steps.push_back(Block(ApplyStepKind::KeyMatrix, kBaseMatrixObject, kCmdKeyMatrix,
-                          kBaseMatrixObject, matrices.base, {kStepPause, kStepPause}));
-    steps.push_back(Block(ApplyStepKind::KeyMatrix, kShiftMatrixObject, kCmdKeyMatrix,
-                          kShiftMatrixObject, matrices.shift, {kStepPause}));
+    steps.push_back(Block({ApplyStepKind::DpiLevels}, DpiLevelData(record), {kStepPause}));
+    steps.push_back(Block({ApplyStepKind::DpiColours}, DpiColorData(record), {kStepPause}));
+    steps.push_back(Block({ApplyStepKind::KeyMatrix, kBaseMatrixObject}, matrices.base,
+                          {kStepPause, kStepPause}));
+    steps.push_back(
+        Block({ApplyStepKind::KeyMatrix, kShiftMatrixObject}, matrices.shift, {kStepPause}));
     for (int n = 1; n <= kMacroSlots; ++n) {
         const auto& slot = record.macroSlot[static_cast<std::size_t>(n - 1)];
-        steps.push_back(Block(ApplyStepKind::Macro, n, kCmdMacro, static_cast<Byte>(n),
+        steps.push_back(Block({ApplyStepKind::Macro, n},
                               std::span<const Byte>(slot.data(), kMacroBlockSize), {kStepPause}));
     }
     steps.push_back(Frame(ApplyStepKind::Lighting, LightingCommand(record), {}));
@@ -89,13 +116,28 @@ milliseconds PauseSum(std::span<const ApplyStep> steps) {
         [](milliseconds sum, const ApplyStep& step) { return sum + step.PauseSum(); });
 }
 
+// The headers are the same in every record's Apply: those of an empty record serve.
+std::optional<BlockStep> BlockStepOf(const CommandBytes& header) {
+    static const std::vector<ApplyStep> steps = BuildApplySteps(MouseConfig{});
+    for (const ApplyStep& step : steps) {
+        if (!step.block.empty() &&
+            std::equal(step.command.begin(), step.command.begin() + 3, header.begin()))
+            return BlockStep{step.kind, step.number};
+    }
+    return std::nullopt;
+}
+
 Byte EncodeDpiLevel(Byte code, Byte enabled) {
-    Byte disabled = enabled == 0 ? kDisabledStage : 0;
+    Byte disabled = enabled == 0 ? kDisabledStageBit : 0;
     if (code <= 49)
         return code | disabled;
     if (code <= 54)
         return static_cast<Byte>(code + 39) | disabled;
     return 0;
+}
+
+bool DpiLevelEnabled(Byte level) {
+    return (level & kDisabledStageBit) == 0;
 }
 
 std::array<Byte, kDpiLevelBytes> DpiLevelData(const MouseConfig& record) {

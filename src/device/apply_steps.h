@@ -2,12 +2,13 @@
 // The steps of an Apply in their binding order, each with the frames it sends and the pauses
 // that follow it: polling rate, sensitivity, DPI levels, DPI colours, the base and the Shift
 // key matrix, the twelve macro blocks, lighting. Also the bytes each field of the record goes
-// out as.
+// out as, and the block a header frame opens, read back the way the mouse reads it.
 #pragma once
 
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -58,9 +59,20 @@ std::vector<ApplyStep> BuildApplySteps(const MouseConfig& record);
 // The pauses of the steps together.
 std::chrono::milliseconds PauseSum(std::span<const ApplyStep> steps);
 
+// A block step of an Apply: DPI levels, DPI colours, key matrix 0 or 3, macro 1..12.
+struct BlockStep {
+    ApplyStepKind kind = ApplyStepKind::DpiLevels;
+    int number = 0;
+};
+// The step whose block a header frame opens, read by the header each block step sends (its
+// command, object and length; c3..c6 are not read); none for any other frame.
+std::optional<BlockStep> BlockStepOf(const CommandBytes& header);
+
 // The byte a DPI stage goes out as: codes 0..49 unchanged, 50..54 as 89..93, bit 7 set
 // for a disabled stage; codes of 55 and more as 0.
 Byte EncodeDpiLevel(Byte code, Byte enabled);
+// Whether a stage whose level byte is sent is switched on (bit 7 clear).
+bool DpiLevelEnabled(Byte level);
 std::array<Byte, kDpiLevelBytes> DpiLevelData(const MouseConfig& record);
 std::array<Byte, kDpiColorBytes> DpiColorData(const MouseConfig& record);
 CommandBytes PollingRateCommand(const MouseConfig& record);

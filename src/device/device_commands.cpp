@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_commands.h"
 
-#include "assign/key_matrix.h"
 #include "common/diagnostics.h"
+#include "device/key_matrix.h"
 
 namespace vorlak {
 
@@ -14,8 +14,9 @@ FirmwareRead DeviceCommands::ReadFirmwareVersion() {
     const TransferResult read = transport_.ExchangeFeatureFrame(command);
     if (!read)
         return {read, {}};
-    Diagnostic("FW version:%02x-%02x\n", command[1], command[2]);
-    return {read, {command[1], command[2]}};
+    const FirmwareVersion version = VersionOfReply(command);
+    Diagnostic("FW version:%02x-%02x\n", version[0], version[1]);
+    return {read, version};
 }
 
 TransferResult DeviceCommands::ReadFunctionOptions() {
@@ -23,11 +24,12 @@ TransferResult DeviceCommands::ReadFunctionOptions() {
     const TransferResult read = transport_.ExchangeFeatureFrame(reply);
     if (!read)
         return read;
+    const FunctionOptions options = OptionsOfReply(reply);
     DeviceImage& image = store_.deviceImage;
-    image.functionOption1 = reply[1];
-    image.functionOption2 = reply[2];
-    image.functionOption3 = reply[3];
-    image.functionOption4 = reply[4];
+    image.functionOption1 = options[0];
+    image.functionOption2 = options[1];
+    image.functionOption3 = options[2];
+    image.functionOption4 = options[3];
     Diagnostic(
         "GetFunctionOption\tRead function option:Buffer[0]%02x，Buffer[1]%02x，Buffer[2]%02x，"
         "Buffer[3]%02x，Buffer[4]%02x\n",
@@ -37,9 +39,9 @@ TransferResult DeviceCommands::ReadFunctionOptions() {
 
 TransferResult DeviceCommands::WriteFunctionOptions() {
     const DeviceImage& image = store_.deviceImage;
-    return transport_.SendFeatureFrame({kCmdWriteOptions, image.functionOption1,
-                                        image.functionOption2, image.functionOption3,
-                                        kWrittenOption4, 0, 0, 0});
+    return transport_.SendFeatureFrame(
+        WriteOptionsCommand({image.functionOption1, image.functionOption2, image.functionOption3,
+                             image.functionOption4}));
 }
 
 // Writing back option bytes that were never read would put zeros into the mouse's own

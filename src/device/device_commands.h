@@ -1,25 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse's command language as the program speaks it: the option exchanges of start-up and
-// arrival, and the write of a record's steps in their fixed order with their pauses. It saves
-// no files and knows no texts: its callers decide what the user sees.
+// The program's talk with the mouse over the transport: the option exchanges of start-up and
+// arrival, and the write of an Apply's steps in their fixed order with their pauses. The bytes
+// are the protocol's (apply_steps, exchange_frames). It saves no files and knows no texts: its
+// callers decide what the user sees.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <span>
 
 #include "device/apply_steps.h"
+#include "device/exchange_frames.h"
 #include "device/hid_transport.h"
 #include "device/transfer_result.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
 
-inline constexpr Byte kWrittenOption4 = 209;
-
-// The two version bytes of the firmware (reply bytes r1, r2).
-using FirmwareVersion = std::array<Byte, 2>;
 struct [[nodiscard]] FirmwareRead {
     TransferResult result;
     FirmwareVersion version{};

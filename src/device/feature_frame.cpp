@@ -30,4 +30,20 @@ OutputReport BuildOutputReport(std::span<const Byte> data, std::size_t chunk) {
     return report;
 }
 
+std::optional<CommandBytes> ReadFeatureFrame(std::span<const Byte> report) {
+    if (report.size() != kFeatureFrameSize || report[0] != 0)
+        return std::nullopt;
+    CommandBytes command{};
+    std::copy(report.begin() + 1, report.end(), command.begin());
+    if (FrameChecksum(command) != command[7])
+        return std::nullopt;
+    return command;
+}
+
+std::optional<std::span<const Byte>> ReadOutputReport(std::span<const Byte> report) {
+    if (report.size() != kOutputReportSize || report[0] != 0)
+        return std::nullopt;
+    return report.subspan(1);
+}
+
 }  // namespace vorlak

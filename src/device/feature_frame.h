@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes that go over the command collection: 9-byte feature frames with their
-// checksum and 33-byte output reports carrying 32 bytes of a data block each.
+// checksum and 33-byte output reports carrying 32 bytes of a data block each; built by the
+// program, read by the mouse.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 
 #include "device/protocol.h"
@@ -27,5 +29,11 @@ FeatureFrame BuildFeatureFrame(const CommandBytes& command);
 std::size_t ChunkCount(std::size_t length);
 // Report id 0 and data bytes 32k .. 32k + 31, zero beyond the end of data.
 OutputReport BuildOutputReport(std::span<const Byte> data, std::size_t chunk);
+
+// The command of a feature report as the mouse reads it: c0..c6 and the checksum; none for a
+// report of another size or id, or whose checksum does not match.
+std::optional<CommandBytes> ReadFeatureFrame(std::span<const Byte> report);
+// The 32 data bytes of an output report; none for a report of another size or id.
+std::optional<std::span<const Byte>> ReadOutputReport(std::span<const Byte> report);
 
 }  // namespace vorlak

@@ -72,4 +72,9 @@ inline constexpr Byte kDpiLevelsObject = 0x06;
 inline constexpr Byte kBaseMatrixObject = 0;
 inline constexpr Byte kShiftMatrixObject = 3;  // macros are objects 1..12
 
+// Bit 7 of a DPI stage's level byte: the stage is switched off.
+inline constexpr Byte kDisabledStageBit = 0x80;
+// The fourth function option byte as the program writes it back.
+inline constexpr Byte kWrittenOption4 = 209;
+
 }  // namespace vorlak

@@ -20,6 +20,20 @@ std::string NoticeName(std::string_view collection) {
            std::string(collection);
 }
 
+// What a new mouse holds.
+SimulatedMouseMemory FactorySettings() {
+    SimulatedMouseMemory m;
+    m.pollingDivisor = 2;
+    m.sensitivityX = 100;
+    m.sensitivityY = 100;
+    m.dpiLevels = {0x04, 0x09, 0x13, 0x1D, 0x27, 0x5D, 0, 0};
+    m.dpiColors = {0xFF, 0,    0,    0,    0, 0xFF, 0,    0xFF, 0,    0xFF, 0xFF, 0,
+                   0,    0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0,    0xFF, 0,    0,    0};
+    m.lighting = {1, 2, 2};
+    m.options = {0x5A, 0x01, 0x02, 0x03};
+    return m;
+}
+
 std::string Hex(std::span<const Byte> bytes) {
     std::string text;
     for (Byte b : bytes) {
@@ -38,11 +52,10 @@ struct SimulatedMouse::State {
     bool plugged = true;
     int generation = 0;    // counts unplugs; a handle of an older generation is dead
     std::string identity;  // this mouse among all simulated ones, of every process
-    SimulatedMouseMemory memory;
+    SimulatedMouseMemory memory = FactorySettings();
+    CommandReceiver receiver{memory,
+                             {SimulatedMouse::kFirmwareMajor, SimulatedMouse::kFirmwareMinor}};
     FeatureFrame reply{};
-    // The block being received: where it goes and how much of it is still due.
-    std::span<Byte> pendingBlock;
-    std::size_t pendingReceived = 0;
     std::deque<std::vector<Byte>> events;
     int eventsSent = 0;
     std::vector<DeviceNotice> notices;
@@ -56,10 +69,6 @@ struct SimulatedMouse::State {
     // Counts a transfer on the command collection; its failure when the handle is dead (the
     // mouse was unplugged since it was opened) or when it is the planned failure.
     TransferResult Admit(int handleGeneration);
-    void Command(const FeatureFrame& frame);
-    void StartBlock(Byte code, Byte object, Byte length);
-    void Receive(std::span<const Byte> report);
-    void SetReply(std::initializer_list<Byte> bytes);
 };
 
 TransferResult SimulatedMouse::State::Admit(int handleGeneration) {
@@ -68,68 +77,6 @@ TransferResult SimulatedMouse::State::Admit(int handleGeneration) {
     if (transfersToFailure > 0 && --transfersToFailure == 0)
         return TransferResult::Failed(failError);
     return TransferResult::Done();
-}
-
-void SimulatedMouse::State::SetReply(std::initializer_list<Byte> bytes) {
-    CommandBytes r{};
-    std::copy(bytes.begin(), bytes.end(), r.begin());
-    r[7] = FrameChecksum(r);
-    reply = {};
-    std::copy(r.begin(), r.end(), reply.begin() + 1);
-}
-
-void SimulatedMouse::State::Command(const FeatureFrame& frame) {
-    SimulatedMouseMemory& m = memory;
-    switch (frame[1]) {
-        case kCmdPollingRate:
-            m.pollingDivisor = frame[2];
-            break;
-        case kCmdWriteOptions:
-            std::copy_n(frame.begin() + 2, 4, m.options.begin());
-            break;
-        case kCmdLighting:
-            std::copy_n(frame.begin() + 2, 3, m.lighting.begin());
-            break;
-        case kCmdSensitivity:
-            m.sensitivityX = frame[2];
-            m.sensitivityY = frame[3];
-            break;
-        case kCmdReadVersion:
-            SetReply({kCmdReadVersion, kFirmwareMajor, kFirmwareMinor});
-            break;
-        case kCmdReadOptions:
-            SetReply({kCmdReadOptions, m.options[0], m.options[1], m.options[2], m.options[3]});
-            break;
-        default:
-            StartBlock(frame[1], frame[2], frame[3]);
-            break;
-    }
-}
-
-void SimulatedMouse::State::StartBlock(Byte code, Byte object, Byte length) {
-    SimulatedMouseMemory& m = memory;
-    std::span<Byte> target;
-    if (code == kCmdDpiColors && object == kDpiColorsObject)
-        target = m.dpiColors;
-    else if (code == kCmdDpiLevels && object == kDpiLevelsObject)
-        target = m.dpiLevels;
-    else if (code == kCmdKeyMatrix && object == kBaseMatrixObject)
-        target = m.keyMatrixBase;
-    else if (code == kCmdKeyMatrix && object == kShiftMatrixObject)
-        target = m.keyMatrixShift;
-    else if (code == kCmdMacro && object >= 1 && object <= kMacroSlots)
-        target = m.macros[object - 1U];
-    pendingBlock = target.size() == length ? target : std::span<Byte>();
-    pendingReceived = 0;
-}
-
-void SimulatedMouse::State::Receive(std::span<const Byte> report) {
-    std::size_t count = std::min(kChunkSize, pendingBlock.size() - pendingReceived);
-    std::copy_n(report.begin() + 1, count,
-                pendingBlock.begin() + static_cast<long>(pendingReceived));
-    pendingReceived += count;
-    if (pendingReceived == pendingBlock.size())
-        pendingBlock = {};
 }
 
 class SimulatedMouse::CommandHandle : public HidHandle {
@@ -141,17 +88,13 @@ public:
         std::lock_guard lock(state_->mutex);
         if (TransferResult refused = state_->Admit(generation_); !refused)
             return refused;
-        FeatureFrame frame{};
-        CommandBytes command{};
-        if (report.size() == frame.size()) {
-            std::copy(report.begin(), report.end(), frame.begin());
-            std::copy(frame.begin() + 1, frame.end(), command.begin());
-        }
-        if (report.size() != frame.size() || frame[0] != 0 || FrameChecksum(command) != frame[8]) {
+        const std::optional<CommandBytes> command = ReadFeatureFrame(report);
+        if (!command) {
             ++state_->memory.rejectedFrames;
             return TransferResult::Failed(EPIPE);  // a device stalls a report it refuses
         }
-        state_->Command(frame);
+        if (const std::optional<CommandBytes> reply = state_->receiver.TakeCommand(*command))
+            state_->reply = BuildFeatureFrame(*reply);
         return TransferResult::Done();
     }
     TransferResult GetFeature(std::span<std::uint8_t> report) override {
@@ -167,9 +110,10 @@ public:
         std::lock_guard lock(state_->mutex);
         if (TransferResult refused = state_->Admit(generation_); !refused)
             return refused;
-        if (report.size() != kOutputReportSize || report[0] != 0)
+        const std::optional<std::span<const Byte>> data = ReadOutputReport(report);
+        if (!data)
             return TransferResult::Failed(EINVAL);
-        state_->Receive(report);
+        state_->receiver.TakeData(*data);
         return TransferResult::Done();
     }
     int Read(std::span<std::uint8_t>) override { return -1; }
@@ -229,8 +173,6 @@ SimulatedMouse::SimulatedMouse() : state_(std::make_shared<State>()) {
     // shares them.
     state_->identity = std::to_string(std::chrono::system_clock::now().time_since_epoch().count()) +
                        "-" + std::to_string(std::random_device()());
-    state_->memory.dpiColors = {0xFF, 0,    0,    0,    0, 0xFF, 0,    0xFF, 0,    0xFF, 0xFF, 0,
-                                0,    0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0,    0xFF, 0,    0,    0};
 }
 
 SimulatedMouse::~SimulatedMouse() = default;
@@ -299,7 +241,7 @@ void SimulatedMouse::Unplug() {
         state_->plugged = false;
         ++state_->generation;
         state_->events.clear();
-        state_->pendingBlock = {};
+        state_->receiver.Reset();
     }
     state_->changed.notify_all();
     QueueNotices(DeviceNotice::Kind::Removal);
@@ -327,7 +269,7 @@ void SimulatedMouse::PressDpiButton() {
         SimulatedMouseMemory& m = state_->memory;
         for (int step = 1; step <= 6; ++step) {
             int candidate = (m.activeStage - 1 + step) % 6 + 1;
-            if ((m.dpiLevels[static_cast<std::size_t>(candidate - 1)] & 0x80) == 0) {
+            if (DpiLevelEnabled(m.dpiLevels[static_cast<std::size_t>(candidate - 1)])) {
                 m.activeStage = candidate;
                 break;
             }

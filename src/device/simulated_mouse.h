@@ -14,24 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "device/command_receiver.h"
 #include "device/hid_backend.h"
 #include "device/hotplug_monitor.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
 
-// What the mouse holds, as parsed from the frames and output reports it received.
-struct SimulatedMouseMemory {
-    Byte pollingDivisor = 2;
-    Byte sensitivityX = 100;
-    Byte sensitivityY = 100;
-    std::array<Byte, 8> dpiLevels{0x04, 0x09, 0x13, 0x1D, 0x27, 0x5D, 0, 0};
-    std::array<Byte, 24> dpiColors{};
-    std::array<Byte, 64> keyMatrixBase{};   // matrix number 0
-    std::array<Byte, 64> keyMatrixShift{};  // matrix number 3
-    std::array<std::array<Byte, kMacroBlockSize>, kMacroSlots> macros{};
-    std::array<Byte, 3> lighting{1, 2, 2};  // effect, value, third byte
-    std::array<Byte, 4> options{0x5A, 0x01, 0x02, 0x03};
+// What the mouse holds, as its protocol end read it from what it received; and the state of
+// the simulation.
+struct SimulatedMouseMemory : MouseMemory {
     int activeStage = 1;     // 1..6
     int rejectedFrames = 0;  // frames with a wrong length or checksum
 };

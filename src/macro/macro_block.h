@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse's 128-byte macro blocks: a big-endian loop count, then packed event records.
+// The record's macro slots from the macro store: what each macro plays (its loop count, its
+// key strokes and the wait after each), put into the mouse's block by device/macro_block_format.
 #pragma once
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "device/macro_block_format.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
@@ -16,23 +18,13 @@ class MacroStore;
 struct NamedMacro;
 struct StoredMacro;
 
-inline constexpr int kMaxMacroDelay = 6553599;  // the longest delay a long record can carry
-
-struct EncodedMacro {
-    std::array<Byte, kMacroBlockSize> block{};
-    // Press and release events left out because the event area was full: encoding stops
-    // at the first record that does not fit, and every later key event counts too.
-    int dropped = 0;
-};
-
 // The twelve 130-byte rows that hold blocks: the record's slots and the manager's staging.
 using MacroRows = std::array<std::array<Byte, kMacroSlotSize>, kMacroSlots>;
 // Dropped events per macro number 0..11.
 using MacroDropCounts = std::array<int, kMacroSlots>;
 
-// Loop counts outside 1..65535 encode as 1; each key event takes the delay of a delay text
-// right after it (10 ms otherwise, at least 10 ms, at most kMaxMacroDelay). No events give
-// 128 zero bytes.
+// The loop text's count; each key event takes the delay of a delay text right after it (the
+// shortest wait otherwise). No events give 128 zero bytes.
 EncodedMacro EncodeMacroBlock(std::string_view loopText, std::span<const std::string> events);
 // A macro as the store holds it: as above, but one whose "ItemCount" states events plays
 // its loop count even when no item key is there (its events read as "" and encode nothing).

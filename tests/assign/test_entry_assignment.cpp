@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "assign/key_matrix.h"
+#include "device/key_matrix.h"
 
 namespace vorlak {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "assign/key_matrix.h"
 #include "common/diagnostics.h"
+#include "device/key_matrix.h"
 #include "device/simulated_mouse.h"
 #include "device/simulated_mouse_script.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "assign/key_matrix.h"
+#include "device/key_matrix.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "assign/function_catalogue.h"
+#include "record/function_codes.h"
 
 namespace vorlak {
 namespace {

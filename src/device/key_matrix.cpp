@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "assign/key_matrix.h"
+#include "device/key_matrix.h"
 
 #include <algorithm>
-
-#include "assign/function_catalogue.h"
 
 namespace vorlak {
 namespace {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
+#include "record/function_codes.h"
 #include "record/mouse_config.h"
 
 namespace vorlak {
@@ -16,6 +18,14 @@ using KeyEntry = std::array<Byte, 4>;
 
 inline constexpr int kMatrixSlots = 16;
 inline constexpr int kMatrixSize = kMatrixSlots * 4;
+
+// The key-matrix slot of base entry 0..6: entries 3 and 4 are exchanged. -1 for other entries.
+constexpr int MatrixSlotOfBaseEntry(int baseEntry) {
+    constexpr std::array<int, kBaseEntryCount> kSlots = {0, 1, 2, 4, 3, 5, 6};
+    return baseEntry >= 0 && baseEntry < kBaseEntryCount
+               ? kSlots[static_cast<std::size_t>(baseEntry)]
+               : -1;
+}
 
 struct KeyMatrices {
     std::array<Byte, kMatrixSize> base{};   // sent as key matrix 0
