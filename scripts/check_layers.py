@@ -25,7 +25,7 @@ import tempfile
 
 # Folder -> layer. A file belongs to the longest folder of the table its path starts with.
 LAYERS = {
-    "common": 0, "record": 0, "keys": 0,
+    "common": 0, "record": 0, "keys": 0, "skin": 0,
     "device": 1,
     "config": 2, "assign": 2, "macro": 2, "text": 2,
     "app": 3,

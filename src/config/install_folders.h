@@ -12,11 +12,10 @@
 #include <string_view>
 
 #include "record/data_folder.h"
+#include "skin/skin_names.h"
 
 namespace vorlak {
 
-// The folder of the skin images, beside the program or in the shared folder.
-inline constexpr std::string_view kSkinFolderName = "Skins";
 // The shared folder of an installation, relative to the program folder.
 inline constexpr std::string_view kSharedFromProgram = "../share/vorlak";
 // Inside the shared folder: the default data files that seed a user's data folder.

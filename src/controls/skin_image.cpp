@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "controls/skin_path.h"
+#include "skin/skin_names.h"
 
 namespace vorlak {
 
@@ -60,6 +61,15 @@ bool DrawSkinImage(QPainter& target, const QString& path, int x, int y) {
 bool DrawSkinImage(QPainter& target, const std::filesystem::path& programFolder,
                    std::string_view name, int x, int y) {
     return DrawSkinImage(target, SkinPath(programFolder, name), x, y);
+}
+
+QImage LoadSkin(const std::filesystem::path& programFolder, std::string_view nameInSkins) {
+    return SkinImage(programFolder, skin::InSkins(nameInSkins));
+}
+
+bool DrawSkin(QPainter& target, const std::filesystem::path& programFolder,
+              std::string_view nameInSkins, int x, int y) {
+    return DrawSkinImage(target, programFolder, skin::InSkins(nameInSkins), x, y);
 }
 
 QImage CutSkinBitmap(const QImage& image, const QRect& region) {

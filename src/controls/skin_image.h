@@ -26,6 +26,11 @@ bool DrawSkinImage(QPainter& target, const QString& path, int x, int y);
 bool DrawSkinImage(QPainter& target, const std::filesystem::path& programFolder,
                    std::string_view name, int x, int y);
 
+// The same for an image named inside the Skins folder (skin/skin_names.h).
+QImage LoadSkin(const std::filesystem::path& programFolder, std::string_view nameInSkins);
+bool DrawSkin(QPainter& target, const std::filesystem::path& programFolder,
+              std::string_view nameInSkins, int x, int y);
+
 // An opaque copy of a region of an image (alpha dropped; translucent pixels come out as drawn
 // over black). Null for a null image; parts of the region outside the image are black.
 QImage CutSkinBitmap(const QImage& image, const QRect& region);

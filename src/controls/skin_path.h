@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "config/install_folders.h"
+#include "skin/skin_names.h"
 
 namespace vorlak {
 

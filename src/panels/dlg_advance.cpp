@@ -7,19 +7,18 @@
 
 #include "controls/bitmap_btn.h"
 #include "controls/skin_image.h"
-#include "controls/skin_names.h"
 #include "controls/ui_font.h"
 #include "panels/dlg_dpi_setting.h"
 #include "panels/dlg_lighting.h"
 #include "panels/dlg_mouse_wheel_speed.h"
 #include "panels/dlg_speed_dial.h"
 #include "panels/dlg_usb_report_rate.h"
+#include "skin/skin_names.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kTitleFontHeight = 13;
-constexpr int kTitleIndent = 5;
+namespace column = layout::settings_column;
 
 std::array<int, kSectionCount> PanelHeights(const std::array<CSettingsPanel*, kSectionCount>& p) {
     std::array<int, kSectionCount> heights{};
@@ -33,26 +32,26 @@ std::array<int, kSectionCount> PanelHeights(const std::array<CSettingsPanel*, kS
 CDlgadvance::CDlgadvance(PanelContext context, QWidget* parent)
     : SkinScrollable(parent),
       context_(std::move(context)),
-      background_(SkinImage(context_.programFolder, skin::InSkins(skin::kMainRight))),
+      background_(LoadSkin(context_.programFolder, skin::kMainRight)),
       panels_(MakePanels()),
       stack_(PanelHeights(panels_)),
       wheelLines_([] { return QApplication::wheelScrollLines(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
-    const QImage title = SkinImage(context_.programFolder, "\\skins\\ItemBK.png");
-    const QFont font = UiFont(context_.languageCode, kTitleFontHeight);
+    const QImage title = LoadSkin(context_.programFolder, skin::kSectionHeader);
+    const QFont font = UiFont(context_.languageCode, column::kTitleFontHeight);
     const UiTextTable& text = context_.text;
     const std::string* captions[] = {&text.TxtDpiSetting,       &text.TxtLighting,
                                      &text.TxtPollingRate,      &text.TxtMouseSpeed,
                                      &text.TxtDoubleClickSpeed, &text.TxtScrollSpeed};
     for (int k = 0; k < kSectionCount; ++k) {
         auto* button = new CBitmapBtn(this);
-        button->LoadBitmaps(QRect(0, 0, kSectionTitleWidth, kSectionTitleHeight), title, title,
+        button->LoadBitmaps(QRect(0, 0, column::kTitleWidth, column::kTitleHeight), title, title,
                             title, title);
-        button->resize(kSectionTitleWidth, kSectionTitleHeight);
-        button->SetFontHeight(kTitleFontHeight);
+        button->resize(column::kTitleWidth, column::kTitleHeight);
+        button->SetFontHeight(column::kTitleFontHeight);
         button->SetFontFace(font.family());
-        button->SetIndent(kTitleIndent);
+        button->SetIndent(column::kTitleIndent);
         button->SetText(PanelText(*captions[k]));
         connect(button, &CBitmapBtn::clicked, this, [this, k] { ToggleSection(k); });
         titles_[At(k)] = button;

@@ -6,22 +6,16 @@
 
 #include <algorithm>
 
-#include "controls/edge_rect.h"
 #include "controls/marker_slider.h"
+#include "controls/pixel_geometry.h"
 #include "controls/skin_image.h"
 #include "panels/stage_color_dialog.h"
+#include "skin/dpi_panel_layout.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kFontHeight = 10;
-constexpr int kFirstX = 35;
-constexpr int kStageStep = 32;
-constexpr int kWideBoxStage = 1;  // stage 2's value box is 33 pixels wide, the others 25
-
-int StageX(int stage) {
-    return kFirstX + kStageStep * stage;
-}
+namespace dpi = layout::dpi_panel;
 
 std::size_t At(int stage) {
     return static_cast<std::size_t>(stage);
@@ -30,30 +24,26 @@ std::size_t At(int stage) {
 }  // namespace
 
 QRect CDlgDPISetting::SliderRect(int stage) {
-    const int x = StageX(stage);
-    return EdgeRect(x, 3, x + 7, 172);
+    return ToQRect(dpi::SliderRect(stage));
 }
 
 QRect CDlgDPISetting::ValueBox(int stage) {
-    const int x = StageX(stage);
-    return EdgeRect(x - 8, 182, stage == kWideBoxStage ? 92 : x + 17, 193);
+    return ToQRect(dpi::ValueBox(stage));
 }
 
 QRect CDlgDPISetting::Toggle(int stage) {
-    const int x = StageX(stage);
-    return EdgeRect(x, 202, x + 10, 211);
+    return ToQRect(dpi::Toggle(stage));
 }
 
 QRect CDlgDPISetting::Swatch(int stage) {
-    const int x = StageX(stage);
-    return EdgeRect(x, 215, x + 10, 225);
+    return ToQRect(dpi::Swatch(stage));
 }
 
 CDlgDPISetting::CDlgDPISetting(const PanelContext& context, QWidget* parent)
-    : CSettingsPanel(context, RecordPart::DpiStage, "Skins\\DPISetting\\BK_DPISetting.png", parent),
-      font_(PanelFont(kFontHeight)) {
-    const QImage track = SkinImage(context.programFolder, "\\skins\\DPISetting\\DPIStage\\0.png");
-    const QImage fill = SkinImage(context.programFolder, "\\skins\\DPISetting\\DPIStage\\82.png");
+    : CSettingsPanel(context, RecordPart::DpiStage, skin::kDpiPanel, parent),
+      font_(PanelFont(dpi::kFontHeight)) {
+    const QImage track = LoadSkin(context.programFolder, skin::kDpiSliderTrack);
+    const QImage fill = LoadSkin(context.programFolder, skin::kDpiSliderFill);
     for (int stage = 0; stage < kStages; ++stage) {
         auto* slider = new CDMarkerV(this, SliderRect(stage));
         slider->SetRange(kMinDpiSliderCode, kMaxDpiSliderCode);
@@ -77,12 +67,12 @@ void CDlgDPISetting::PaintPanel(QPainter& painter) {
     painter.setFont(font_);
     for (int stage = 0; stage < kStages; ++stage) {
         const QRect box = ValueBox(stage);
-        DrawImage(painter, "Skins\\DPISetting\\BK-DPIValue.png", box.left(), box.top());
+        DrawImage(painter, skin::kDpiValueBox, box.left(), box.top());
         DrawPanelText(painter, box, Qt::AlignCenter,
                       QString::fromStdString(FormatDpiLabel(Record(), stage)));
         const QRect toggle = Toggle(stage);
         DrawImage(painter,
-                  Record().dpiEnabled[At(stage)] != 0 ? "Skins\\Enable.png" : "Skins\\Disable.png",
+                  Record().dpiEnabled[At(stage)] != 0 ? skin::kEnabledMark : skin::kDisabledMark,
                   toggle.left(), toggle.top());
         const auto& [red, green, blue] = Record().dpiColor[At(stage)];
         painter.fillRect(Swatch(stage), QColor(red, green, blue));

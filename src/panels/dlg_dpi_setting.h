@@ -8,6 +8,7 @@
 #include <array>
 
 #include "panels/settings_panel.h"
+#include "skin/dpi_panel_layout.h"
 
 namespace vorlak {
 
@@ -17,7 +18,7 @@ class CDlgDPISetting : public CSettingsPanel {
     Q_OBJECT
 
 public:
-    static constexpr int kStages = 6;
+    static constexpr int kStages = layout::dpi_panel::kStages;
 
     CDlgDPISetting(const PanelContext& context, QWidget* parent);
 

@@ -4,34 +4,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "controls/edge_rect.h"
 #include "controls/marker_slider.h"
+#include "controls/pixel_geometry.h"
 #include "controls/skin_image.h"
+#include "skin/lighting_panel_layout.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kFontHeight = 11;
-constexpr int kRowStep = 29;
-constexpr int kSliderLeft = 100;
+namespace lighting = layout::lighting_panel;
+
 constexpr int kModeFour = 4;
 constexpr LightStep kSteps[] = {LightStep::Brightness, LightStep::BreathRate, LightStep::NeonRate};
-
-struct ScaleLabel {
-    const char* text;
-    int left;
-    int right;
-};
-// Positions 1 to 5 of each slider; 6 has no label. Edges from the slider's left edge.
-constexpr ScaleLabel kScales[3][5] = {
-    {{"0%", 0, 30}, {"25%", 25, 55}, {"50%", 55, 85}, {"75%", 85, 115}, {"100%", 115, 145}},
-    {{"4S", 0, 30}, {"5S", 30, 60}, {"6S", 60, 90}, {"7S", 90, 120}, {"8S", 120, 150}},
-    {{"3S", 0, 30}, {"6S", 30, 60}, {"9S", 60, 90}, {"12S", 90, 120}, {"15S", 120, 150}},
-};
-
-QRect SliderRect(int row) {
-    return EdgeRect(kSliderLeft, 20 + kRowStep * row, 228, 28 + kRowStep * row);
-}
 
 int StoredStep(const MouseConfig& record, int row) {
     const Byte steps[] = {record.lightBrightness, record.lightBreathRate, record.lightNeonRate};
@@ -42,18 +26,18 @@ int StoredStep(const MouseConfig& record, int row) {
 }  // namespace
 
 QRect CDlgLighting::Mark(int row) {
-    return EdgeRect(10, 20 + kRowStep * row, 20, 29 + kRowStep * row);
+    return ToQRect(lighting::Mark(row));
 }
 
 CDlgLighting::CDlgLighting(const PanelContext& context, QWidget* parent)
-    : CSettingsPanel(context, RecordPart::Lighting, "Skins\\Lighting\\BK_Lighting.png", parent),
-      font_(PanelFont(kFontHeight)) {
-    const QImage track = SkinImage(context.programFolder, "\\skins\\StageSlider\\1.png");
-    const QImage fill = SkinImage(context.programFolder, "\\skins\\StageSlider\\10.png");
+    : CSettingsPanel(context, RecordPart::Lighting, skin::kLightingPanel, parent),
+      font_(PanelFont(lighting::kFontHeight)) {
+    const QImage track = LoadSkin(context.programFolder, skin::kStageSliderTrack);
+    const QImage fill = LoadSkin(context.programFolder, skin::kStageSliderFill);
     for (int row = 0; row < kModes; ++row) {
-        auto* slider = new CDMarker(this, SliderRect(row));
+        auto* slider = new CDMarker(this, ToQRect(lighting::SliderRect(row)));
         slider->SetRange(kMinStep, kMaxLightStep);
-        slider->SetImages(EdgeRect(1, 0, 128, 11), track, fill);
+        slider->SetImages(ToQRect(lighting::kSliderImageCut), track, fill);
         connect(slider, &CDMarker::MarkerPos, this,
                 [this, row](int position) { Editor().SetLightStep(kSteps[row], position); });
         sliders_[static_cast<std::size_t>(row)] = slider;
@@ -86,18 +70,12 @@ void CDlgLighting::PaintPanel(QPainter& painter) {
     for (int row = 0; row < kModes; ++row) {
         const QRect mark = Mark(row);
         if (mode >= 1 && mode <= kModes) {
-            DrawImage(painter, row + 1 == mode ? "Skins/Enable.png" : "Skins/Disable.png",
+            DrawImage(painter, row + 1 == mode ? skin::kEnabledMark : skin::kDisabledMark,
                       mark.left(), mark.top());
         }
-        const int dy = kRowStep * row;
-        DrawPanelText(painter, EdgeRect(25, 15 + dy, 90, 34 + dy), flags, PanelText(*labels[row]));
-        const int top = 33 + dy;
-        for (const ScaleLabel& label : kScales[row]) {
-            DrawPanelText(
-                painter,
-                EdgeRect(kSliderLeft + label.left, top, kSliderLeft + label.right, top + 15), flags,
-                label.text);
-        }
+        DrawPanelText(painter, ToQRect(lighting::LabelRect(row)), flags, PanelText(*labels[row]));
+        for (const lighting::ScaleLabel& label : lighting::kScales[row])
+            DrawPanelText(painter, ToQRect(lighting::ScaleRect(row, label)), flags, label.text);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "panels/settings_panel.h"
+#include "skin/lighting_panel_layout.h"
 
 namespace vorlak {
 
@@ -17,7 +18,7 @@ class CDlgLighting : public CSettingsPanel {
     Q_OBJECT
 
 public:
-    static constexpr int kModes = 3;
+    static constexpr int kModes = layout::lighting_panel::kRows;
 
     CDlgLighting(const PanelContext& context, QWidget* parent);
 

@@ -6,36 +6,36 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 
-#include "controls/edge_rect.h"
+#include "controls/pixel_geometry.h"
 #include "panels/wheel_lines.h"
+#include "skin/wheel_panel_layout.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kFontHeight = 13;
+namespace wheel = layout::wheel_panel;
 
 }  // namespace
 
 QRect CDlgMouseWheelSpeed::LinesMark() {
-    return EdgeRect(5, 17, 16, 30);
+    return ToQRect(wheel::kLinesMark);
 }
 QRect CDlgMouseWheelSpeed::ScreenMark() {
-    return EdgeRect(5, 50, 16, 62);
+    return ToQRect(wheel::kScreenMark);
 }
 QRect CDlgMouseWheelSpeed::UpArrow() {
-    return EdgeRect(190, 15, 200, 21);
+    return ToQRect(wheel::kUpArrow);
 }
 QRect CDlgMouseWheelSpeed::DownArrow() {
-    return EdgeRect(190, 23, 200, 29);
+    return ToQRect(wheel::kDownArrow);
 }
 
 CDlgMouseWheelSpeed::CDlgMouseWheelSpeed(const PanelContext& context, QWidget* parent)
-    : CSettingsPanel(context, RecordPart::Pointer, "Skins\\MouseAttribute\\BK_ScrollSpeed.png",
-                     parent),
+    : CSettingsPanel(context, RecordPart::Pointer, skin::kWheelPanel, parent),
       field_(new QLineEdit(this)),
-      font_(PanelFont(kFontHeight)) {
+      font_(PanelFont(wheel::kFontHeight)) {
     field_->setObjectName(QString::number(kFieldId));
-    field_->setGeometry(EdgeRect(150, 15, 186, 29));
+    field_->setGeometry(ToQRect(wheel::kLinesField));
     field_->setFont(font_);
     field_->setAlignment(Qt::AlignCenter);
     field_->setFrame(false);
@@ -87,16 +87,16 @@ void CDlgMouseWheelSpeed::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDlgMouseWheelSpeed::PaintPanel(QPainter& painter) {
-    const char* enable = "Skins\\MouseAttribute\\ScrollSpeed\\Enable.png";
-    const char* disable = "Skins\\MouseAttribute\\ScrollSpeed\\Disable.png";
-    DrawImage(painter, PageMode() ? disable : enable, LinesMark().left(), LinesMark().top());
-    DrawImage(painter, PageMode() ? enable : disable, ScreenMark().left(), ScreenMark().top());
+    const std::string_view on = skin::kWheelMarkOn;
+    const std::string_view off = skin::kWheelMarkOff;
+    DrawImage(painter, PageMode() ? off : on, LinesMark().left(), LinesMark().top());
+    DrawImage(painter, PageMode() ? on : off, ScreenMark().left(), ScreenMark().top());
     painter.setFont(font_);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
-    // The first label ends where the number field begins, not under it.
-    DrawPanelText(painter, EdgeRect(24, 14, 146, 30), flags, PanelText(Text().TxtNumberOfRows));
-    DrawPanelText(painter, EdgeRect(24, 50, 156, 62), flags, PanelText(Text().TxtScrollOneScreen));
-    DrawImage(painter, "Skins\\MouseAttribute\\ScrollSpeed\\ScrollLines.png", 150, 15);
+    DrawPanelText(painter, ToQRect(wheel::kLinesLabel), flags, PanelText(Text().TxtNumberOfRows));
+    DrawPanelText(painter, ToQRect(wheel::kScreenLabel), flags,
+                  PanelText(Text().TxtScrollOneScreen));
+    DrawImage(painter, skin::kWheelLinesField, wheel::kLinesField.left, wheel::kLinesField.top);
 }
 
 }  // namespace vorlak

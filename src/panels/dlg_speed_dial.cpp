@@ -7,32 +7,30 @@
 #include <string>
 
 #include "common/diagnostics.h"
-#include "controls/edge_rect.h"
+#include "controls/pixel_geometry.h"
 #include "panels/dial_rule.h"
+#include "skin/speed_dial_layout.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kFontHeight = 13;
-constexpr char kBackground[] = "Skins\\MouseAttribute\\BK_MouseAttribute.png";
+namespace dial = layout::speed_dial;
 
 }  // namespace
 
 CDlgSpeedDial::CDlgSpeedDial(const PanelContext& context, Byte MouseConfig::*field,
                              EditResult (RecordEditor::*store)(int), QWidget* parent)
-    : CSettingsPanel(context, RecordPart::Pointer, kBackground, parent),
+    : CSettingsPanel(context, RecordPart::Pointer, skin::kPointerPanel, parent),
       field_(field),
       store_(store),
-      font_(PanelFont(kFontHeight)) {}
+      font_(PanelFont(dial::kFontHeight)) {}
 
 void CDlgSpeedDial::PaintPanel(QPainter& painter) {
-    const std::string picture =
-        "Skins\\/MouseAttribute/Speed/" + std::to_string(Record().*field_) + ".png";
-    DrawImage(painter, picture, kPictureAt.x(), kPictureAt.y());
+    DrawImage(painter, skin::SpeedDial(Record().*field_), dial::kDial.left, dial::kDial.top);
     painter.setFont(font_);
-    DrawPanelText(painter, EdgeRect(5, 73, 50, 103), Qt::AlignRight | Qt::AlignVCenter,
+    DrawPanelText(painter, ToQRect(dial::kSlowRect), Qt::AlignRight | Qt::AlignVCenter,
                   PanelText(Text().TxtSlow));
-    DrawPanelText(painter, EdgeRect(192, 73, 237, 103), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawPanelText(painter, ToQRect(dial::kFastRect), Qt::AlignLeft | Qt::AlignVCenter,
                   PanelText(Text().TxtFast));
 }
 

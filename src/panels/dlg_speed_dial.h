@@ -4,7 +4,9 @@
 // stored step but brings it into 1...11; a click below the centre does nothing at all.
 #pragma once
 
+#include "controls/pixel_geometry.h"
 #include "panels/settings_panel.h"
+#include "skin/speed_dial_layout.h"
 
 namespace vorlak {
 
@@ -12,8 +14,7 @@ class CDlgSpeedDial : public CSettingsPanel {
     Q_OBJECT
 
 public:
-    static constexpr QPoint kCentre{121, 91};
-    static constexpr QPoint kPictureAt{50, 20};
+    static constexpr QPoint kCentre = ToQPoint(layout::speed_dial::kCentre);
 
 protected:
     // `field` is the record's step the dial shows; `store` the editor's operation for it.

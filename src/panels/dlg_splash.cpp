@@ -9,13 +9,13 @@
 #include <QTimer>
 
 #include "controls/skin_image.h"
-#include "controls/skin_names.h"
+#include "skin/skin_names.h"
 
 namespace vorlak {
 
 CDlgSplash::CDlgSplash(const std::filesystem::path& programFolder, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      image_(SkinImage(programFolder, skin::InSkins(skin::kSplash))) {
+      image_(LoadSkin(programFolder, skin::kSplash)) {
     setWindowTitle("Vorlak");
     setFixedSize(image_.isNull() ? QSize(1, 1) : image_.size());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -4,13 +4,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/skin_image.h"
 #include "panels/polling_ring.h"
+#include "skin/polling_panel_layout.h"
 
 namespace vorlak {
+namespace {
+
+namespace polling = layout::polling_panel;
+
+}  // namespace
 
 CDlgUSBReportRate::CDlgUSBReportRate(const PanelContext& context, QWidget* parent)
-    : CSettingsPanel(context, RecordPart::Polling, "Skins\\USBReportRate\\BK_USBReportRate.png",
-                     parent) {}
+    : CSettingsPanel(context, RecordPart::Polling, skin::kPollingPanel, parent) {}
 
 void CDlgUSBReportRate::PaintPanel(QPainter& painter) {
     int code = Record().pollingDivisor;
@@ -18,7 +24,8 @@ void CDlgUSBReportRate::PaintPanel(QPainter& painter) {
         code = kDefaultPollingCode;
         Editor().SetPollingDivisor(code);
     }
-    DrawImage(painter, PollingRateImage(code), kDialCorner.x(), kDialCorner.y());
+    DrawSkinImage(painter, Context().programFolder, PollingRateImage(code), polling::kDial.left,
+                  polling::kDial.top);
 }
 
 void CDlgUSBReportRate::mousePressEvent(QMouseEvent* event) {

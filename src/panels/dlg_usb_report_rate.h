@@ -5,7 +5,9 @@
 // first paints; a code without a picture (3 is 333 Hz) shows only the background.
 #pragma once
 
+#include "controls/pixel_geometry.h"
 #include "panels/settings_panel.h"
+#include "skin/polling_panel_layout.h"
 
 namespace vorlak {
 
@@ -13,8 +15,7 @@ class CDlgUSBReportRate : public CSettingsPanel {
     Q_OBJECT
 
 public:
-    static constexpr QPoint kDialCentre{121, 66};
-    static constexpr QPoint kDialCorner{57, 5};
+    static constexpr QPoint kDialCentre = ToQPoint(layout::polling_panel::kDialCentre);
 
     CDlgUSBReportRate(const PanelContext& context, QWidget* parent);
 

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "skin/skin_names.h"
+
 namespace vorlak {
 
 std::optional<int> PollingCodeAt(int dx, int dy) {
@@ -14,8 +16,9 @@ std::optional<int> PollingCodeAt(int dx, int dy) {
     return dx > 0 ? 2 : 4;
 }
 
+// The separators as the dial's pictures have always been named.
 std::string PollingRateImage(int code) {
-    return "Skins\\/USBReportRate/" + std::to_string(1000 / code) + "HZ.png";
+    return std::string(kSkinFolderName) + "\\/" + skin::PollingDial(1000 / code);
 }
 
 }  // namespace vorlak

@@ -6,13 +6,15 @@
 
 #include <array>
 
+#include "skin/settings_column_layout.h"
+
 namespace vorlak {
 
+// The stack in the column's layout.
 inline constexpr int kSectionCount = 6;
-inline constexpr int kSectionTitleWidth = 242;
-inline constexpr int kSectionTitleHeight = 20;
-inline constexpr int kFirstSectionTop = 2;
-inline constexpr int kSectionGap = 5;
+inline constexpr int kSectionTitleHeight = layout::settings_column::kTitleHeight;
+inline constexpr int kFirstSectionTop = layout::settings_column::kFirstTitleTop;
+inline constexpr int kSectionGap = layout::settings_column::kSectionGap;
 // The column scrolls over at least this height, even with every section closed.
 inline constexpr int kMinScrollRangeHeight = 563;
 

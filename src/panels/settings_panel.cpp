@@ -19,7 +19,7 @@ CSettingsPanel::CSettingsPanel(const PanelContext& context, RecordPart part,
                                std::string_view background, QWidget* parent)
     : QWidget(parent), context_(context), part_(part), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const QImage image = SkinImage(context.programFolder, background);
+    const QImage image = LoadSkin(context.programFolder, background);
     setFixedSize(image.isNull() ? QSize(0, 0) : image.size());
     hide();
 }
@@ -38,7 +38,7 @@ QFont CSettingsPanel::PanelFont(int pixelHeight) const {
 }
 
 void CSettingsPanel::DrawImage(QPainter& painter, std::string_view name, int x, int y) const {
-    DrawSkinImage(painter, context_.programFolder, name, x, y);
+    DrawSkin(painter, context_.programFolder, name, x, y);
 }
 
 void CSettingsPanel::paintEvent(QPaintEvent*) {

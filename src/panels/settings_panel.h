@@ -36,8 +36,8 @@ class CSettingsPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // A hidden child as large as its background image (0 x 0 when the image is missing).
-    // `part` is what the panel shows of the record.
+    // A hidden child as large as its background image (0 x 0 when the image is missing), named
+    // inside the Skins folder. `part` is what the panel shows of the record.
     CSettingsPanel(const PanelContext& context, RecordPart part, std::string_view background,
                    QWidget* parent);
 
@@ -54,7 +54,7 @@ protected:
     const UiTextTable& Text() const { return context_.text; }
     // The language's face ("黑体" for Chinese, else "Arial") at a cell height in pixels.
     QFont PanelFont(int pixelHeight) const;
-    // A skin image of the program folder drawn alpha-blended at its natural size.
+    // A skin image, named inside the Skins folder, drawn alpha-blended at its natural size.
     void DrawImage(QPainter& painter, std::string_view name, int x, int y) const;
 
     void paintEvent(QPaintEvent* event) override;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app_icon.h"
 
-#include "controls/skin_names.h"
+#include "skin/skin_names.h"
 
 #include "emblem.h"
 #include "paint_kit.h"
@@ -44,10 +44,9 @@ QImage Tray(int side) {
 
 void AddAppIcons(SkinSet& skins) {
     for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        skins.Add(QString::fromStdString(vorlak::skin::AppIcon(side)), Tile(side),
-                  QSize(side, side));
+        skins.Add(Name(vorlak::skin::AppIcon(side)), Tile(side), QSize(side, side));
     }
-    skins.Add("tray-icon.png", Tray(32), QSize(32, 32));
+    skins.Add(Name(vorlak::skin::kTrayIcon), Tray(32), QSize(32, 32));
 }
 
 }  // namespace skingen

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button_art.h"
 
+#include "skin/skin_names.h"
+
 #include "layout.h"
 #include "paint_kit.h"
 
@@ -10,6 +12,8 @@
 #include <functional>
 
 namespace skingen {
+
+namespace skin = vorlak::skin;
 
 namespace {
 
@@ -267,28 +271,34 @@ QImage ProfileIcon(bool plus) {
     return image;
 }
 
-void AddStates(SkinSet& skins, const QString& stem, QSize size,
+void AddStates(SkinSet& skins, std::string_view normal, std::string_view over, QSize size,
                const std::function<QImage(Look)>& draw, Alpha alpha) {
-    skins.Add(stem + "-normal.png", draw(Look::kNormal), size, alpha);
-    skins.Add(stem + "-over.png", draw(Look::kOver), size, alpha);
+    skins.Add(Name(normal), draw(Look::kNormal), size, alpha);
+    skins.Add(Name(over), draw(Look::kOver), size, alpha);
 }
 
 }  // namespace
 
 void AddButtonArt(SkinSet& skins) {
     using layout::kSmallButton;
-    const std::pair<QString, Glyph> small[] = {
-        {"button-help", HelpGlyph}, {"button-min", MinimizeGlyph}, {"button-close", CloseGlyph}};
-    for (const auto& [stem, glyph] : small) {
+    struct Small {
+        std::string_view normal;
+        std::string_view over;
+        Glyph glyph;
+    };
+    const Small small[] = {{skin::kHelpNormal, skin::kHelpOver, HelpGlyph},
+                           {skin::kMinimizeNormal, skin::kMinimizeOver, MinimizeGlyph},
+                           {skin::kCloseNormal, skin::kCloseOver, CloseGlyph}};
+    for (const Small& button : small) {
         AddStates(
-            skins, stem, kSmallButton,
-            [&, glyph = glyph](Look look) {
+            skins, button.normal, button.over, kSmallButton,
+            [&, glyph = button.glyph](Look look) {
                 return GlyphButton(kSmallButton, look == Look::kOver, kTitleBarTone, glyph);
             },
             Alpha::kOpaque);
     }
     AddStates(
-        skins, "macro-button-close", layout::kMacroClose,
+        skins, skin::kMacroCloseNormal, skin::kMacroCloseOver, layout::kMacroClose,
         [](Look look) {
             return GlyphButton(layout::kMacroClose, look == Look::kOver, QColor(),
                                [](QPainter& p, const QRectF& r, QColor color) {
@@ -300,47 +310,46 @@ void AddButtonArt(SkinSet& skins) {
     const auto plateIn = [](QSize size, QColor base) {
         return [size, base](Look look) { return Plate(size, look, base); };
     };
-    AddStates(skins, "button-config", layout::kConfigButton, ConfigButton, Alpha::kOpaque);
-    skins.Add("button-config-leave.png", ConfigButton(Look::kPressed), layout::kConfigButton,
+    AddStates(skins, skin::kConfigNormal, skin::kConfigOver, layout::kConfigButton, ConfigButton,
               Alpha::kOpaque);
-    AddStates(skins, "button-cancel", layout::kActionButton,
+    skins.Add(Name(skin::kConfigPressed), ConfigButton(Look::kPressed), layout::kConfigButton,
+              Alpha::kOpaque);
+    AddStates(skins, skin::kActionNormal, skin::kActionOver, layout::kActionButton,
               plateIn(layout::kActionButton, kBottomBarTone), Alpha::kOpaque);
-    skins.Add("button-cancel-leave.png",
+    skins.Add(Name(skin::kActionPressed),
               Plate(layout::kActionButton, Look::kPressed, kBottomBarTone), layout::kActionButton,
               Alpha::kOpaque);
-    skins.Add("button-save-leave.png",
+    skins.Add(Name(skin::kActionDisabled),
               Plate(layout::kActionButton, Look::kDisabled, kBottomBarTone), layout::kActionButton,
               Alpha::kOpaque);
-    AddStates(skins, "button-mouse", layout::kViewButton,
+    AddStates(skins, skin::kViewNormal, skin::kViewOver, layout::kViewButton,
               plateIn(layout::kViewButton, tone::kNight), Alpha::kOpaque);
-    skins.Add("button-mouse-leave.png", Plate(layout::kViewButton, Look::kPressed, tone::kNight),
+    skins.Add(Name(skin::kViewPressed), Plate(layout::kViewButton, Look::kPressed, tone::kNight),
               layout::kViewButton, Alpha::kOpaque);
 
-    skins.Add("ItemBK.png", SectionHeader(), layout::kSectionHeader, Alpha::kOpaque);
-    skins.Add("ButtonAssignment/DropdownBox-normal.png", LabelBox(false), layout::kLabelBox,
-              Alpha::kOpaque);
-    skins.Add("ButtonAssignment/DropdownBox-over.png", LabelBox(true), layout::kLabelBox,
-              Alpha::kOpaque);
+    skins.Add(Name(skin::kSectionHeader), SectionHeader(), layout::kSectionHeader, Alpha::kOpaque);
+    skins.Add(Name(skin::kLabelBoxNormal), LabelBox(false), layout::kLabelBox, Alpha::kOpaque);
+    skins.Add(Name(skin::kLabelBoxOver), LabelBox(true), layout::kLabelBox, Alpha::kOpaque);
 
-    AddStates(skins, "MacroManagement/button-cancel", layout::kDialogCancelButton,
-              plateIn(layout::kDialogCancelButton, QColor()), Alpha::kKeep);
-    AddStates(skins, "MacroManagement/button-new", layout::kDialogNewButton,
+    AddStates(skins, skin::kDialogCancelNormal, skin::kDialogCancelOver,
+              layout::kDialogCancelButton, plateIn(layout::kDialogCancelButton, QColor()),
+              Alpha::kKeep);
+    AddStates(skins, skin::kDialogNewNormal, skin::kDialogNewOver, layout::kDialogNewButton,
               plateIn(layout::kDialogNewButton, QColor()), Alpha::kKeep);
-    AddStates(skins, "MacroManagement/Record", layout::kRecordButton,
+    AddStates(skins, skin::kRecordNormal, skin::kRecordOver, layout::kRecordButton,
               plateIn(layout::kRecordButton, kPanelTone), Alpha::kOpaque);
 
-    skins.Add("Enable.png", SquareMark(layout::kToggleMark, true), layout::kToggleMark);
-    skins.Add("Disable.png", SquareMark(layout::kToggleMark, false), layout::kToggleMark);
-    skins.Add("MouseAttribute/ScrollSpeed/Enable.png", RoundMark(layout::kWheelMark, true),
-              layout::kWheelMark);
-    skins.Add("MouseAttribute/ScrollSpeed/Disable.png", RoundMark(layout::kWheelMark, false),
-              layout::kWheelMark);
-    skins.Add("PaneMakingTick.png", RoundMark(layout::kRadioMark, true), layout::kRadioMark);
-    skins.Add("Pane.png", RoundMark(layout::kRadioMark, false), layout::kRadioMark);
-    skins.Add("MacroManagement/PaneMakingTick.png", CheckBox(true), layout::kCheckBox);
-    skins.Add("MacroManagement/Pane.png", CheckBox(false), layout::kCheckBox);
-    skins.Add("Config/New-Config.png", ProfileIcon(true), layout::kProfileIcon);
-    skins.Add("Config/Del-Config.png", ProfileIcon(false), layout::kProfileIcon);
+    skins.Add(Name(skin::kEnabledMark), SquareMark(layout::kToggleMark, true), layout::kToggleMark);
+    skins.Add(Name(skin::kDisabledMark), SquareMark(layout::kToggleMark, false),
+              layout::kToggleMark);
+    skins.Add(Name(skin::kWheelMarkOn), RoundMark(layout::kWheelMark, true), layout::kWheelMark);
+    skins.Add(Name(skin::kWheelMarkOff), RoundMark(layout::kWheelMark, false), layout::kWheelMark);
+    skins.Add(Name(skin::kRadioOn), RoundMark(layout::kRadioMark, true), layout::kRadioMark);
+    skins.Add(Name(skin::kRadioOff), RoundMark(layout::kRadioMark, false), layout::kRadioMark);
+    skins.Add(Name(skin::kCheckBoxOn), CheckBox(true), layout::kCheckBox);
+    skins.Add(Name(skin::kCheckBoxOff), CheckBox(false), layout::kCheckBox);
+    skins.Add(Name(skin::kNewProfile), ProfileIcon(true), layout::kProfileIcon);
+    skins.Add(Name(skin::kDeleteProfile), ProfileIcon(false), layout::kProfileIcon);
 }
 
 }  // namespace skingen

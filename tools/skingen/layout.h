@@ -1,136 +1,153 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Positions and sizes the program lays its skin images out at. Every image size is derived
-// from the rectangle the image fills; the few sizes the layout leaves open are marked.
+// The program's own layouts (src/skin/) in the generator's terms: every image is drawn to the
+// rectangle or size the window, dialog or panel gives it, and nothing here is a number of its
+// own. Images that serve several places take the size those places share.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
+#include <algorithm>
 #include <array>
 
-#include "app/ui/main_window_layout.h"
+#include "controls/pixel_geometry.h"
+#include "skin/dpi_panel_layout.h"
+#include "skin/key_capture_dialog_layout.h"
+#include "skin/lighting_panel_layout.h"
+#include "skin/macro_manager_layout.h"
+#include "skin/macro_picker_layout.h"
+#include "skin/main_window_layout.h"
+#include "skin/polling_panel_layout.h"
+#include "skin/profile_manager_layout.h"
+#include "skin/settings_column_layout.h"
+#include "skin/speed_dial_layout.h"
+#include "skin/splash_layout.h"
+#include "skin/wheel_panel_layout.h"
 
 namespace skingen::layout {
 
-// The window's own rectangles and points, in Qt's terms.
-constexpr QRect Rect(vorlak::PixelRect r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
-constexpr QPoint Point(vorlak::PixelPoint p) {
-    return QPoint(p.x, p.y);
-}
+using vorlak::ToQPoint;
+using vorlak::ToQRect;
+using vorlak::ToQSize;
+namespace dpi = vorlak::layout::dpi_panel;
+namespace lighting = vorlak::layout::lighting_panel;
+namespace polling = vorlak::layout::polling_panel;
+namespace speed = vorlak::layout::speed_dial;
+namespace wheel = vorlak::layout::wheel_panel;
+namespace column = vorlak::layout::settings_column;
+namespace key_dialog = vorlak::layout::key_capture_dialog;
+namespace picker = vorlak::layout::macro_picker;
+namespace macros = vorlak::layout::macro_manager;
+namespace profiles = vorlak::layout::profile_manager;
+
 constexpr std::array<QPoint, 7> Points(const std::array<vorlak::PixelPoint, 7>& points) {
     std::array<QPoint, 7> result{};
     for (std::size_t i = 0; i < points.size(); ++i)
-        result[i] = Point(points[i]);
+        result[i] = ToQPoint(points[i]);
     return result;
 }
+// The size an image takes that serves buttons of both sizes.
+constexpr QSize Smaller(vorlak::PixelRect a, vorlak::PixelRect b) {
+    return QSize(std::min(a.Width(), b.Width()), std::min(a.Height(), b.Height()));
+}
 
-// Main window. Its size is open: wide enough for the close button at x 994 and the settings
-// column ending at x 995, tall enough for the bottom buttons ending at y 634.
-inline constexpr QSize kMainWindow{1000, 645};
-inline constexpr int kTitleBarHeight = 28;
-inline constexpr int kBottomBarTop = 597;
+// Main window.
+inline constexpr QSize kMainWindow = ToQSize(vorlak::kMainWindowSize);
+inline constexpr int kTitleBarHeight = vorlak::kTitleBarHeight;
+inline constexpr int kBottomBarTop = vorlak::kBottomBarTop;
 // The mouse area (repainted on a view change) and the background drawn into it.
-inline constexpr QRect kMouseArea = Rect(vorlak::kMouseArea);
+inline constexpr QRect kMouseArea = ToQRect(vorlak::kMouseArea);
 // The two mouse pictures and the placing positions of their overlays 1..7.
-inline constexpr QPoint kFrontPictureAt = Point(vorlak::kTopPictureAt);
-inline constexpr QPoint kSidePictureAt = Point(vorlak::kSidePictureAt);
+inline constexpr QRect kFrontPicture =
+    ToQRect(RectAt(vorlak::kTopPictureAt, vorlak::kTopPictureSize));
+inline constexpr QRect kSidePicture =
+    ToQRect(RectAt(vorlak::kSidePictureAt, vorlak::kSidePictureSize));
 inline constexpr std::array<QPoint, 7> kFrontOverlayAt = Points(vorlak::kTopOverlays);
 inline constexpr std::array<QPoint, 7> kSideOverlayAt = Points(vorlak::kSideOverlays);
-// The left column: section headers and panels 242 wide from x 20.
-inline constexpr QRect kLeftColumn{0, 0, 262, 645};
-inline constexpr QPoint kLogoAt = Point(vorlak::kLogoAt);
-inline constexpr QSize kLogo{242, 70};
-inline constexpr QPoint kMouseLogoAt = Point(vorlak::kMouseLogoAt);
-inline constexpr QSize kMouseLogo{182, 66};
+inline constexpr QSize kMainLeft = ToQSize(vorlak::kMainLeftSize);
+inline constexpr QPoint kLogoAt = ToQPoint(vorlak::kLogoAt);
+inline constexpr QSize kLogo = ToQSize(vorlak::kLogoSize);
+inline constexpr QPoint kMouseLogoAt = ToQPoint(vorlak::kMouseLogoAt);
+inline constexpr QSize kMouseLogo = ToQSize(vorlak::kMouseLogoSize);
 // The settings host column.
-inline constexpr QRect kSettingsHost = Rect(vorlak::kSettingsHostRect);
-inline constexpr int kScrollBarWidth = 13;
+inline constexpr QRect kSettingsHost = ToQRect(vorlak::kSettingsHostRect);
+inline constexpr int kScrollBarWidth = column::kScrollBarWidth;
 
-// Section panels of the left column (open heights: the fourteen label boxes with a 6 pixel
-// margin; the axis section reaches to its second scale row at +117).
-inline constexpr QPoint kAssignmentPanelAt{20, 127};
-inline constexpr QSize kAssignmentPanel{242, 288};
-inline constexpr QSize kAxisPanel{242, 122};
-inline constexpr QSize kSectionHeader = Rect(vorlak::SectionLayout{}.assignmentHeader).size();
-inline constexpr QSize kLabelBox = Rect(vorlak::LabelBoxRect(0)).size();
+// Section panels of the left column.
+inline constexpr QPoint kAssignmentPanelAt = ToQPoint(vorlak::kAssignmentPanelAt);
+inline constexpr QSize kAssignmentPanel = ToQSize(vorlak::kAssignmentPanelSize);
+inline constexpr QSize kAxisPanel = ToQSize(vorlak::kAxisPanelSize);
+inline constexpr QSize kSectionHeader = ToQRect(vorlak::SectionLayout{}.assignmentHeader).size();
+inline constexpr QSize kLabelBox = ToQRect(vorlak::LabelBoxRect(0)).size();
 
 // Buttons of the main window (their hit rectangles).
-inline constexpr QSize kSmallButton = Rect(vorlak::kHelpRect).size();
-inline constexpr QSize kConfigButton = Rect(vorlak::kConfigRect).size();
-inline constexpr QSize kActionButton = Rect(vorlak::kApplyRect).size();
-inline constexpr QSize kViewButton = Rect(vorlak::kTopViewRect).size();
+inline constexpr QSize kSmallButton = ToQRect(vorlak::kHelpRect).size();
+inline constexpr QSize kConfigButton = ToQRect(vorlak::kConfigRect).size();
+inline constexpr QSize kActionButton = ToQRect(vorlak::kApplyRect).size();
+inline constexpr QSize kViewButton = ToQRect(vorlak::kTopViewRect).size();
 
 // Axis sliders and the lighting sliders share one track and fill image: the main window cuts
-// (0,0)-(208,14), the lighting panel (1,0)-(128,11).
-inline constexpr QSize kStageSlider{vorlak::kSliderWidth, 14};
+// its top left, the lighting panel lighting::kSliderImageCut.
+inline constexpr QSize kStageSlider = ToQSize(vorlak::kSliderImageSize);
 inline constexpr int kAxisSliderHeight = vorlak::kSliderHeight;
-inline constexpr int kLightSliderHeight = 8;
+inline constexpr int kLightSliderHeight = lighting::SliderRect(0).Height();
 
-// Settings panels: 242 wide, as tall as their lowest element plus a small margin.
-inline constexpr int kPanelWidth = 242;
-inline constexpr QSize kDpiPanel{kPanelWidth, 230};
-inline constexpr QSize kLightingPanel{kPanelWidth, 112};
-inline constexpr QSize kPollingPanel{kPanelWidth, 133};
-inline constexpr QSize kPointerPanel{kPanelWidth, 108};
-inline constexpr QSize kScrollPanel{kPanelWidth, 70};
+// Settings panels.
+inline constexpr QSize kDpiPanel = ToQSize(dpi::kSize);
+inline constexpr QSize kLightingPanel = ToQSize(lighting::kSize);
+inline constexpr QSize kPollingPanel = ToQSize(polling::kSize);
+inline constexpr QSize kPointerPanel = ToQSize(speed::kSize);
+inline constexpr QSize kScrollPanel = ToQSize(wheel::kSize);
 
 // DPI panel elements.
-inline constexpr QSize kDpiSlider{7, 169};
-// The value boxes are 25 wide, stage 2's 33; the one image between them (29) keeps every
-// centred number within 2 pixels of its box's middle and holds four digits.
-inline constexpr QSize kDpiValueBox{29, 11};
-inline constexpr int kDpiFirstX = 35;
-inline constexpr int kDpiStep = 32;
-inline constexpr int kDpiSliderTop = 3;
-// The on/off mark of DPI stages and lighting modes: (x,202)-(x+10,211) and (10,20)-(20,29).
-inline constexpr QSize kToggleMark{10, 9};
+inline constexpr QSize kDpiSlider = ToQRect(dpi::SliderRect(0)).size();
+inline constexpr QSize kDpiValueBox = ToQSize(dpi::kValueBoxImageSize);
+inline constexpr int kDpiFirstX = dpi::kFirstX;
+inline constexpr int kDpiStep = dpi::kStageStep;
+inline constexpr int kDpiSliderTop = dpi::kSliderTop;
+// The on/off mark of DPI stages and lighting modes.
+inline constexpr QSize kToggleMark = ToQRect(dpi::Toggle(0)).size();
 
-// Lighting panel sliders, rows 29 pixels apart.
-inline constexpr QRect kLightSlider{100, 20, 128, 8};
-inline constexpr int kLightRowStep = 29;
-inline constexpr QPoint kLightMarkAt{10, 20};
+// Lighting panel sliders.
+inline constexpr QRect kLightSlider = ToQRect(lighting::SliderRect(0));
+inline constexpr int kLightRowStep = lighting::kRowStep;
+inline constexpr QPoint kLightMarkAt = ToQPoint(lighting::Mark(0).TopLeft());
 
-// Polling dial: the picture fills the dial rectangle (57,5)-(185,128); centre (121,66); clicks
-// count on the ring 35..64 from the centre.
-inline constexpr QRect kPollingDial{57, 5, 128, 123};
-inline constexpr QPoint kPollingCentre{121, 66};
+// Polling dial: the picture fills the dial rectangle.
+inline constexpr QRect kPollingDial = ToQRect(polling::kDial);
+inline constexpr QPoint kPollingCentre = ToQPoint(polling::kDialCentre);
 
-// Pointer dials: the picture fills the dial box (50,20)-(192,103); centre (121,91); clicks count
-// on the upper half ring 43..71 from the centre.
-inline constexpr QRect kSpeedDial{50, 20, 142, 83};
-inline constexpr QPoint kSpeedCentre{121, 91};
+// Pointer dials: the picture fills the dial box.
+inline constexpr QRect kSpeedDial = ToQRect(speed::kDial);
+inline constexpr QPoint kSpeedCentre = ToQPoint(speed::kCentre);
 
-// Wheel panel: marks (5,17)-(16,30) and (5,50)-(16,62), the lines field (150,15)-(186,29) and
-// the spin arrows (190,15)-(200,21), (190,23)-(200,29).
-inline constexpr QSize kWheelMark{11, 12};
-inline constexpr QPoint kLinesMarkAt{5, 17};
-inline constexpr QPoint kScreenMarkAt{5, 50};
-inline constexpr QRect kLinesField{150, 15, 36, 14};
-inline constexpr QRect kSpinUp{190, 15, 10, 6};
-inline constexpr QRect kSpinDown{190, 23, 10, 6};
+// Wheel panel: the marks, the lines field and the spin arrows.
+inline constexpr QSize kWheelMark = ToQSize(wheel::kMarkImageSize);
+inline constexpr QPoint kLinesMarkAt = ToQPoint(wheel::kLinesMark.TopLeft());
+inline constexpr QPoint kScreenMarkAt = ToQPoint(wheel::kScreenMark.TopLeft());
+inline constexpr QRect kLinesField = ToQRect(wheel::kLinesField);
+inline constexpr QRect kSpinUp = ToQRect(wheel::kUpArrow);
+inline constexpr QRect kSpinDown = ToQRect(wheel::kDownArrow);
 
-// Dialogs. Their sizes are open: each reaches just past its outermost element.
-inline constexpr QSize kKeyDialog{384, 285};
-inline constexpr QSize kMacroKeyDialog{396, 292};
-inline constexpr QSize kMacroManager{490, 432};
-inline constexpr QSize kProfileManager{263, 600};
-inline constexpr QSize kSplash{480, 270};
-inline constexpr int kDialogTitleHeight = 31;
+// Dialogs.
+inline constexpr QSize kKeyDialog = ToQSize(key_dialog::kSize);
+inline constexpr QSize kMacroKeyDialog = ToQSize(picker::kSize);
+inline constexpr QSize kMacroManager = ToQSize(macros::kSize);
+inline constexpr QSize kProfileManager = ToQSize(profiles::kSize);
+inline constexpr QSize kSplash = ToQSize(vorlak::layout::splash::kSize);
 
-// Dialog buttons: the macro manager's OK/Cancel (54 x 28) and the key dialog's (64 x 25) share
-// one image, so it takes the smaller of both; New/Delete and the picker's OK/Cancel are 58 x 25.
-inline constexpr QSize kDialogCancelButton{54, 25};
-inline constexpr QSize kDialogNewButton{58, 25};
-inline constexpr QSize kRecordButton{89, 24};
-inline constexpr QSize kMacroClose{51, 24};
-inline constexpr QSize kCheckBox{14, 14};
-inline constexpr QSize kRadioMark{16, 16};
-inline constexpr QSize kProfileIcon{14, 14};
+// Dialog buttons: the macro manager's OK/Cancel and the key dialog's share one image, so it
+// takes the smaller of both; New/Delete and the picker's OK/Cancel share the other.
+inline constexpr QSize kDialogCancelButton = Smaller(macros::kOk.rect, key_dialog::kOk.rect);
+inline constexpr QSize kDialogNewButton = Smaller(macros::kNew.rect, picker::kOk.rect);
+inline constexpr QSize kRecordButton = ToQRect(macros::kRecordButtonRect).size();
+inline constexpr QSize kMacroClose = ToQRect(macros::kClose.rect).size();
+inline constexpr QSize kCheckBox = ToQRect(macros::kLoopsBox).size();
+inline constexpr QSize kRadioMark = ToQSize(picker::kMarkSize);
+inline constexpr QSize kProfileIcon = ToQSize(profiles::kIconSize);
 
-// Skinned scroll bar: 9 columns x 3 rows of 13 x 16 cells.
-inline constexpr QSize kScrollSkin{117, 48};
+// Skinned scroll bar.
+inline constexpr QSize kScrollSkin = ToQSize(column::kScrollSkinSize);
 
 }  // namespace skingen::layout

@@ -546,9 +546,8 @@ QImage Cut(const QImage& canvas, const QRect& window) {
 }
 
 struct ViewArt {
-    QString folder;
-    QString picture;
-    QString stem;
+    bool side;
+    std::string_view picture;
     QRect pictureRect;
     std::function<void(QPainter&)> paint;
     std::vector<Callout> callouts;  // for overlays 1..7
@@ -562,23 +561,24 @@ void AddView(SkinSet& skins, const ViewArt& view) {
         BeginArea(p, canvas);
         view.paint(p);
     }
-    const QString pictureName = view.folder + "/" + view.picture;
+    const QString pictureName = Name(view.picture);
     RequireInside(ContentBounds(canvas), view.pictureRect, pictureName);
     skins.Add(pictureName, Cut(canvas, view.pictureRect), view.pictureRect.size());
 
     for (std::size_t i = 0; i < view.callouts.size(); ++i) {
         const Callout& callout = view.callouts[i];
-        const QString stem = view.folder + "/" + view.stem + "-" + QString::number(i + 1);
+        const int n = static_cast<int>(i) + 1;
+        const QString normalName = Name(vorlak::skin::MouseOverlay(view.side, n, false));
         const QPoint at = view.overlayAt[i];
         const QRect allowed(at, layout::kMouseArea.bottomRight());
         const int caption = kCaptionOfOverlay[i];
         const QImage normal = DrawCallout(callout, caption, false, allowed);
         const QImage over = DrawCallout(callout, caption, true, allowed);
         const QRect content = ContentBounds(normal) | ContentBounds(over);
-        RequireInside(content, allowed, stem);
+        RequireInside(content, allowed, normalName);
         const QRect cut(at, content.bottomRight());
-        skins.Add(stem + "-normal.png", Cut(normal, cut), cut.size());
-        skins.Add(stem + "-over.png", Cut(over, cut), cut.size());
+        skins.Add(normalName, Cut(normal, cut), cut.size());
+        skins.Add(Name(vorlak::skin::MouseOverlay(view.side, n, true)), Cut(over, cut), cut.size());
     }
 }
 
@@ -586,15 +586,13 @@ void AddView(SkinSet& skins, const ViewArt& view) {
 
 void AddMouseArt(SkinSet& skins) {
     const TopView top = MakeTopView();
-    AddView(
-        skins,
-        {"Mouse/Front", "MouseFront.png", "F", QRect(layout::kFrontPictureAt, QSize(240, 475)),
-         [&top](QPainter& p) { PaintTopView(p, top); }, TopCallouts(top), layout::kFrontOverlayAt});
+    AddView(skins, {false, vorlak::skin::kMouseFront, layout::kFrontPicture,
+                    [&top](QPainter& p) { PaintTopView(p, top); }, TopCallouts(top),
+                    layout::kFrontOverlayAt});
     const SideView side = MakeSideView();
-    AddView(skins,
-            {"Mouse/Side", "MouseSide.png", "S", QRect(layout::kSidePictureAt, QSize(432, 195)),
-             [&side](QPainter& p) { PaintSideView(p, side); }, SideCallouts(side),
-             layout::kSideOverlayAt});
+    AddView(skins, {true, vorlak::skin::kMouseSide, layout::kSidePicture,
+                    [&side](QPainter& p) { PaintSideView(p, side); }, SideCallouts(side),
+                    layout::kSideOverlayAt});
 }
 
 }  // namespace skingen

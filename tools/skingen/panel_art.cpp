@@ -13,6 +13,8 @@
 
 namespace skingen {
 
+namespace skin = vorlak::skin;
+
 namespace {
 
 // ---- gauge tracks ---------------------------------------------------------------------------
@@ -100,11 +102,13 @@ QImage DpiPanel() {
             p.setPen(QPen(QColor(190, 36, 32), 1));
             p.drawLine(QPointF(14, y), QPointF(22, y));
         }
-        for (int n = 0; n < 6; ++n) {
-            const int x = layout::kDpiFirstX + layout::kDpiStep * n;
-            DrawSliderGroove(p, QRect(QPoint(x, layout::kDpiSliderTop), layout::kDpiSlider));
-            DrawMarkWell(p, QPoint(x, 202), layout::kToggleMark);
-            DrawWell(p, QRectF(x - 1.5, 213.5, 13, 13), 2, QColor(12, 12, 14));
+        for (int n = 0; n < layout::dpi::kStages; ++n) {
+            DrawSliderGroove(p, layout::ToQRect(layout::dpi::SliderRect(n)));
+            DrawMarkWell(p, layout::ToQPoint(layout::dpi::Toggle(n).TopLeft()),
+                         layout::kToggleMark);
+            DrawWell(p,
+                     QRectF(layout::ToQRect(layout::dpi::Swatch(n))).adjusted(-1.5, -1.5, 1.5, 1.5),
+                     2, QColor(12, 12, 14));
         }
         p.setPen(QPen(QColor(255, 255, 255, 16), 1));
         p.drawLine(QPointF(10, 177.5), QPointF(232, 177.5));
@@ -345,31 +349,27 @@ void DrawPanelCard(QPainter& p, QSize size) {
 }
 
 void AddPanelArt(SkinSet& skins) {
-    skins.Add("DPISetting/BK_DPISetting.png", DpiPanel(), layout::kDpiPanel, Alpha::kOpaque);
-    skins.Add("DPISetting/BK-DPIValue.png", DpiValueBox(), layout::kDpiValueBox);
-    skins.Add("DPISetting/DPIStage/0.png", VerticalGauge(false), layout::kDpiSlider,
+    skins.Add(Name(skin::kDpiPanel), DpiPanel(), layout::kDpiPanel, Alpha::kOpaque);
+    skins.Add(Name(skin::kDpiValueBox), DpiValueBox(), layout::kDpiValueBox);
+    skins.Add(Name(skin::kDpiSliderTrack), VerticalGauge(false), layout::kDpiSlider,
               Alpha::kOpaque);
-    skins.Add("DPISetting/DPIStage/82.png", VerticalGauge(true), layout::kDpiSlider,
+    skins.Add(Name(skin::kDpiSliderFill), VerticalGauge(true), layout::kDpiSlider, Alpha::kOpaque);
+    skins.Add(Name(skin::kStageSliderTrack), HorizontalGauge(false), layout::kStageSlider,
               Alpha::kOpaque);
-    skins.Add("StageSlider/1.png", HorizontalGauge(false), layout::kStageSlider, Alpha::kOpaque);
-    skins.Add("StageSlider/10.png", HorizontalGauge(true), layout::kStageSlider, Alpha::kOpaque);
-    skins.Add("Lighting/BK_Lighting.png", LightingPanel(), layout::kLightingPanel, Alpha::kOpaque);
-    skins.Add("USBReportRate/BK_USBReportRate.png", PollingPanel(), layout::kPollingPanel,
+    skins.Add(Name(skin::kStageSliderFill), HorizontalGauge(true), layout::kStageSlider,
               Alpha::kOpaque);
+    skins.Add(Name(skin::kLightingPanel), LightingPanel(), layout::kLightingPanel, Alpha::kOpaque);
+    skins.Add(Name(skin::kPollingPanel), PollingPanel(), layout::kPollingPanel, Alpha::kOpaque);
     for (const Quadrant& quadrant : kQuadrants) {
-        skins.Add("USBReportRate/" + QString::number(quadrant.rate) + "HZ.png",
-                  PollingPicture(quadrant.rate), layout::kPollingDial.size());
+        skins.Add(Name(skin::PollingDial(quadrant.rate)), PollingPicture(quadrant.rate),
+                  layout::kPollingDial.size());
     }
-    skins.Add("MouseAttribute/BK_MouseAttribute.png", PointerPanel(), layout::kPointerPanel,
-              Alpha::kOpaque);
+    skins.Add(Name(skin::kPointerPanel), PointerPanel(), layout::kPointerPanel, Alpha::kOpaque);
     for (int step = 1; step <= 11; ++step) {
-        skins.Add("MouseAttribute/Speed/" + QString::number(step) + ".png", SpeedPicture(step),
-                  layout::kSpeedDial.size());
+        skins.Add(Name(skin::SpeedDial(step)), SpeedPicture(step), layout::kSpeedDial.size());
     }
-    skins.Add("MouseAttribute/BK_ScrollSpeed.png", ScrollPanel(), layout::kScrollPanel,
-              Alpha::kOpaque);
-    skins.Add("MouseAttribute/ScrollSpeed/ScrollLines.png", LinesField(),
-              layout::kLinesField.size());
+    skins.Add(Name(skin::kWheelPanel), ScrollPanel(), layout::kScrollPanel, Alpha::kOpaque);
+    skins.Add(Name(skin::kWheelLinesField), LinesField(), layout::kLinesField.size());
 }
 
 }  // namespace skingen

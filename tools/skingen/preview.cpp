@@ -86,81 +86,92 @@ QImage Blank(QSize size, QColor color = QColor(60, 60, 66)) {
 
 // ---- settings column ------------------------------------------------------------------------
 
+namespace skin = vorlak::skin;
+using layout::ToQPoint;
+using layout::ToQRect;
+
+// A rectangle of a panel's layout on the sheet, with the panel's corner at `at`.
+QRect On(QPoint at, const vorlak::PixelRect& r) {
+    return ToQRect(r).translated(at);
+}
+
 void DrawDpiPanel(Sheet& s, QPoint at) {
-    s.Draw("DPISetting/BK_DPISetting.png", at);
+    namespace dpi = layout::dpi;
+    s.Draw(Name(skin::kDpiPanel), at);
     const int codes[] = {4, 9, 19, 29, 39, 54};
     const char* labels[] = {"500", "1000", "2000", "3000", "4000", "6000"};
     const QColor colors[] = {Qt::red, Qt::blue, Qt::green, Qt::yellow, Qt::cyan, Qt::magenta};
-    for (int n = 0; n < 6; ++n) {
-        const int x = at.x() + layout::kDpiFirstX + layout::kDpiStep * n;
-        s.VSlider(QRect(x, at.y() + 3, 7, 169), codes[n], 1, 54);
-        const QRect box(x - 8, at.y() + 182, n == 1 ? 33 : 25, 11);
-        s.Draw("DPISetting/BK-DPIValue.png", box.topLeft());
-        s.Text(box, labels[n], 10, Qt::AlignCenter);
-        s.Draw(n == 3 ? "Disable.png" : "Enable.png", QPoint(x, at.y() + 202));
-        s.Painter().fillRect(QRect(x, at.y() + 215, 10, 10), colors[n]);
+    for (int n = 0; n < dpi::kStages; ++n) {
+        s.VSlider(On(at, dpi::SliderRect(n)), codes[n], 1, 54);
+        const QRect box = On(at, dpi::ValueBox(n));
+        s.Draw(Name(skin::kDpiValueBox), box.topLeft());
+        s.Text(box, labels[n], dpi::kFontHeight, Qt::AlignCenter);
+        s.Draw(Name(n == 3 ? skin::kDisabledMark : skin::kEnabledMark),
+               On(at, dpi::Toggle(n)).topLeft());
+        s.Painter().fillRect(On(at, dpi::Swatch(n)), colors[n]);
     }
 }
 
 void DrawLightingPanel(Sheet& s, QPoint at) {
-    s.Draw("Lighting/BK_Lighting.png", at);
+    namespace lighting = layout::lighting;
+    s.Draw(Name(skin::kLightingPanel), at);
     const char* modes[] = {"Standard", "Respiration", "Neon"};
-    const QStringList scales[] = {{"0%", "25%", "50%", "75%", "100%"},
-                                  {"4S", "5S", "6S", "7S", "8S"},
-                                  {"3S", "6S", "9S", "12S", "15S"}};
-    const int lefts[][5] = {{0, 25, 55, 85, 115}, {0, 30, 60, 90, 120}, {0, 30, 60, 90, 120}};
     const int positions[] = {2, 2, 4};
-    for (int row = 0; row < 3; ++row) {
-        const int dy = at.y() + 29 * row;
-        s.Draw(row == 0 ? "Enable.png" : "Disable.png", QPoint(at.x() + 10, dy + 20));
-        s.Text(QRect(at.x() + 25, dy + 15, 65, 19), modes[row], 11,
+    for (int row = 0; row < lighting::kRows; ++row) {
+        s.Draw(Name(row == 0 ? skin::kEnabledMark : skin::kDisabledMark),
+               On(at, lighting::Mark(row)).topLeft());
+        s.Text(On(at, lighting::LabelRect(row)), modes[row], lighting::kFontHeight,
                Qt::AlignLeft | Qt::AlignVCenter);
-        s.HSlider(QRect(at.x() + 100, dy + 20, 128, 8), QRect(1, 0, 127, 11), positions[row], 1, 6);
-        for (int i = 0; i < 5; ++i) {
-            s.Text(QRect(at.x() + 100 + lefts[row][i], dy + 33, 30, 15), scales[row][i], 11,
+        s.HSlider(On(at, lighting::SliderRect(row)), ToQRect(lighting::kSliderImageCut),
+                  positions[row], 1, 6);
+        for (const lighting::ScaleLabel& label : lighting::kScales[row]) {
+            s.Text(On(at, lighting::ScaleRect(row, label)), label.text, lighting::kFontHeight,
                    Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
 }
 
 void DrawDialPanel(Sheet& s, QPoint at, int step) {
-    s.Draw("MouseAttribute/BK_MouseAttribute.png", at);
-    s.Draw("MouseAttribute/Speed/" + QString::number(step) + ".png", at + QPoint(50, 20));
-    s.Text(QRect(at + QPoint(5, 73), QSize(45, 30)), "Slow", 13, Qt::AlignRight | Qt::AlignVCenter);
-    s.Text(QRect(at + QPoint(192, 73), QSize(45, 30)), "Fast", 13,
-           Qt::AlignLeft | Qt::AlignVCenter);
+    namespace speed = layout::speed;
+    s.Draw(Name(skin::kPointerPanel), at);
+    s.Draw(Name(skin::SpeedDial(step)), On(at, speed::kDial).topLeft());
+    s.Text(On(at, speed::kSlowRect), "Slow", speed::kFontHeight, Qt::AlignRight | Qt::AlignVCenter);
+    s.Text(On(at, speed::kFastRect), "Fast", speed::kFontHeight, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawWheelPanel(Sheet& s, QPoint at) {
-    s.Draw("MouseAttribute/BK_ScrollSpeed.png", at);
-    s.Draw("MouseAttribute/ScrollSpeed/Enable.png", at + QPoint(5, 17));
-    s.Draw("MouseAttribute/ScrollSpeed/Disable.png", at + QPoint(5, 50));
-    s.Text(QRect(at + QPoint(24, 14), QSize(132, 16)), "Number of Rows", 13,
+    namespace wheel = layout::wheel;
+    s.Draw(Name(skin::kWheelPanel), at);
+    s.Draw(Name(skin::kWheelMarkOn), On(at, wheel::kLinesMark).topLeft());
+    s.Draw(Name(skin::kWheelMarkOff), On(at, wheel::kScreenMark).topLeft());
+    s.Text(On(at, wheel::kLinesLabel), "Number of Rows", wheel::kFontHeight,
            Qt::AlignLeft | Qt::AlignVCenter);
-    s.Text(QRect(at + QPoint(24, 50), QSize(132, 12)), "Scroll One screenn", 13,
+    s.Text(On(at, wheel::kScreenLabel), "Scroll One screenn", wheel::kFontHeight,
            Qt::AlignLeft | Qt::AlignVCenter);
-    s.Draw("MouseAttribute/ScrollSpeed/ScrollLines.png", at + QPoint(150, 15));
-    s.Text(QRect(at + QPoint(150, 15), QSize(36, 14)), "3", 12, Qt::AlignCenter);
+    s.Draw(Name(skin::kWheelLinesField), On(at, wheel::kLinesField).topLeft());
+    s.Text(On(at, wheel::kLinesField), "3", wheel::kFontHeight - 1, Qt::AlignCenter);
 }
 
 void DrawPollingPanel(Sheet& s, QPoint at, int rate) {
-    s.Draw("USBReportRate/BK_USBReportRate.png", at);
-    s.Draw("USBReportRate/" + QString::number(rate) + "HZ.png", at + QPoint(57, 5));
+    s.Draw(Name(skin::kPollingPanel), at);
+    s.Draw(Name(skin::PollingDial(rate)), On(at, layout::polling::kDial).topLeft());
 }
 
 // Draws the column with sections open as `open` says, the skinned scroll bar at its right.
 QImage SettingsColumn(const SkinSet& skins, const std::vector<bool>& open) {
+    namespace column = layout::column;
     QImage image = Blank(layout::kSettingsHost.size());
     Sheet s(skins, image);
-    s.Draw("BK_MainRight.png", {0, 0});
+    s.Draw(Name(skin::kMainRight), {0, 0});
     const char* titles[] = {"DPI Setting", "Lighting",           "Polling Rate",
                             "Mouse Speed", "Double-Click Speed", "Scroll Speed"};
     const QSize sizes[] = {layout::kDpiPanel,     layout::kLightingPanel, layout::kPollingPanel,
                            layout::kPointerPanel, layout::kPointerPanel,  layout::kScrollPanel};
-    int y = 2;
+    int y = column::kFirstTitleTop;
     for (int k = 0; k < 6; ++k) {
-        s.Button("ItemBK.png", QRect(0, y, 242, 20), titles[k], false, 0, 13);
-        y += 20;
+        s.Button(Name(skin::kSectionHeader), QRect(0, y, column::kTitleWidth, column::kTitleHeight),
+                 titles[k], false, column::kTitleIndent, column::kTitleFontHeight);
+        y += column::kTitleHeight;
         if (open[static_cast<std::size_t>(k)]) {
             const QPoint at(0, y);
             switch (k) {
@@ -185,11 +196,11 @@ QImage SettingsColumn(const SkinSet& skins, const std::vector<bool>& open) {
             }
             y += sizes[k].height();
         }
-        y += 5;
+        y += column::kSectionGap;
     }
     // Scroll bar: arrows, tiled track and a thumb with 6-pixel caps.
-    const QImage& skin = s.Image("ScrollBar.png");
-    const int a = 13;
+    const QImage& skin = s.Image(Name(skin::kScrollBar));
+    const int a = layout::kScrollBarWidth;
     const int x = layout::kSettingsHost.width() - a;
     const int length = layout::kSettingsHost.height();
     QPainter& p = s.Painter();
@@ -218,73 +229,84 @@ struct MainState {
     std::vector<bool> hostOpen;
 };
 
+// An image button of the main window in one of its states, with its caption.
+void MainButton(Sheet& s, const vorlak::PixelRect& rect, std::string_view image,
+                const QString& caption = QString(), bool centred = true, int indent = 0) {
+    s.Button(Name(image), ToQRect(rect), caption, centred, indent, vorlak::kButtonFontHeight);
+}
+
 QImage MainWindow(const SkinSet& skins, const MainState& state) {
     QImage image = Blank(layout::kMainWindow);
     Sheet s(skins, image);
-    s.Draw("main.png", {0, 0});
-    s.Draw("BK_MainMid.png", layout::kMouseArea.topLeft());
-    const QString folder = state.sideView ? "Mouse/Side/" : "Mouse/Front/";
-    s.Draw(folder + (state.sideView ? "MouseSide.png" : "MouseFront.png"),
-           state.sideView ? layout::kSidePictureAt : layout::kFrontPictureAt);
-    const auto& overlays = state.sideView ? layout::kSideOverlayAt : layout::kFrontOverlayAt;
+    s.Draw(Name(skin::kMainBackground), {0, 0});
+    s.Draw(Name(skin::kMainMid), layout::kMouseArea.topLeft());
+    const vorlak::MouseView view =
+        state.sideView ? vorlak::MouseView::Side : vorlak::MouseView::Top;
+    const vorlak::MousePicture picture = vorlak::PictureOf(view);
+    s.Draw(Name(picture.image).mid(Name(vorlak::kSkinFolderName).size() + 1),
+           ToQPoint(picture.position));
     for (int n = 1; n <= 7; ++n) {
-        s.Draw(folder + (state.sideView ? "S-" : "F-") + QString::number(n) +
-                   (n == state.litOverlay ? "-over.png" : "-normal.png"),
-               overlays[static_cast<std::size_t>(n - 1)]);
+        s.Draw(Name(skin::MouseOverlay(state.sideView, n, n == state.litOverlay)),
+               ToQPoint(vorlak::OverlayPosition(view, n)));
     }
-    s.Draw("BK_MainLeft.png", {0, 0});
-    s.Draw("MLogo.png", layout::kMouseLogoAt);
-    s.Draw("Logo.png", layout::kLogoAt);
+    s.Draw(Name(skin::kMainLeft), {0, 0});
+    s.Draw(Name(skin::kMouseLogo), layout::kMouseLogoAt);
+    s.Draw(Name(skin::kLogo), layout::kLogoAt);
 
     const int h = layout::kAssignmentPanel.height();
-    s.Button("ItemBK.png", QRect(20, 107, 242, 20), "Button Assignment", false);
-    int macroTop = 132;
+    const vorlak::SectionLayout sections =
+        vorlak::LayOutSections(!state.assignmentOpen, !state.axisOpen, h);
+    const int caption = vorlak::kCaptionFontHeight;
+    MainButton(s, sections.assignmentHeader, skin::kSectionHeader, "Button Assignment", false,
+               vorlak::kHeaderCaptionIndent);
     if (state.assignmentOpen) {
-        s.Draw("ButtonAssignment/BK_ButtonAssignment.png", layout::kAssignmentPanelAt);
+        s.Draw(Name(skin::kAssignmentPanel), layout::kAssignmentPanelAt);
         const char* labels[] = {"Click", "Menu", "Scroll ", "Back", "Forward", "DPI +", "DPI -"};
         for (int k = 0; k < 14; ++k) {
-            const QString caption =
+            const QString text =
                 k < 7 ? QString("Button %1").arg(k + 1) : QString("Shift+%1").arg(k - 6);
-            s.Text(layout::Rect(vorlak::CaptionRect(k)), caption, 12, Qt::AlignCenter);
-            s.Button(k == 2 ? "ButtonAssignment/DropdownBox-over.png"
-                            : "ButtonAssignment/DropdownBox-normal.png",
-                     layout::Rect(vorlak::LabelBoxRect(k)), labels[k % 7], false);
+            s.Text(ToQRect(vorlak::CaptionRect(k)), text, caption, Qt::AlignCenter);
+            MainButton(s, vorlak::LabelBoxRect(k),
+                       k == 2 ? skin::kLabelBoxOver : skin::kLabelBoxNormal, labels[k % 7], false,
+                       vorlak::kLabelCaptionIndent);
         }
-        macroTop += h;
     }
-    s.Button("ItemBK.png", QRect(20, macroTop, 242, 20), "Macro Manager", false);
-    const QRect axis(20, macroTop + 25, 242, 20);
-    s.Button("ItemBK.png", axis, "Axis Sensitivity", false);
+    MainButton(s, sections.macroHeader, skin::kSectionHeader, "Macro Manager", false,
+               vorlak::kHeaderCaptionIndent);
+    MainButton(s, sections.axisHeader, skin::kSectionHeader, "Axis Sensitivity", false,
+               vorlak::kHeaderCaptionIndent);
     if (state.axisOpen) {
-        const int b = axis.bottom() + 1;
-        s.Draw("XYSensitivity/BK_XYSensSetting.png", {20, b});
-        s.Text(QRect(37, b + 5, 225, 20), "x-Axis", 12, Qt::AlignLeft | Qt::AlignVCenter);
-        s.Text(QRect(37, b + 65, 225, 20), "y-Axis", 12, Qt::AlignLeft | Qt::AlignVCenter);
+        const vorlak::PixelRect& axis = sections.axisHeader;
+        s.Draw(Name(skin::kAxisPanel), QPoint(axis.left, axis.bottom));
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+        s.Text(ToQRect(vorlak::AxisLabelRect(axis, 0)), "x-Axis", caption, flags);
+        s.Text(ToQRect(vorlak::AxisLabelRect(axis, 1)), "y-Axis", caption, flags);
         for (int i = 1; i <= 10; ++i) {
-            for (const int row : {b + 37, b + 97}) {
-                s.Text(QRect(23 + 21 * i, row, 240 - 21 * i, 20), QString::number(i), 12,
-                       Qt::AlignLeft | Qt::AlignVCenter);
-            }
+            for (const int row : {0, 1})
+                s.Text(ToQRect(vorlak::AxisNumberRect(axis, row, i)), QString::number(i), caption,
+                       flags);
         }
-        s.HSlider(QRect(37, b + 25, 208, 9), QRect(0, 0, 208, 14), 5, 1, 11);
-        s.HSlider(QRect(37, b + 85, 208, 9), QRect(0, 0, 208, 14), 8, 1, 11);
+        const QRect cut(QPoint(0, 0), layout::kStageSlider);
+        s.HSlider(ToQRect(sections.xSlider), cut, 5, 1, 11);
+        s.HSlider(ToQRect(sections.ySlider), cut, 8, 1, 11);
     }
-    s.Text(QRect(94, 606, 700, 14),
+    s.Text(QRect(ToQPoint(vorlak::kColorNotePos), QSize(700, 14)),
            "Note: the color of the product in drive is for reference "
            "only,please take real product as criterion, thank you!",
-           12, Qt::AlignLeft | Qt::AlignTop);
+           caption, Qt::AlignLeft | Qt::AlignTop);
 
-    s.Button("button-help-normal.png", layout::Rect(vorlak::kHelpRect));
-    s.Button("button-min-over.png", layout::Rect(vorlak::kMinimizeRect));
-    s.Button("button-close-normal.png", layout::Rect(vorlak::kCloseRect));
-    s.Button("button-config-normal.png", layout::Rect(vorlak::kConfigRect), "Config", false, 20);
-    s.Button("button-cancel-normal.png", layout::Rect(vorlak::kResetRect), "Reset");
-    s.Button("button-cancel-over.png", layout::Rect(vorlak::kCancelRect), "Cancel");
-    s.Button("button-save-leave.png", layout::Rect(vorlak::kApplyRect), "Apply");
-    s.Button(state.sideView ? "button-mouse-normal.png" : "button-mouse-leave.png",
-             layout::Rect(vorlak::kTopViewRect), "Top View");
-    s.Button(state.sideView ? "button-mouse-leave.png" : "button-mouse-normal.png",
-             layout::Rect(vorlak::kSideViewRect), "Side View");
+    MainButton(s, vorlak::kHelpRect, vorlak::kHelpButtonImages.normal);
+    MainButton(s, vorlak::kMinimizeRect, vorlak::kMinimizeButtonImages.hover);
+    MainButton(s, vorlak::kCloseRect, vorlak::kCloseButtonImages.normal);
+    MainButton(s, vorlak::kConfigRect, vorlak::kConfigButtonImages.normal, "Config", false,
+               vorlak::kConfigCaptionIndent);
+    MainButton(s, vorlak::kResetRect, vorlak::kActionButtonImages.normal, "Reset");
+    MainButton(s, vorlak::kCancelRect, vorlak::kActionButtonImages.hover, "Cancel");
+    MainButton(s, vorlak::kApplyRect, vorlak::kActionButtonImages.disabled, "Apply");
+    const auto& views = vorlak::kViewButtonImages;
+    MainButton(s, vorlak::kTopViewRect, state.sideView ? views.normal : views.pressed, "Top View");
+    MainButton(s, vorlak::kSideViewRect, state.sideView ? views.pressed : views.normal,
+               "Side View");
 
     s.Painter().drawImage(layout::kSettingsHost.topLeft(), SettingsColumn(skins, state.hostOpen));
     return image;
@@ -292,97 +314,107 @@ QImage MainWindow(const SkinSet& skins, const MainState& state) {
 
 // ---- dialogs --------------------------------------------------------------------------------
 
+// A painted button of a dialog with its caption.
+void DialogButton(Sheet& s, const vorlak::layout::PaintedButtonLayout& button, bool hovered,
+                  const QString& caption, int fontHeight) {
+    s.Draw(Name(hovered ? button.hover : button.normal), ToQRect(button.rect).topLeft());
+    if (!caption.isEmpty())
+        s.Text(ToQRect(button.rect), caption, fontHeight, Qt::AlignCenter);
+}
+
 QImage KeyDialog(const SkinSet& skins) {
+    namespace dialog = layout::key_dialog;
     QImage image = Blank(layout::kKeyDialog);
     Sheet s(skins, image);
-    s.Draw("single-key.png", {0, 0});
-    s.Text(QRect(34, 103, 186, 20), "Please assign a key", 14, Qt::AlignCenter);
-    s.Painter().fillRect(QRect(74, 129, 76, 14), Qt::white);
-    s.Text(QRect(74, 129, 76, 14), "F5", 14, Qt::AlignCenter, false, Qt::black);
-    s.Draw("button-close-normal.png", {352, 6});
-    s.Draw("MacroManagement/button-cancel-over.png", {244, 250});
-    s.Text(QRect(244, 250, 64, 25), "Ok", 14, Qt::AlignCenter);
-    s.Draw("MacroManagement/button-cancel-normal.png", {314, 250});
-    s.Text(QRect(314, 250, 64, 25), "Cancel", 14, Qt::AlignCenter);
+    s.Draw(Name(skin::kKeyDialog), {0, 0});
+    s.Text(ToQRect(dialog::kPromptRect), "Please assign a key", 14, Qt::AlignCenter);
+    s.Painter().fillRect(ToQRect(dialog::kKeyNameRect), Qt::white);
+    s.Text(ToQRect(dialog::kKeyNameRect), "F5", 14, Qt::AlignCenter, false, Qt::black);
+    DialogButton(s, dialog::kClose, false, {}, 14);
+    DialogButton(s, dialog::kOk, true, "Ok", 14);
+    DialogButton(s, dialog::kCancel, false, "Cancel", 14);
     return image;
 }
 
 QImage MacroKeyDialog(const SkinSet& skins) {
+    namespace dialog = layout::picker;
     QImage image = Blank(layout::kMacroKeyDialog);
     Sheet s(skins, image);
-    s.Draw("macro-key.png", {0, 0});
-    s.Text(QRect(12, 96, 169, 32), "Please select a macro!", 13, Qt::AlignCenter);
-    s.Text(QRect(42, 128, 94, 16), "Macro 1", 13, Qt::AlignLeft | Qt::AlignVCenter);
+    s.Draw(Name(skin::kMacroPicker), {0, 0});
+    s.Text(ToQRect(dialog::kPromptRect), "Please select a macro!", 13, Qt::AlignCenter);
+    s.Text(ToQRect(dialog::kNameFieldRect), "Macro 1", 13, Qt::AlignLeft | Qt::AlignVCenter);
     const char* modes[] = {"Macro runs one-time after pressing the button.",
                            "Macro runs endless loop until any button is pressed. ",
                            "Macro runs endless loop until button is released. "};
-    for (int m = 0; m < 3; ++m) {
-        s.Draw(m == 1 ? "PaneMakingTick.png" : "Pane.png", QPoint(220, 78 + 50 * m));
-        s.Painter().setFont(QFont("Arial"));
+    for (int m = 0; m < dialog::kModes; ++m) {
+        s.Draw(Name(m == 1 ? skin::kRadioOn : skin::kRadioOff),
+               ToQRect(dialog::ModeMark(m)).topLeft());
         QFont font("Arial");
         font.setPixelSize(13);
         s.Painter().setFont(font);
         s.Painter().setPen(Qt::white);
-        s.Painter().drawText(QRect(237, 70 + 50 * m, 153, 32),
+        s.Painter().drawText(ToQRect(dialog::ModeBox(m)),
                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, modes[m]);
     }
-    s.Draw("button-close-over.png", {352, 6});
-    s.Draw("MacroManagement/button-new-normal.png", {250, 250});
-    s.Text(QRect(250, 250, 58, 25), "OK", 13, Qt::AlignCenter);
-    s.Draw("MacroManagement/button-new-over.png", {314, 250});
-    s.Text(QRect(314, 250, 58, 25), "Cancel", 13, Qt::AlignCenter);
+    DialogButton(s, dialog::kClose, true, {}, 13);
+    DialogButton(s, dialog::kOk, false, "OK", 13);
+    DialogButton(s, dialog::kCancel, true, "Cancel", 13);
     return image;
 }
 
 QImage MacroManager(const SkinSet& skins) {
+    namespace dialog = layout::macros;
     QImage image = Blank(layout::kMacroManager);
     Sheet s(skins, image);
-    s.Draw("MacroManagement/MacroManagement.png", {0, 0});
-    s.Text(QRect(15, 0, 399, 31), "Macro Manager", 12, Qt::AlignLeft | Qt::AlignVCenter);
-    s.Text(QRect(16, 60, 118, 18), "Select Macro", 12, Qt::AlignCenter);
-    s.Text(QRect(148, 60, 118, 18), "Keystroke Sequence", 12, Qt::AlignCenter);
-    s.Text(QRect(279, 60, 118, 18), "Options", 12, Qt::AlignCenter);
+    s.Draw(Name(skin::kMacroManager), {0, 0});
+    s.Text(ToQRect(dialog::kTitleRect), "Macro Manager", 12, Qt::AlignLeft | Qt::AlignVCenter);
+    s.Text(ToQRect(dialog::kMacroHeading), "Select Macro", 12, Qt::AlignCenter);
+    s.Text(ToQRect(dialog::kEventHeading), "Keystroke Sequence", 12, Qt::AlignCenter);
+    s.Text(ToQRect(dialog::kOptionsHeading), "Options", 12, Qt::AlignCenter);
     QPainter& p = s.Painter();
-    p.fillRect(QRect(21, 82, 109, 271), QColor(109, 109, 109));
-    p.fillRect(QRect(153, 82, 109, 271), QColor(109, 109, 109));
-    s.Text(QRect(24, 84, 100, 14), "Macro 1", 12, Qt::AlignLeft);
-    s.Text(QRect(156, 84, 100, 14), "A   Dn", 12, Qt::AlignLeft);
-    s.Button("MacroManagement/Record-normal.png", QRect(295, 87, 89, 24), "Start Recording", true,
+    const QRect macros = ToQRect(dialog::kMacroListRect);
+    const QRect events = ToQRect(dialog::kEventListRect);
+    p.fillRect(macros, QColor(109, 109, 109));
+    p.fillRect(events, QColor(109, 109, 109));
+    s.Text(QRect(macros.topLeft() + QPoint(3, 2), QSize(100, 14)), "Macro 1", 12, Qt::AlignLeft);
+    s.Text(QRect(events.topLeft() + QPoint(3, 2), QSize(100, 14)), "A   Dn", 12, Qt::AlignLeft);
+    s.Button(Name(skin::kRecordNormal), ToQRect(dialog::kRecordButtonRect), "Start Recording", true,
              0, 14);
     p.setPen(Qt::white);
-    p.drawText(QRect(290, 136, 80, 70), Qt::TextWordWrap, "Record delay between keystrokes");
-    s.Draw("MacroManagement/PaneMakingTick.png", {370, 144});
-    s.Text(QRect(296, 299, 105, 15), "Number of Loops", 12, Qt::AlignLeft | Qt::AlignVCenter);
-    s.Draw("MacroManagement/Pane.png", {296, 314});
-    p.fillRect(QRect(298, 333, 81, 12), QColor(34, 24, 21));
-    s.Text(QRect(298, 333, 81, 12), "1", 12, Qt::AlignCenter);
-    s.Draw("MacroManagement/button-new-normal.png", {17, 367});
-    s.Text(QRect(17, 367, 58, 25), "New", 12, Qt::AlignCenter);
-    s.Draw("MacroManagement/button-new-over.png", {77, 367});
-    s.Text(QRect(77, 367, 58, 25), "Delete", 12, Qt::AlignCenter);
-    s.Draw("MacroManagement/button-cancel-normal.png", {298, 394});
-    s.Text(QRect(298, 394, 54, 28), "OK", 12, Qt::AlignCenter);
-    s.Draw("MacroManagement/button-cancel-over.png", {354, 394});
-    s.Text(QRect(354, 394, 54, 28), "Cancel", 12, Qt::AlignCenter);
-    s.Draw("macro-button-close-normal.png", {427, 17});
+    p.drawText(ToQRect(dialog::kRecordDelayText), Qt::TextWordWrap,
+               "Record delay between keystrokes");
+    s.Draw(Name(skin::kCheckBoxOn), ToQRect(dialog::kRecordDelayBox).topLeft());
+    s.Text(ToQRect(dialog::kLoopsText), "Number of Loops", 12, Qt::AlignLeft | Qt::AlignVCenter);
+    s.Draw(Name(skin::kCheckBoxOff), ToQRect(dialog::kLoopsBox).topLeft());
+    p.fillRect(ToQRect(dialog::kLoopFieldRect), QColor(34, 24, 21));
+    s.Text(ToQRect(dialog::kLoopFieldRect), "1", 12, Qt::AlignCenter);
+    DialogButton(s, dialog::kNew, false, "New", 12);
+    DialogButton(s, dialog::kDelete, true, "Delete", 12);
+    DialogButton(s, dialog::kOk, false, "OK", 12);
+    DialogButton(s, dialog::kCancel, true, "Cancel", 12);
+    DialogButton(s, dialog::kClose, false, {}, 12);
     return image;
 }
 
 QImage ProfileManager(const SkinSet& skins) {
+    namespace dialog = layout::profiles;
     QImage image = Blank(layout::kProfileManager);
     Sheet s(skins, image);
-    s.Draw("Config/Config.png", {0, 0});
-    s.Text(QRect(10, 0, 70, 31), "Configuration", 13, Qt::AlignLeft | Qt::AlignVCenter);
-    s.Draw("button-close-normal.png", {240, 8});
-    s.Painter().fillRect(QRect(0, 31, 263, 18), tone::kMenuRedHot);
-    s.Text(QRect(4, 31, 250, 18), "Profile 1", 13, Qt::AlignLeft | Qt::AlignVCenter, false,
-           QColor(250, 250, 250));
-    s.Text(QRect(4, 49, 250, 18), "Profile 2", 13, Qt::AlignLeft | Qt::AlignVCenter, false,
-           QColor(250, 250, 250));
-    s.Draw("Config/New-Config.png", {14, 582});
-    s.Text(QRect(30, 575, 50, 23), "New", 13, Qt::AlignLeft | Qt::AlignVCenter);
-    s.Draw("Config/Del-Config.png", {124, 582});
-    s.Text(QRect(140, 575, 50, 23), "Delete", 13, Qt::AlignLeft | Qt::AlignVCenter);
+    s.Draw(Name(skin::kProfileManager), {0, 0});
+    s.Text(ToQRect(dialog::kTitleRect), "Configuration", 13, Qt::AlignLeft | Qt::AlignVCenter);
+    DialogButton(s, dialog::kClose, false, {}, 13);
+    const QRect list = ToQRect(dialog::kListRect);
+    const QRect row(list.topLeft(), QSize(list.width(), dialog::kRowHeight));
+    s.Painter().fillRect(row, tone::kMenuRedHot);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    s.Text(row.adjusted(4, 0, -13, 0), "Profile 1", 13, flags, false, QColor(250, 250, 250));
+    s.Text(row.adjusted(4, 0, -13, 0).translated(0, dialog::kRowHeight), "Profile 2", 13, flags,
+           false, QColor(250, 250, 250));
+    for (const auto& [button, caption] :
+         {std::pair{dialog::kNew, "New"}, {dialog::kDelete, "Delete"}}) {
+        s.Draw(Name(button.icon), ToQPoint(button.iconAt));
+        s.Text(ToQRect(button.caption), caption, 13, flags);
+    }
     return image;
 }
 
@@ -392,7 +424,7 @@ QImage Dialogs(const SkinSet& skins) {
     p.drawImage(QPoint(10, 10), KeyDialog(skins));
     p.drawImage(QPoint(10, 310), MacroKeyDialog(skins));
     p.drawImage(QPoint(420, 10), MacroManager(skins));
-    p.drawImage(QPoint(420, 450), skins.Get("splash.png"));
+    p.drawImage(QPoint(420, 450), skins.Get(Name(skin::kSplash)));
     p.drawImage(QPoint(1020, 10), ProfileManager(skins));
     return image;
 }

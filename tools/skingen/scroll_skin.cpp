@@ -61,7 +61,7 @@ void AddScrollSkin(SkinSet& skins) {
         p.fillRect(cell(kTrack), kCell);
     }
     p.end();
-    skins.Add("ScrollBar.png", image, size, Alpha::kOpaque);
+    skins.Add(Name(vorlak::skin::kScrollBar), image, size, Alpha::kOpaque);
 }
 
 }  // namespace skingen

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <stdexcept>
+#include <string_view>
 
 namespace skingen {
 
@@ -18,6 +19,11 @@ public:
 };
 
 enum class Alpha { kKeep, kOpaque };
+
+// A skin image's name (skin/skin_names.h) as the set keeps it.
+inline QString Name(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 class SkinSet {
 public:

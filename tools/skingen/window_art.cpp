@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_art.h"
 
-#include "controls/skin_names.h"
+#include "skin/skin_names.h"
 
 #include "emblem.h"
 #include "layout.h"
@@ -16,10 +16,6 @@ namespace skingen {
 namespace {
 
 namespace skin = vorlak::skin;
-
-QString Name(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 // Thin red corner brackets around `r`, the "display" look of the framed areas.
 void DrawBrackets(QPainter& p, const QRectF& r, qreal arm, QColor color) {
@@ -285,14 +281,18 @@ void DrawBadgeRow(QPainter& p, QPointF at) {
 }
 
 QImage KeyDialog() {
+    namespace dialog = layout::key_dialog;
     return DrawnImage(layout::kKeyDialog, [](QPainter& p) {
         const QSize size = layout::kKeyDialog;
-        DrawDialog(p, size, 30);
+        DrawDialog(p, size, dialog::kTitleHeight);
         // The captured key shows on a keycap; the key label sits on its face.
-        DrawKeycap(p, QRectF(62, 122, 100, 30), false);
-        DrawBadgeRow(p, QPointF(34, 46));
+        DrawKeycap(p, QRectF(layout::ToQRect(dialog::kKeyNameRect)).adjusted(-12, -7, 12, 9),
+                   false);
+        const QRect prompt = layout::ToQRect(dialog::kPromptRect);
+        DrawBadgeRow(p, QPointF(prompt.left(), 46));
         p.setPen(QPen(tone::kMenuRedHot, 1));
-        p.drawLine(QPointF(34, 96.5), QPointF(220, 96.5));
+        p.drawLine(QPointF(prompt.left(), prompt.top() - 6.5),
+                   QPointF(prompt.left() + prompt.width(), prompt.top() - 6.5));
         // A key cluster with one key lit.
         DrawKeycap(p, QRectF(270, 64, 40, 40), false);
         DrawKeycap(p, QRectF(226, 110, 40, 40), false);
@@ -304,24 +304,30 @@ QImage KeyDialog() {
 }
 
 QImage MacroKeyDialog() {
+    namespace dialog = layout::picker;
     return DrawnImage(layout::kMacroKeyDialog, [](QPainter& p) {
         const QSize size = layout::kMacroKeyDialog;
-        DrawDialog(p, size, 30);
-        DrawBadgeRow(p, QPointF(12, 46));
+        DrawDialog(p, size, dialog::kTitleHeight);
+        DrawBadgeRow(p, QPointF(dialog::kPromptRect.left, 46));
         // The macro drop-down: name field and its arrow.
-        DrawWell(p, QRectF(41, 127, 111, 18), 2, QColor(40, 40, 40));
+        const QRectF dropDown(layout::ToQRect(dialog::kDropDownArea));
+        DrawWell(p, dropDown.adjusted(-1, -1, 1, 1), 2, QColor(40, 40, 40));
         p.setPen(QPen(tone::kMenuRedHot, 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(41.5, 127.5, 110, 17), 2, 2);
-        DrawPlate(p, QRectF(136, 128, 15, 16), 1.5, QColor(176, 44, 40), QColor(104, 22, 22),
-                  QColor(40, 8, 8));
-        DrawArrow(p, QPointF(143.5, 136.5), 6, 180, tone::kWhite);
-        // Play-mode rows.
-        for (const int top : {70, 120, 170}) {
-            const QRectF row(212, top, 178, 32);
+        p.drawRoundedRect(dropDown.adjusted(-0.5, -0.5, 0.5, 0.5), 2, 2);
+        const QRectF arrow(QPointF(dialog::kNameFieldRect.right, dropDown.top()),
+                           dropDown.bottomRight());
+        DrawPlate(p, arrow, 1.5, QColor(176, 44, 40), QColor(104, 22, 22), QColor(40, 8, 8));
+        DrawArrow(p, arrow.center() + QPointF(0, 0.5), 6, 180, tone::kWhite);
+        // Play-mode rows: a band from left of the mark to the text's right edge.
+        for (int mode = 0; mode < dialog::kModes; ++mode) {
+            const QRect box = layout::ToQRect(dialog::ModeBox(mode));
+            const QRectF row(box.left() - 25, box.top(), box.width() + 25, box.height());
             p.fillRect(row, QColor(255, 255, 255, 8));
             p.fillRect(QRectF(row.left(), row.top(), 2, row.height()), tone::kMenuRedHot);
-            DrawWell(p, QRectF(218.5, top + 6.5, 19, 19), 9.5, QColor(12, 12, 14));
+            DrawWell(p,
+                     QRectF(layout::ToQRect(dialog::ModeMark(mode))).adjusted(-1.5, -1.5, 1.5, 1.5),
+                     9.5, QColor(12, 12, 14));
         }
         p.fillRect(QRectF(200, 60, 1, 150), QColor(255, 255, 255, 16));
         p.fillRect(QRectF(12, 240, size.width() - 24, 1), QColor(255, 255, 255, 18));
@@ -337,18 +343,25 @@ void DrawHeading(QPainter& p, const QRectF& r) {
 }
 
 QImage MacroManager() {
+    namespace dialog = layout::macros;
     return DrawnImage(layout::kMacroManager, [](QPainter& p) {
         const QSize size = layout::kMacroManager;
-        DrawDialog(p, size, layout::kDialogTitleHeight);
-        DrawHeading(p, QRectF(16, 60, 118, 18));
-        DrawHeading(p, QRectF(148, 60, 118, 18));
-        DrawHeading(p, QRectF(279, 60, 118, 18));
-        DrawWell(p, QRectF(19, 80, 113, 275), 2, QColor(109, 109, 109));
-        DrawWell(p, QRectF(151, 80, 113, 275), 2, QColor(109, 109, 109));
-        DrawCard(p, QRectF(277, 80, 122, 275));
+        DrawDialog(p, size, dialog::kTitleHeight);
+        for (const vorlak::PixelRect& heading :
+             {dialog::kMacroHeading, dialog::kEventHeading, dialog::kOptionsHeading})
+            DrawHeading(p, layout::ToQRect(heading));
+        // The lists and the options column sit in wells 2 pixels around them.
+        const auto around = [](const vorlak::PixelRect& r) {
+            return QRectF(layout::ToQRect(r)).adjusted(-2, -2, 2, 2);
+        };
+        DrawWell(p, around(dialog::kMacroListRect), 2, QColor(109, 109, 109));
+        DrawWell(p, around(dialog::kEventListRect), 2, QColor(109, 109, 109));
+        const QRectF options = around(dialog::kOptionsHeading);
+        DrawCard(p, QRectF(options.left(), around(dialog::kMacroListRect).top(), options.width(),
+                           around(dialog::kMacroListRect).height()));
         p.fillRect(QRectF(286, 124, 104, 1), QColor(255, 255, 255, 16));
         p.fillRect(QRectF(286, 290, 104, 1), QColor(255, 255, 255, 16));
-        DrawWell(p, QRectF(296, 331, 85, 16), 2, QColor(34, 24, 21));
+        DrawWell(p, around(dialog::kLoopFieldRect), 2, QColor(34, 24, 21));
         // Side rail with light bars.
         for (int i = 0; i < 5; ++i) {
             DrawSlash(p, QPointF(420, 90 + i * 16), 40, 6, 8, QColor(143, 32, 32, 200 - 36 * i));
@@ -359,15 +372,18 @@ QImage MacroManager() {
 }
 
 QImage ProfileManager() {
+    namespace dialog = layout::profiles;
     return DrawnImage(layout::kProfileManager, [](QPainter& p) {
         const QSize size = layout::kProfileManager;
-        DrawDialog(p, size, layout::kDialogTitleHeight);
-        p.fillRect(QRectF(0, 31, size.width(), 544), QColor(40, 40, 40));
-        QLinearGradient bar(0, 575, 0, size.height());
+        DrawDialog(p, size, dialog::kTitleHeight);
+        p.fillRect(layout::ToQRect(dialog::kListRect), QColor(40, 40, 40));
+        // The bottom bar under the list, with the New and Delete buttons.
+        const int top = dialog::kListRect.bottom;
+        QLinearGradient bar(0, top, 0, size.height());
         bar.setColorAt(0, QColor(36, 36, 42));
         bar.setColorAt(1, QColor(20, 20, 24));
-        p.fillRect(QRectF(2, 575, size.width() - 4, size.height() - 577), bar);
-        p.fillRect(QRectF(2, 575, size.width() - 4, 1), tone::kMenuRedHot);
+        p.fillRect(QRectF(2, top, size.width() - 4, size.height() - top - 2), bar);
+        p.fillRect(QRectF(2, top, size.width() - 4, 1), tone::kMenuRedHot);
         DrawWell(p, QRectF(6, 578, 90, 19), 3, QColor(26, 26, 30));
         DrawWell(p, QRectF(116, 578, 90, 19), 3, QColor(26, 26, 30));
         DrawWindowFrame(p, size);
@@ -414,10 +430,10 @@ QImage Splash() {
 
 void AddWindowArt(SkinSet& skins) {
     const QImage scene = MainScene();
-    skins.Add("main.png", scene, layout::kMainWindow, Alpha::kOpaque);
+    skins.Add(Name(skin::kMainBackground), scene, layout::kMainWindow, Alpha::kOpaque);
     skins.Add(Name(skin::kMainMid), scene.copy(layout::kMouseArea), layout::kMouseArea.size(),
               Alpha::kOpaque);
-    const QRect left(QPoint(0, 0), layout::kLeftColumn.size());
+    const QRect left(QPoint(0, 0), layout::kMainLeft);
     skins.Add(Name(skin::kMainLeft), scene.copy(left), left.size(), Alpha::kOpaque);
     skins.Add(Name(skin::kLogo), Logo(), layout::kLogo);
     skins.Add(Name(skin::kMouseLogo), MouseLogo(), layout::kMouseLogo);
@@ -426,11 +442,11 @@ void AddWindowArt(SkinSet& skins) {
     skins.Add(Name(skin::kAssignmentPanel), AssignmentPanel(), layout::kAssignmentPanel,
               Alpha::kOpaque);
     skins.Add(Name(skin::kAxisPanel), AxisPanel(), layout::kAxisPanel, Alpha::kOpaque);
-    skins.Add("single-key.png", KeyDialog(), layout::kKeyDialog, Alpha::kOpaque);
-    skins.Add("macro-key.png", MacroKeyDialog(), layout::kMacroKeyDialog, Alpha::kOpaque);
-    skins.Add("MacroManagement/MacroManagement.png", MacroManager(), layout::kMacroManager,
+    skins.Add(Name(skin::kKeyDialog), KeyDialog(), layout::kKeyDialog, Alpha::kOpaque);
+    skins.Add(Name(skin::kMacroPicker), MacroKeyDialog(), layout::kMacroKeyDialog, Alpha::kOpaque);
+    skins.Add(Name(skin::kMacroManager), MacroManager(), layout::kMacroManager, Alpha::kOpaque);
+    skins.Add(Name(skin::kProfileManager), ProfileManager(), layout::kProfileManager,
               Alpha::kOpaque);
-    skins.Add("Config/Config.png", ProfileManager(), layout::kProfileManager, Alpha::kOpaque);
     skins.Add(Name(skin::kSplash), Splash(), layout::kSplash, Alpha::kOpaque);
 }
 

@@ -20,7 +20,6 @@
 #include "common/diagnostics.h"
 #include "config/install_folders.h"
 #include "controls/menu_frame_look.h"
-#include "controls/skin_names.h"
 #include "controls/skin_path.h"
 #include "device/simulated_mouse_script.h"
 #include "panels/dlg_splash.h"
@@ -28,6 +27,7 @@
 #include "platform/linux/executable_path.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/mouse_devices.h"
+#include "skin/skin_names.h"
 #include "text/no_tray_text.h"
 
 namespace vorlak {

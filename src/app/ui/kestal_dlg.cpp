@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -22,34 +23,26 @@
 #include "controls/ex_menu.h"
 #include "controls/language_message_box.h"
 #include "controls/marker_slider.h"
+#include "controls/pixel_geometry.h"
 #include "controls/skin_image.h"
-#include "controls/skin_names.h"
 #include "controls/skin_scroll_wnd.h"
 #include "controls/ui_font.h"
 #include "macro/ui/macro_program_dialog.h"
 #include "panels/config_dialog.h"
 #include "panels/dlg_advance.h"
 #include "platform/linux/qt/key_capture_factory.h"
+#include "skin/skin_names.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
 namespace {
 
-constexpr int kCaptionFontHeight = 12;
-constexpr int kButtonFontHeight = 13;
-constexpr int kHelpMenuWidth = 120;
 constexpr int kWebSiteCommand = 1001;
 constexpr int kVersionCommand = 1003;
 constexpr int kSliderMin = 1;
 constexpr int kSliderMax = 11;
-// Where a running write shows how far it is: between the mouse and the view buttons.
-constexpr PixelRect kProgressRect{300, 505, 696, 521};
 // How long the note of a write that went well stays there.
 constexpr int kOutcomeShownMs = 6000;
-
-QRect ToQRect(const PixelRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -60,9 +53,9 @@ QString Q(const std::string& text) {
 CKestalDlg::CKestalDlg(std::filesystem::path programFolder)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       programFolder_(std::move(programFolder)),
-      background_(SkinImage(programFolder_, "/skins/main.png")) {
+      background_(LoadSkin(programFolder_, skin::kMainBackground)) {
     setWindowTitle("Vorlak");
-    setFixedSize(background_.isNull() ? QSize(1000, 640) : background_.size());
+    setFixedSize(background_.isNull() ? ToQSize(kMainWindowSize) : background_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
     outcomeTimer_ = new QTimer(this);
     outcomeTimer_->setSingleShot(true);
@@ -82,70 +75,43 @@ void CKestalDlg::SetController(MainController& controller) {
     controller_ = &controller;
 }
 
-CBitmapBtn* CKestalDlg::MakeButton(const PixelRect& rect, const char* normal, const char* hover,
-                                   const char* pressed, const char* disabled) {
+CBitmapBtn* CKestalDlg::MakeButton(const PixelRect& rect, const skin::ButtonImages& images) {
     auto* button = new CBitmapBtn(this);
     button->setGeometry(ToQRect(rect));
-    auto image = [this](const char* name) { return SkinImage(programFolder_, name); };
-    button->LoadBitmaps(QRect(0, 0, rect.Width(), rect.Height()), image(normal), image(hover),
-                        image(pressed), image(disabled));
+    auto image = [this](std::string_view name) { return LoadSkin(programFolder_, name); };
+    button->LoadBitmaps(QRect(0, 0, rect.Width(), rect.Height()), image(images.normal),
+                        image(images.hover), image(images.pressed), image(images.disabled));
     button->SetFontHeight(kButtonFontHeight);
     button->SetFontFace(captionFont_.family());
     return button;
 }
 
 void CKestalDlg::MakeChildren() {
-    constexpr const char* kCancelImages[] = {
-        "\\skins\\button-cancel-normal.png", "\\skins\\button-cancel-over.png",
-        "\\skins\\button-cancel-leave.png", "\\skins\\button-save-leave.png"};
-    auto bottomButton = [&](const PixelRect& rect) {
-        CBitmapBtn* b = MakeButton(rect, kCancelImages[0], kCancelImages[1], kCancelImages[2],
-                                   kCancelImages[3]);
+    auto centred = [&](const PixelRect& rect, const skin::ButtonImages& images) {
+        CBitmapBtn* b = MakeButton(rect, images);
         b->SetAlignment(CBitmapBtn::Alignment::Centred);
         return b;
     };
-    reset_ = bottomButton(kResetRect);
-    cancel_ = bottomButton(kCancelRect);
-    apply_ = bottomButton(kApplyRect);
-    auto smallButton = [&](const PixelRect& rect, const char* normal, const char* over) {
-        return MakeButton(rect, normal, over, normal, normal);
-    };
-    close_ = smallButton(kCloseRect, "\\skins\\button-close-normal.png",
-                         "\\skins\\button-close-over.png");
-    minimize_ = smallButton(kMinimizeRect, "\\skins\\button-min-normal.png",
-                            "\\skins\\button-min-over.png");
-    help_ =
-        smallButton(kHelpRect, "\\skins\\button-help-normal.png", "\\skins\\button-help-over.png");
-    config_ = MakeButton(kConfigRect, "\\skins\\button-config-normal.png",
-                         "\\skins\\button-config-over.png", "\\skins\\button-config-leave.png",
-                         "\\skins\\button-config-normal.png");
-    config_->SetIndent(20);
-    auto viewButton = [&](const PixelRect& rect) {
-        CBitmapBtn* b =
-            MakeButton(rect, "\\skins\\button-mouse-normal.png", "\\skins\\button-mouse-over.png",
-                       "\\skins\\button-mouse-leave.png", "\\skins\\button-mouse-normal.png");
-        b->SetAlignment(CBitmapBtn::Alignment::Centred);
+    auto indented = [&](const PixelRect& rect, const skin::ButtonImages& images, int indent) {
+        CBitmapBtn* b = MakeButton(rect, images);
+        b->SetIndent(indent);
         return b;
     };
-    topView_ = viewButton(kTopViewRect);
-    sideView_ = viewButton(kSideViewRect);
+    reset_ = centred(kResetRect, kActionButtonImages);
+    cancel_ = centred(kCancelRect, kActionButtonImages);
+    apply_ = centred(kApplyRect, kActionButtonImages);
+    close_ = MakeButton(kCloseRect, kCloseButtonImages);
+    minimize_ = MakeButton(kMinimizeRect, kMinimizeButtonImages);
+    help_ = MakeButton(kHelpRect, kHelpButtonImages);
+    config_ = indented(kConfigRect, kConfigButtonImages, kConfigCaptionIndent);
+    topView_ = centred(kTopViewRect, kViewButtonImages);
+    sideView_ = centred(kSideViewRect, kViewButtonImages);
     const SectionLayout layout = LayOutSections(true, true, 0);
-    auto header = [&](const PixelRect& rect) {
-        CBitmapBtn* b = MakeButton(rect, "\\skins\\ItemBK.png", "\\skins\\ItemBK.png",
-                                   "\\skins\\ItemBK.png", "\\skins\\ItemBK.png");
-        b->SetIndent(5);
-        return b;
-    };
-    assignmentHeader_ = header(layout.assignmentHeader);
-    macroHeader_ = header(layout.macroHeader);
-    axisHeader_ = header(layout.axisHeader);
+    assignmentHeader_ = indented(layout.assignmentHeader, kHeaderImages, kHeaderCaptionIndent);
+    macroHeader_ = indented(layout.macroHeader, kHeaderImages, kHeaderCaptionIndent);
+    axisHeader_ = indented(layout.axisHeader, kHeaderImages, kHeaderCaptionIndent);
     for (int k = 0; k < kEntryCount; ++k) {
-        CBitmapBtn* box =
-            MakeButton(LabelBoxRect(k), "\\skins\\ButtonAssignment\\DropdownBox-normal.png",
-                       "\\skins\\ButtonAssignment\\DropdownBox-over.png",
-                       "\\skins\\ButtonAssignment\\DropdownBox-over.png",
-                       "\\skins\\ButtonAssignment\\DropdownBox-normal.png");
-        box->SetIndent(5);
+        CBitmapBtn* box = indented(LabelBoxRect(k), kLabelBoxImages, kLabelCaptionIndent);
         box->hide();
         connect(box, &CBitmapBtn::clicked, this, [this, k] { OnLabelBoxPressed(k); });
         labelBoxes_[static_cast<std::size_t>(k)] = box;
@@ -154,9 +120,9 @@ void CKestalDlg::MakeChildren() {
         auto* s = new CDMarker(this, QRect());
         connect(s, &CDMarker::MarkerPos, this,
                 [this, store](int position) { (controller_->Editor().*store)(position); });
-        const QRect cut(0, 0, kSliderWidth, 14);
-        s->SetImages(cut, SkinImage(programFolder_, "\\skins\\StageSlider\\1.png"),
-                     SkinImage(programFolder_, "\\skins\\StageSlider\\10.png"));
+        s->SetImages(QRect(QPoint(0, 0), ToQSize(kSliderImageSize)),
+                     LoadSkin(programFolder_, skin::kStageSliderTrack),
+                     LoadSkin(programFolder_, skin::kStageSliderFill));
         s->SetRange(kSliderMin, kSliderMax);
         s->hide();
         return s;
@@ -170,14 +136,13 @@ void CKestalDlg::MakeChildren() {
                                      {}},
                                     this);
     settingsHost_->setGeometry(ToQRect(kSettingsHostRect));
-    new CSkinScrollWnd(*settingsHost_, SkinImage(programFolder_, "Skins/ScrollBar.png"));
+    new CSkinScrollWnd(*settingsHost_, LoadSkin(programFolder_, skin::kScrollBar));
 }
 
 void CKestalDlg::BuildWindow() {
     const std::string& code = controller_->LanguageCode();
     captionFont_ = UiFont(code, kCaptionFontHeight);
-    sectionHeight_ =
-        SkinImage(programFolder_, "/skins/ButtonAssignment/BK_ButtonAssignment.png").height();
+    sectionHeight_ = LoadSkin(programFolder_, skin::kAssignmentPanel).height();
     MakeChildren();
     SetTexts();
     controller_->Editor().AddObserver(
@@ -568,14 +533,13 @@ bool CKestalDlg::event(QEvent* event) {
 void CKestalDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, background_);
-    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kMainMid), 262, 4);
+    DrawSkin(painter, programFolder_, skin::kMainMid, kMouseArea.left, kMouseArea.top);
     PaintMouse(painter);
     painter.setFont(captionFont_);
     painter.setPen(Qt::white);
-    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kMainLeft), 0, 0);
-    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kMouseLogo), kMouseLogoAt.x,
-                  kMouseLogoAt.y);
-    DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kLogo), kLogoAt.x, kLogoAt.y);
+    DrawSkin(painter, programFolder_, skin::kMainLeft, 0, 0);
+    DrawSkin(painter, programFolder_, skin::kMouseLogo, kMouseLogoAt.x, kMouseLogoAt.y);
+    DrawSkin(painter, programFolder_, skin::kLogo, kLogoAt.x, kLogoAt.y);
     PaintLeftColumn(painter);
     painter.drawText(QPoint(kColorNotePos.x, kColorNotePos.y + painter.fontMetrics().ascent()),
                      Q(controller_->Text().TxtColorNote));
@@ -595,7 +559,8 @@ void CKestalDlg::PaintMouse(QPainter& painter) const {
 void CKestalDlg::PaintLeftColumn(QPainter& painter) const {
     const UiTextTable& text = controller_->Text();
     if (!assignmentCollapsed_) {
-        DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kAssignmentPanel), 20, 127);
+        DrawSkin(painter, programFolder_, skin::kAssignmentPanel, kAssignmentPanelAt.x,
+                 kAssignmentPanelAt.y);
         const std::array<const std::string*, 7> captions = {
             &text.TxtButton1, &text.TxtButton2, &text.TxtButton3, &text.TxtButton4,
             &text.TxtButton5, &text.TxtButton6, &text.TxtButton7};
@@ -607,18 +572,15 @@ void CKestalDlg::PaintLeftColumn(QPainter& painter) const {
         }
     }
     if (!axisCollapsed_) {
-        const QRect r = axisHeader_->geometry().adjusted(0, 0, 1, 1);
-        const int left = r.left(), bottom = r.bottom(), right = r.right();
-        DrawSkinImage(painter, programFolder_, skin::InSkins(skin::kAxisPanel), left, bottom);
+        const PixelRect header =
+            LayOutSections(assignmentCollapsed_, false, sectionHeight_).axisHeader;
+        DrawSkin(painter, programFolder_, skin::kAxisPanel, header.left, header.bottom);
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-        painter.drawText(QRect(QPoint(left + 17, bottom + 5), QPoint(right, bottom + 25)), flags,
-                         Q(text.TxtXAxis));
-        painter.drawText(QRect(QPoint(left + 17, bottom + 65), QPoint(right, bottom + 85)), flags,
-                         Q(text.TxtYAxis));
+        painter.drawText(ToQRect(AxisLabelRect(header, 0)), flags, Q(text.TxtXAxis));
+        painter.drawText(ToQRect(AxisLabelRect(header, 1)), flags, Q(text.TxtYAxis));
         for (int i = 1; i <= 10; ++i) {
-            const int x = left + 3 + 21 * i;
-            for (int row : {bottom + 37, bottom + 97})
-                painter.drawText(QRect(QPoint(x, row), QPoint(right, row + 20)), flags,
+            for (int row : {0, 1})
+                painter.drawText(ToQRect(AxisNumberRect(header, row, i)), flags,
                                  QString::number(i));
         }
     }

@@ -14,8 +14,8 @@
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
-#include "app/ui/main_window_layout.h"
 #include "macro/macro_block.h"
+#include "skin/main_window_layout.h"
 
 namespace vorlak {
 
@@ -102,8 +102,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CBitmapBtn* MakeButton(const PixelRect& rect, const char* normal, const char* hover,
-                           const char* pressed, const char* disabled);
+    CBitmapBtn* MakeButton(const PixelRect& rect, const skin::ButtonImages& images);
     void MakeChildren();
     void SetTexts();
     void ApplyLayout();

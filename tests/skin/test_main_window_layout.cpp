@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ui/main_window_layout.h"
+#include "skin/main_window_layout.h"
 
 #include <gtest/gtest.h>
 

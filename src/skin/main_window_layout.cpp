@@ -1,24 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ui/main_window_layout.h"
+#include "skin/main_window_layout.h"
 
 namespace vorlak {
-namespace {
-
-constexpr PixelRect Shifted(PixelRect r, int dy) {
-    return {r.left, r.top + dy, r.right, r.bottom + dy};
-}
-
-}  // namespace
 
 MousePicture PictureOf(MouseView view) {
-    return view == MouseView::Top
-               ? MousePicture{"Skins\\Mouse\\Front\\MouseFront.png", kTopPictureAt}
-               : MousePicture{"Skins\\Mouse\\Side\\MouseSide.png", kSidePictureAt};
+    return view == MouseView::Top ? MousePicture{skin::InSkins(skin::kMouseFront), kTopPictureAt}
+                                  : MousePicture{skin::InSkins(skin::kMouseSide), kSidePictureAt};
 }
 
 std::string OverlayImage(MouseView view, int n, bool highlighted) {
-    const std::string stem = view == MouseView::Top ? "/Mouse/Front/F-" : "/Mouse/Side/S-";
-    return "Skins" + stem + std::to_string(n) + (highlighted ? "-over.png" : "-normal.png");
+    return skin::InSkins(skin::MouseOverlay(view == MouseView::Side, n, highlighted));
 }
 
 PixelPoint OverlayPosition(MouseView view, int n) {
@@ -41,13 +32,24 @@ SectionLayout LayOutSections(bool assignmentCollapsed, bool axisCollapsed, int s
     SectionLayout layout;
     const int shift = assignmentCollapsed ? 0 : sectionHeight;
     layout.labelsVisible = !assignmentCollapsed;
-    layout.macroHeader = Shifted({20, 132, 262, 152}, shift);
-    layout.axisHeader = Shifted({20, 157, 262, 177}, shift);
+    layout.macroHeader = PixelRect{20, 132, 262, 152}.Moved(0, shift);
+    layout.axisHeader = PixelRect{20, 157, 262, 177}.Moved(0, shift);
     layout.slidersVisible = !axisCollapsed;
     const int b = layout.axisHeader.bottom;
     layout.xSlider = {37, b + 25, 37 + kSliderWidth, b + 25 + kSliderHeight};
     layout.ySlider = {37, b + 85, 37 + kSliderWidth, b + 85 + kSliderHeight};
     return layout;
+}
+
+// The rows lie 60 pixels apart; a text reaches to the right edge of the column.
+PixelRect AxisLabelRect(const PixelRect& axisHeader, int row) {
+    const int top = axisHeader.bottom + 5 + 60 * row;
+    return {axisHeader.left + 17, top, axisHeader.right + 1, top + 21};
+}
+
+PixelRect AxisNumberRect(const PixelRect& axisHeader, int row, int number) {
+    const int top = axisHeader.bottom + 37 + 60 * row;
+    return {axisHeader.left + 3 + 21 * number, top, axisHeader.right + 1, top + 21};
 }
 
 }  // namespace vorlak
