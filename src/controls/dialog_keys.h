@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keys a skinned window swallows before it handles them: Enter, Escape, Space and F1
-// never close a window or open help.
+// The keys a skinned window swallows before it or any of its children handle them: Enter,
+// Escape, Space and F1 never close a window or open help.
 #pragma once
 
 #include <QLineEdit>
+#include <QObject>
 #include <Qt>
+
+#include <functional>
 
 namespace vorlak {
 
@@ -19,5 +22,32 @@ inline bool IsSwallowedDialogKey(const QObject* target, int key) {
     return IsSwallowedDialogKey(key) &&
            !(key == Qt::Key_Space && qobject_cast<const QLineEdit*>(target) != nullptr);
 }
+
+// The key filter of one window: installed on the application, so that it sees the keys of the
+// window's children too, and only those of the window and its children. Other windows (file
+// dialogs, message boxes, menus) keep their keys.
+class DialogKeyFilter : public QObject {
+public:
+    struct Rules {
+        // The Windows keys do nothing in the window either.
+        bool windowsKeys = false;
+        // While it says so, no input reaches the window: no key, press, release or wheel.
+        std::function<bool()> busy;
+    };
+
+    // Lives as long as the window.
+    DialogKeyFilter(QWidget& window, Rules rules);
+    ~DialogKeyFilter() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool IsOwn(const QObject* watched) const;
+    bool Busy() const { return rules_.busy && rules_.busy(); }
+
+    QWidget& window_;
+    Rules rules_;
+};
 
 }  // namespace vorlak

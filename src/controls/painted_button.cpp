@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "controls/pixel_geometry.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 
@@ -16,17 +17,21 @@ constexpr int kCaptionMargin = 4;
 void PaintButton(QPainter& painter, const std::filesystem::path& programFolder,
                  const PaintedButton& button, bool hovered) {
     const std::string_view image = hovered ? button.hoverImage : button.normalImage;
-    DrawSkinImage(painter, programFolder, image, button.rect.x(), button.rect.y());
+    DrawSkin(painter, programFolder, image, button.rect.x(), button.rect.y());
     if (button.caption.isEmpty())
         return;
     // The caption sits on the picture where the picture is narrower than the region.
-    const QImage picture = SkinImage(programFolder, image);
+    const QImage picture = LoadSkin(programFolder, image);
     const QRect face =
         picture.isNull() ? button.rect : button.rect & QRect(button.rect.topLeft(), picture.size());
     painter.save();
     painter.setFont(FitToWidth(painter.font(), button.caption, face.width() - kCaptionMargin));
     painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, button.caption);
     painter.restore();
+}
+
+PaintedButton ButtonFromLayout(const layout::PaintedButtonLayout& button) {
+    return {ToQRect(button.rect), button.normal, button.hover, {}};
 }
 
 int ButtonAt(std::span<const PaintedButton> buttons, const QPoint& point) {

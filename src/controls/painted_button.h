@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A button that a skinned dialog paints itself (no child window): a rectangle, an image for
-// the normal and the hovered state, and an optional caption centred on one line.
+// the normal and the hovered state (named inside the Skins folder), and an optional caption
+// centred on one line.
 #pragma once
 
 #include <QRect>
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <span>
 #include <string_view>
+
+#include "skin/dialog_layout.h"
 
 class QPainter;
 
@@ -20,6 +23,9 @@ struct PaintedButton {
     std::string_view hoverImage;
     QString caption;
 };
+
+// A button as its layout gives it, without a caption.
+PaintedButton ButtonFromLayout(const layout::PaintedButtonLayout& button);
 
 // Draws the button's image at its rectangle's corner and the caption in the painter's pen and
 // font, centred on the picture and made smaller where it would not fit.

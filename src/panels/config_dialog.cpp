@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/config_dialog.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -19,14 +19,9 @@
 namespace vorlak {
 namespace {
 
-constexpr QSize kDialogSize{263, 600};
-// The title reaches to the close button, so that no language's title is cut.
-constexpr QRect kTitleRect{10, 0, 228, 31};
-constexpr QRect kNewTextRect{30, 575, 50, 23};
-constexpr QRect kDeleteTextRect{140, 575, 50, 23};
+namespace manager = layout::profile_manager;
+
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-constexpr int kMenuWidth = 120;
-constexpr int kRowHeight = 18;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -37,17 +32,15 @@ QString Q(std::string_view text) {
 CConfigDialog::CConfigDialog(const std::filesystem::path& programFolder,
                              const std::filesystem::path& listFile, std::string_view languageCode,
                              const QFont& font, int current, QWidget* parent)
-    : QWidget(parent),
-      programFolder_(programFolder),
+    : Skinned(programFolder, {skin::kProfileManager, manager::kSize, QColor(40, 40, 40), false},
+              parent),
       languageCode_(languageCode),
       texts_(ProfileManagerTextsFor(languageCode)),
       font_(font),
-      background_(SkinImage(programFolder, "Skins\\/Config/Config.png")),
       tracked_(current) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    qApp->installEventFilter(this);
-    setFixedSize(background_.isNull() ? kDialogSize : background_.size());
-    if (background_.isNull()) {
+    new DialogKeyFilter(*this, {});
+    SetButtons({manager::kClose});
+    if (!HasBackground()) {
         QMessageBox::warning(parent, "Config Dialog Load background image failed!!!", "error");
         return;
     }
@@ -63,9 +56,7 @@ CConfigDialog::CConfigDialog(const std::filesystem::path& programFolder,
         list_->setCurrentRow(current);
 }
 
-CConfigDialog::~CConfigDialog() {
-    qApp->removeEventFilter(this);
-}
+CConfigDialog::~CConfigDialog() = default;
 
 void CConfigDialog::MakeList() {
     list_ = new ListBox(this);
@@ -96,7 +87,7 @@ void CConfigDialog::MakeList() {
 
 void CConfigDialog::AddEntry(const std::string& name) {
     auto* item = new QListWidgetItem(QString::fromStdString(name));
-    item->setSizeHint(QSize(0, kRowHeight));
+    item->setSizeHint(QSize(0, manager::kRowHeight));
     list_->addItem(item);
 }
 
@@ -188,7 +179,7 @@ void CConfigDialog::Post(ProfileCommand command, int index, std::optional<Profil
 
 void CConfigDialog::ShowMenu(const QPoint& screenPoint) {
     CExMenu menu(font_, this);
-    menu.SetWidth(kMenuWidth);
+    menu.SetWidth(manager::kMenuWidth);
     menu.AppendItem(kDeleteCommand, Q(texts_.deleteButton));
     menu.AppendItem(kEditCommand, Q(texts_.menuEdit));
     menu.AppendItem(kCopyCommand, Q(texts_.menuCopy));
@@ -210,11 +201,6 @@ void CConfigDialog::ShowMenu(const QPoint& screenPoint) {
     }
 }
 
-bool CConfigDialog::IsOwnInput(const QObject* watched) const {
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    return widget != nullptr && (widget == this || isAncestorOf(widget));
-}
-
 bool CConfigDialog::eventFilter(QObject* watched, QEvent* event) {
     if (list_ != nullptr && watched == list_ && event->type() == LbEditEndEvent::kType) {
         OnEditEnded(static_cast<LbEditEndEvent*>(event)->Index());
@@ -227,39 +213,32 @@ bool CConfigDialog::eventFilter(QObject* watched, QEvent* event) {
         ShowMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     }
-    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
-                     event->type() == QEvent::ShortcutOverride;
-    if (key && IsOwnInput(watched) &&
-        IsSwallowedDialogKey(watched, static_cast<QKeyEvent*>(event)->key()))
-        return true;
-    return QWidget::eventFilter(watched, event);
+    return Skinned::eventFilter(watched, event);
 }
 
-void CConfigDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint at = event->position().toPoint();
-    if (kCloseHit.contains(at)) {
+bool CConfigDialog::Pressed(const QPoint& at, int button) {
+    if (button == kClose) {
         Close();
     } else if (kNewHit.contains(at)) {
         New();
     } else if (kDeleteHit.contains(at)) {
         Delete();
     }
+    return true;
 }
 
 void CConfigDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, background_);
-    DrawSkinImage(painter, programFolder_, "Skins\\/button-close-normal.png", kCloseHit.x(),
-                  kCloseHit.y());
+    PaintBackground(painter);
+    PaintButtons(painter);
     painter.setFont(font_);
     painter.setPen(Qt::white);
-    painter.drawText(kTitleRect, kTextFlags, Q(texts_.title));
-    DrawSkinImage(painter, programFolder_, "Skins\\/Config/New-Config.png", 14, 582);
-    painter.drawText(kNewTextRect, kTextFlags, Q(texts_.newButton));
-    DrawSkinImage(painter, programFolder_, "Skins\\/Config/Del-Config.png", 124, 582);
-    painter.drawText(kDeleteTextRect, kTextFlags, Q(texts_.deleteButton));
+    painter.drawText(ToQRect(manager::kTitleRect), kTextFlags, Q(texts_.title));
+    for (const auto& [button, caption] :
+         {std::pair{manager::kNew, texts_.newButton}, {manager::kDelete, texts_.deleteButton}}) {
+        DrawSkin(painter, ProgramFolder(), button.icon, button.iconAt.x, button.iconAt.y);
+        painter.drawText(ToQRect(button.caption), kTextFlags, Q(caption));
+    }
 }
 
 }  // namespace vorlak

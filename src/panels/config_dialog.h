@@ -9,7 +9,6 @@
 
 #include <QEvent>
 #include <QFont>
-#include <QImage>
 #include <QWidget>
 
 #include <filesystem>
@@ -20,6 +19,9 @@
 #include "app/main_controller.h"
 #include "config/profile_list.h"
 #include "controls/list_box.h"
+#include "controls/pixel_geometry.h"
+#include "controls/skinned_dialog.h"
+#include "skin/profile_manager_layout.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
@@ -42,20 +44,21 @@ private:
     std::optional<ProfileList> list_;
 };
 
-class CConfigDialog : public QWidget {
+class CConfigDialog : public Skinned<QWidget> {
     Q_OBJECT
 public:
+    enum Button { kClose };
     // Menu commands.
     static constexpr int kDeleteCommand = 32781;
     static constexpr int kEditCommand = 32782;
     static constexpr int kCopyCommand = 32783;
     static constexpr int kLoadCommand = 32784;
     static constexpr int kSaveCommand = 32785;
-    // Hit rectangles of the painted buttons, and the list.
-    static constexpr QRect kCloseHit{240, 8, 15, 15};
-    static constexpr QRect kNewHit{0, 575, 100, 23};
-    static constexpr QRect kDeleteHit{110, 575, 120, 23};
-    static constexpr QRect kListRect{0, 31, 263, 544};
+    // Hit rectangles of the buttons, and the list.
+    static constexpr QRect kCloseHit = ToQRect(layout::profile_manager::kClose.rect);
+    static constexpr QRect kNewHit = ToQRect(layout::profile_manager::kNew.hit);
+    static constexpr QRect kDeleteHit = ToQRect(layout::profile_manager::kDelete.hit);
+    static constexpr QRect kListRect = ToQRect(layout::profile_manager::kListRect);
 
     // Reads the list of listFile ("str.ini") and selects entry `current`, the profile the main
     // window holds, which is also the tracked entry. Without its background image the dialog
@@ -84,7 +87,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    bool Pressed(const QPoint& at, int button) override;
 
 private:
     void MakeList();
@@ -93,13 +96,10 @@ private:
     void OnEditEnded(int index);
     void Post(ProfileCommand command, int index, std::optional<ProfileList> list = {});
     int Selected() const;
-    bool IsOwnInput(const QObject* watched) const;
 
-    std::filesystem::path programFolder_;
     std::string languageCode_;
     ProfileManagerTexts texts_;
     QFont font_;
-    QImage background_;
     ListBox* list_ = nullptr;
     ProfileList profiles_;
     bool listRead_ = false;

@@ -9,8 +9,8 @@
 
 #include <vector>
 
-#include "controls/edge_rect.h"
 #include "controls/marker_slider.h"
+#include "controls/pixel_geometry.h"
 #include "widget_input.h"
 
 namespace vorlak {
@@ -29,8 +29,8 @@ QImage Solid(const QColor& color, QSize size = {300, 300}) {
 class MarkerSliderTest : public testing::Test {
 protected:
     MarkerSliderTest()
-        : horizontal_(&window_, EdgeRect(100, 20, 228, 28)),
-          vertical_(&window_, EdgeRect(35, 3, 42, 172)) {
+        : horizontal_(&window_, ToQRect(PixelRect{100, 20, 228, 28})),
+          vertical_(&window_, ToQRect(PixelRect{35, 3, 42, 172})) {
         horizontal_.SetRange(1, 6);
         vertical_.SetRange(1, 54);
         QImage fill = Solid(kFill);
@@ -135,7 +135,7 @@ TEST_F(MarkerSliderTest, ImagesAreCutToTheRegion) {
     QImage track = Solid(kTrack, {130, 11});
     for (int y = 0; y < 11; ++y)
         track.setPixelColor(0, y, kFillTop);
-    horizontal_.SetImages(EdgeRect(1, 0, 128, 11), track, Solid(kFill, {130, 11}));
+    horizontal_.SetImages(ToQRect(PixelRect{1, 0, 128, 11}), track, Solid(kFill, {130, 11}));
     horizontal_.SetPos(1);
     const QImage shot = horizontal_.grab().toImage();
     EXPECT_EQ(shot.pixelColor(0, 4), kTrack) << "taken one pixel in from the left edge";

@@ -5,14 +5,12 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 #include "app/ui/profile_file_dialog.h"
 #include "assign/ui/assignment_menus.h"
@@ -64,12 +62,12 @@ CKestalDlg::CKestalDlg(std::filesystem::path programFolder)
         outcomeText_.clear();
         update(ToQRect(kProgressRect));
     });
-    qApp->installEventFilter(this);
+    // Enter, Space, Escape and F1 never reach the window or its children; while a write runs
+    // no input does.
+    new DialogKeyFilter(*this, {false, [this] { return busy_; }});
 }
 
-CKestalDlg::~CKestalDlg() {
-    qApp->removeEventFilter(this);
-}
+CKestalDlg::~CKestalDlg() = default;
 
 void CKestalDlg::SetController(MainController& controller) {
     controller_ = &controller;
@@ -491,35 +489,6 @@ void CKestalDlg::ShowHelpMenu() {
         QDesktopServices::openUrl(QUrl(Q(controller_->Text().TxtWebAddress)));
 }
 
-bool CKestalDlg::IsOwnInput(QObject* watched) const {
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    return widget != nullptr && (widget == this || isAncestorOf(widget));
-}
-
-// Enter, Space, Escape and F1 never reach the window or its children; while a write runs
-// no input does.
-bool CKestalDlg::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-            if (IsOwnInput(watched) &&
-                (busy_ || IsSwallowedDialogKey(watched, static_cast<QKeyEvent*>(event)->key())))
-                return true;
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-            if (busy_ && IsOwnInput(watched))
-                return true;
-            break;
-        default:
-            break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 bool CKestalDlg::event(QEvent* event) {
     if (event->type() == static_cast<QEvent::Type>(kClearHighlightMessage))
         HighlightEntry(-1);
@@ -608,36 +577,20 @@ void CKestalDlg::PaintProgress(QPainter& painter) const {
 }
 
 // A press on the background clears the highlight; dragging it moves the window, as its
-// caption would. The move starts only once the pointer moves with the button held: a move
-// begun by the press of a quick tap would start after its release and keep the window on
-// the pointer until the next click.
+// caption would.
 void CKestalDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     HighlightEntry(-1);
-    pressed_ = true;
-    pressPos_ = event->globalPosition().toPoint();
+    mover_.Pressed(*event);
 }
 
 void CKestalDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton)) {
-        pressed_ = dragging_ = false;
-        return;
-    }
-    const QPoint at = event->globalPosition().toPoint();
-    if (pressed_ && (at - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
-        pressed_ = false;
-        if (windowHandle() != nullptr && windowHandle()->startSystemMove())
-            return;
-        dragging_ = true;
-        dragOffset_ = pressPos_ - frameGeometry().topLeft();
-    }
-    if (dragging_)
-        move(at - dragOffset_);
+    mover_.Moved(*this, *event);
 }
 
 void CKestalDlg::mouseReleaseEvent(QMouseEvent*) {
-    pressed_ = dragging_ = false;
+    mover_.Released();
 }
 
 }  // namespace vorlak

@@ -14,6 +14,7 @@
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
+#include "controls/window_mover.h"
 #include "macro/macro_block.h"
 #include "skin/main_window_layout.h"
 
@@ -94,7 +95,6 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -117,7 +117,6 @@ private:
     void ShowHelpMenu();
     void OnProfileCommand(const ProfileCommandEvent& request);
     void Reset();
-    bool IsOwnInput(QObject* watched) const;
 
     std::filesystem::path programFolder_;
     MainController* controller_ = nullptr;
@@ -136,10 +135,7 @@ private:
     // The note of the last write that went well, shown where its progress was for a while.
     QString outcomeText_;
     QTimer* outcomeTimer_ = nullptr;
-    QPoint pressPos_;       // where the left button went down on the background
-    bool pressed_ = false;  // held there, no move begun yet
-    QPoint dragOffset_;
-    bool dragging_ = false;
+    WindowMover mover_;
 
     QFont captionFont_;
     CBitmapBtn* reset_ = nullptr;

@@ -2,18 +2,14 @@
 #include "assign/ui/single_dialog.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
-#include <QWindow>
 
 #include "controls/dialog_keys.h"
-#include "controls/edge_rect.h"
 #include "controls/language_message_box.h"
 #include "controls/shortcuts_note.h"
-#include "controls/skin_image.h"
 #include "controls/ui_font.h"
 #include "keys/captured_key_name.h"
 #include "text/dialog_texts.h"
@@ -21,55 +17,36 @@
 namespace vorlak {
 namespace {
 
-const QRect kPromptRect = EdgeRect(34, 103, 220, 123);
-const QRect kKeyNameRect = EdgeRect(74, 129, 150, 143);
-// Below the key name's plate, left of the arrow keys.
-const QRect kShortcutsNoteRect = EdgeRect(20, 168, 222, 234);
-const QColor kFallbackBackground(40, 40, 40);
+namespace dialog = layout::key_capture_dialog;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Besides the keys every skinned window swallows, the Windows keys do nothing here.
-bool IsSwallowedKey(int key) {
-    return IsSwallowedDialogKey(key) || key == Qt::Key_Meta || key == Qt::Key_Super_L ||
-           key == Qt::Key_Super_R;
 }
 
 }  // namespace
 
 CSingleDialog::CSingleDialog(std::filesystem::path programFolder, std::string_view languageCode,
                              KeyCaptureFactory makeCapture, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      programFolder_(std::move(programFolder)),
+    : SkinnedDialog(std::move(programFolder),
+                    {skin::kKeyDialog, dialog::kSize, QColor(40, 40, 40), true}, parent,
+                    Qt::Dialog | Qt::FramelessWindowHint),
       languageCode_(languageCode),
-      makeCapture_(std::move(makeCapture)),
-      background_(SkinImage(programFolder_, "skins/single-key.png")) {
+      makeCapture_(std::move(makeCapture)) {
     setWindowTitle("Vorlak");
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(background_.isNull() ? kFallbackSize : background_.size());
-    installEventFilter(this);
-    const KeyCaptureTexts texts = KeyCaptureTextsFor(languageCode);
-    const char* kButtonNormal = "Skins\\MacroManagement\\button-cancel-normal.png";
-    const char* kButtonOver = "Skins\\/MacroManagement/button-cancel-over.png";
-    buttons_ = {{{EdgeRect(352, 6, 370, 24),
-                  "Skins\\button-close-normal.png",
-                  "Skins\\/button-close-over.png",
-                  {}},
-                 {EdgeRect(244, 250, 308, 275), kButtonNormal, kButtonOver, {}},
-                 {EdgeRect(314, 250, 378, 275), kButtonNormal, kButtonOver, {}}}};
+    // Besides the keys every skinned window swallows, the Windows keys do nothing here.
+    new DialogKeyFilter(*this, {true, {}});
+    SetButtons({dialog::kClose, dialog::kOk, dialog::kCancel});
     // Without its picture the dialog gets neither texts nor the key name, and captures
     // nothing; it still closes by its three buttons.
-    if (background_.isNull())
+    if (!HasBackground())
         return;
+    const KeyCaptureTexts texts = KeyCaptureTextsFor(languageCode);
     font_ = FaceFont(KeyCaptureFont(languageCode, false));
     prompt_ = Q(texts.prompt);
-    buttons_[kOk].caption = Q(texts.ok);
-    buttons_[kCancel].caption = Q(texts.cancel);
+    SetCaption(kOk, Q(texts.ok));
+    SetCaption(kCancel, Q(texts.cancel));
     label_ = new QLabel(this);
-    label_->setGeometry(kKeyNameRect);
+    label_->setGeometry(ToQRect(dialog::kKeyNameRect));
     label_->setAlignment(Qt::AlignCenter);
     label_->setFont(font_);
     label_->setAutoFillBackground(true);
@@ -100,7 +77,7 @@ void CSingleDialog::showEvent(QShowEvent* event) {
     if (started_)
         return;
     started_ = true;
-    if (background_.isNull()) {
+    if (!HasBackground()) {
         QTimer::singleShot(0, this, [this] {
             QMessageBox::information(this, "Single Key Dialog Load background image failed!!!",
                                      "error");
@@ -139,7 +116,8 @@ void CSingleDialog::ShowShortcutsNote(bool desktopKeepsShortcuts) {
     if (label_ == nullptr)
         return;
     if (shortcutsNote_ == nullptr)
-        shortcutsNote_ = MakeShortcutsNote(*this, kShortcutsNoteRect, font_, languageCode_);
+        shortcutsNote_ =
+            MakeShortcutsNote(*this, ToQRect(dialog::kShortcutsNoteRect), font_, languageCode_);
     shortcutsNote_->setVisible(desktopKeepsShortcuts);
 }
 
@@ -151,60 +129,30 @@ void CSingleDialog::done(int result) {
 
 void CSingleDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), kFallbackBackground);
-    else
-        painter.drawImage(0, 0, background_);
+    PaintBackground(painter);
     painter.setFont(font_);
     painter.setPen(Qt::white);
     painter.save();
-    painter.setFont(FitToWidth(font_, prompt_, kPromptRect.width()));
-    painter.drawText(kPromptRect, Qt::AlignCenter | Qt::TextSingleLine, prompt_);
+    const QRect prompt = ToQRect(dialog::kPromptRect);
+    painter.setFont(FitToWidth(font_, prompt_, prompt.width()));
+    painter.drawText(prompt, Qt::AlignCenter | Qt::TextSingleLine, prompt_);
     painter.restore();
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
+    PaintButtons(painter);
 }
 
-void CSingleDialog::SetHovered(int button) {
-    if (button == hovered_)
-        return;
-    hovered_ = button;
-    repaint();
-}
-
-void CSingleDialog::mouseMoveEvent(QMouseEvent* event) {
-    SetHovered(ButtonAt(buttons_, event->position().toPoint()));
-}
-
-void CSingleDialog::leaveEvent(QEvent*) {
-    SetHovered(-1);
-}
-
-// OK, Cancel and close end the dialog; any other spot moves it, as a caption would.
-void CSingleDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    switch (ButtonAt(buttons_, event->position().toPoint())) {
+// OK, Cancel and close end the dialog; a drag from any other spot moves it, as a caption would.
+bool CSingleDialog::Pressed(const QPoint&, int button) {
+    switch (button) {
         case kOk:
             accept();
-            return;
+            return true;
         case kCancel:
         case kClose:
             reject();
-            return;
+            return true;
         default:
-            if (windowHandle() != nullptr)
-                windowHandle()->startSystemMove();
+            return false;
     }
-}
-
-bool CSingleDialog::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
-         type == QEvent::ShortcutOverride) &&
-        IsSwallowedKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace vorlak

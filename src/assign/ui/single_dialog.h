@@ -5,19 +5,18 @@
 // back on OK.
 #pragma once
 
-#include <QDialog>
 #include <QFont>
-#include <QImage>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "controls/painted_button.h"
+#include "controls/pixel_geometry.h"
+#include "controls/skinned_dialog.h"
 #include "keys/key_capture.h"
+#include "skin/key_capture_dialog_layout.h"
 
 class QLabel;
 
@@ -26,12 +25,12 @@ namespace vorlak {
 // Makes the capture for a window (the X11 grab, the window's own keys, a script in tests).
 using KeyCaptureFactory = std::function<std::unique_ptr<KeyCapture>(QWidget& window)>;
 
-class CSingleDialog : public QDialog {
+class CSingleDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     enum Button { kClose, kOk, kCancel };
     // The size the dialog takes when its background image is missing.
-    static constexpr QSize kFallbackSize{384, 285};
+    static constexpr QSize kFallbackSize = ToQSize(layout::key_capture_dialog::kSize);
 
     CSingleDialog(std::filesystem::path programFolder, std::string_view languageCode,
                   KeyCaptureFactory makeCapture, QWidget* parent = nullptr);
@@ -45,10 +44,6 @@ public:
     QLabel* KeyNameLabel() const { return label_; }
     // The note that the desktop keeps its shortcut keys (Wayland); hidden while they come here.
     QLabel* ShortcutsNote() const { return shortcutsNote_; }
-    const PaintedButton& ButtonOf(Button button) const {
-        return buttons_[static_cast<std::size_t>(button)];
-    }
-    int Hovered() const { return hovered_; }
     // The capture is running (it started and did not fail).
     bool Capturing() const { return capture_ != nullptr && !captureFailed_; }
 
@@ -62,10 +57,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool Pressed(const QPoint& at, int button) override;
 
 private:
     void StartCapture();
@@ -73,22 +65,17 @@ private:
     void OnKey(const CapturedKey& key);
     void OnCaptureFailure(int errorCode);
     void ShowShortcutsNote(bool desktopKeepsShortcuts);
-    void SetHovered(int button);
 
-    std::filesystem::path programFolder_;
     std::string languageCode_;
     KeyCaptureFactory makeCapture_;
-    QImage background_;
     QFont font_;
     QString prompt_;
-    std::array<PaintedButton, 3> buttons_;
     QLabel* label_ = nullptr;
     QLabel* shortcutsNote_ = nullptr;
     std::string keyName_;
     std::unique_ptr<KeyCapture> capture_;
     bool captureFailed_ = false;
     bool started_ = false;
-    int hovered_ = -1;
 };
 
 }  // namespace vorlak

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "controls/edge_rect.h"
+#include "controls/pixel_geometry.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 #include "macro/macro_store.h"
@@ -17,13 +17,9 @@
 namespace vorlak {
 namespace {
 
-constexpr QSize kFallbackSize{396, 292};
+namespace picker = layout::macro_picker;
+
 const QColor kFieldBackground(40, 40, 40);
-const QRect kPromptRect = EdgeRect(12, 96, 181, 128);
-const QRect kNameFieldRect = EdgeRect(42, 128, 136, 144);
-const QRect kListRect = EdgeRect(42, 146, 151, 286);
-constexpr int kModeStep = 50;
-constexpr int kMarkSize = 16;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -43,28 +39,20 @@ void UseFieldColours(QWidget& widget) {
 
 CMacroDialog::CMacroDialog(std::filesystem::path programFolder, std::string_view languageCode,
                            const MacroStore& store, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      programFolder_(std::move(programFolder)),
-      store_(store),
-      background_(SkinImage(programFolder_, "Skins/macro-key.png")) {
+    : SkinnedDialog(std::move(programFolder),
+                    {skin::kMacroPicker, picker::kSize, kFieldBackground, false}, parent,
+                    Qt::Dialog | Qt::FramelessWindowHint),
+      store_(store) {
     setWindowTitle("Vorlak");
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(background_.isNull() ? kFallbackSize : background_.size());
     font_ = FaceFont(MacroPickerFont(languageCode));
     const MacroPickerTexts texts = MacroPickerTextsFor(languageCode);
     prompt_ = Q(texts.prompt);
     for (int m = 0; m < kModeCount; ++m)
         modeTexts_[static_cast<std::size_t>(m)] = Q(texts.modes[static_cast<std::size_t>(m)]);
-    const char* kButtonNormal = "Skins/MacroManagement/button-new-normal.png";
-    const char* kButtonOver = "Skins/MacroManagement/button-new-over.png";
-    buttons_ = {{{EdgeRect(352, 6, 370, 24),
-                  "Skins/button-close-normal.png",
-                  "Skins/button-close-over.png",
-                  {}},
-                 {EdgeRect(250, 250, 308, 275), kButtonNormal, kButtonOver, Q(texts.ok)},
-                 {EdgeRect(314, 250, 372, 275), kButtonNormal, kButtonOver, Q(texts.cancel)}}};
-    if (background_.isNull()) {
+    SetButtons({picker::kClose, picker::kOk, picker::kCancel});
+    SetCaption(kOk, Q(texts.ok));
+    SetCaption(kCancel, Q(texts.cancel));
+    if (!HasBackground()) {
         QTimer::singleShot(0, this, [this] {
             QMessageBox::information(this, "Macro Key Dialog Load background image failed!!!",
                                      "error");
@@ -72,7 +60,7 @@ CMacroDialog::CMacroDialog(std::filesystem::path programFolder, std::string_view
         return;
     }
     nameField_ = new QLabel(this);
-    nameField_->setGeometry(kNameFieldRect);
+    nameField_->setGeometry(ToQRect(picker::kNameFieldRect));
     nameField_->setFont(font_);
     UseFieldColours(*nameField_);
 }
@@ -80,15 +68,15 @@ CMacroDialog::CMacroDialog(std::filesystem::path programFolder, std::string_view
 CMacroDialog::~CMacroDialog() = default;
 
 QRect CMacroDialog::DropDownArea() {
-    return EdgeRect(42, 128, 151, 144);
+    return ToQRect(picker::kDropDownArea);
 }
 
 QRect CMacroDialog::ModeMarkArea(int mode) {
-    return QRect(220, 78 + kModeStep * mode, kMarkSize, kMarkSize);
+    return ToQRect(picker::ModeMark(mode));
 }
 
 QRect CMacroDialog::ModeBox(int mode) {
-    return EdgeRect(237, 70 + kModeStep * mode, 390, 102 + kModeStep * mode);
+    return ToQRect(picker::ModeBox(mode));
 }
 
 QFont CMacroDialog::ModeFont(int mode) const {
@@ -108,7 +96,7 @@ QRect CMacroDialog::ModeTextRect(int mode) const {
 void CMacroDialog::OpenDropDown() {
     playMode_ = 0;
     list_ = new QListWidget(this);
-    list_->setGeometry(kListRect);
+    list_->setGeometry(ToQRect(picker::kListRect));
     list_->setFont(font_);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -153,21 +141,16 @@ void CMacroDialog::TakeListChoice() {
 
 void CMacroDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), kFieldBackground);
-    else
-        painter.drawImage(0, 0, background_);
+    PaintBackground(painter);
     for (int m = 0; m < kModeCount; ++m) {
         const QRect mark = ModeMarkArea(m);
-        DrawSkinImage(painter, programFolder_,
-                      m == playMode_ ? "Skins/PaneMakingTick.png" : "Skins/Pane.png", mark.x(),
-                      mark.y());
+        DrawSkin(painter, ProgramFolder(), m == playMode_ ? skin::kRadioOn : skin::kRadioOff,
+                 mark.x(), mark.y());
     }
     painter.setFont(font_);
     painter.setPen(Qt::white);
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
-    painter.drawText(kPromptRect, Qt::AlignCenter | Qt::TextWordWrap, prompt_);
+    PaintButtons(painter);
+    painter.drawText(ToQRect(picker::kPromptRect), Qt::AlignCenter | Qt::TextWordWrap, prompt_);
     for (int m = 0; m < kModeCount; ++m) {
         painter.setFont(ModeFont(m));
         painter.drawText(ModeTextRect(m), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
@@ -175,36 +158,19 @@ void CMacroDialog::paintEvent(QPaintEvent*) {
     }
 }
 
-void CMacroDialog::SetHovered(int button) {
-    if (button == hovered_)
-        return;
-    hovered_ = button;
-    repaint();
-}
-
-void CMacroDialog::mouseMoveEvent(QMouseEvent* event) {
-    SetHovered(ButtonAt(buttons_, event->position().toPoint()));
-}
-
-void CMacroDialog::leaveEvent(QEvent*) {
-    SetHovered(-1);
-}
-
-void CMacroDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint at = event->position().toPoint();
+// The picker does not move: every press is its own.
+bool CMacroDialog::Pressed(const QPoint& at, int button) {
     const bool inDropDown = DropDownArea().contains(at);
     if (list_ != nullptr && !inDropDown && !list_->geometry().contains(at))
         CloseDropDown();
-    switch (ButtonAt(buttons_, at)) {
+    switch (button) {
         case kOk:
             accept();
-            return;
+            return true;
         case kCancel:
         case kClose:
             reject();
-            return;
+            return true;
         default:
             break;
     }
@@ -213,7 +179,7 @@ void CMacroDialog::mousePressEvent(QMouseEvent* event) {
             CloseDropDown();
         else
             OpenDropDown();
-        return;
+        return true;
     }
     for (int m = 0; m < kModeCount; ++m) {
         if (ModeMarkArea(m).contains(at)) {
@@ -221,6 +187,7 @@ void CMacroDialog::mousePressEvent(QMouseEvent* event) {
             repaint();
         }
     }
+    return true;
 }
 
 // No key filter belongs to the picker: it keeps a dialog's keys. Enter confirms as OK does

@@ -4,16 +4,15 @@
 // sets the mode back to 0.
 #pragma once
 
-#include <QDialog>
 #include <QFont>
-#include <QImage>
 
 #include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "controls/painted_button.h"
+#include "controls/skinned_dialog.h"
+#include "skin/macro_picker_layout.h"
 
 class QLabel;
 class QListWidget;
@@ -22,11 +21,11 @@ namespace vorlak {
 
 class MacroStore;
 
-class CMacroDialog : public QDialog {
+class CMacroDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     enum Button { kClose, kOk, kCancel };
-    static constexpr int kModeCount = 3;
+    static constexpr int kModeCount = layout::macro_picker::kModes;
 
     CMacroDialog(std::filesystem::path programFolder, std::string_view languageCode,
                  const MacroStore& store, QWidget* parent = nullptr);
@@ -41,9 +40,6 @@ public:
     // The drop-down list while it is open, else null.
     QListWidget* DropDown() const { return list_; }
     QLabel* NameField() const { return nameField_; }
-    const PaintedButton& ButtonOf(Button button) const {
-        return buttons_[static_cast<std::size_t>(button)];
-    }
     static QRect DropDownArea();
     static QRect ModeMarkArea(int mode);
     // Where the text of a mode is drawn: its rectangle shrunk to the wrapped text's height,
@@ -53,9 +49,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    bool Pressed(const QPoint& at, int button) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -63,21 +57,16 @@ private:
     void OpenDropDown();
     void CloseDropDown();
     void TakeListChoice();
-    void SetHovered(int button);
 
-    std::filesystem::path programFolder_;
     const MacroStore& store_;
-    QImage background_;
     QFont font_;
     QString prompt_;
     std::array<QString, kModeCount> modeTexts_;
-    std::array<PaintedButton, 3> buttons_;
     QLabel* nameField_ = nullptr;
     QListWidget* list_ = nullptr;
     int chosenIndex_ = -1;
     std::string chosenName_;
     int playMode_ = 0;
-    int hovered_ = -1;
 };
 
 }  // namespace vorlak

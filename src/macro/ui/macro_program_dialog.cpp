@@ -15,10 +15,10 @@
 
 #include "controls/bitmap_btn.h"
 #include "controls/dialog_keys.h"
-#include "controls/edge_rect.h"
 #include "controls/ex_menu.h"
 #include "controls/language_message_box.h"
 #include "controls/list_box.h"
+#include "controls/pixel_geometry.h"
 #include "controls/shortcuts_note.h"
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
@@ -30,24 +30,10 @@
 namespace vorlak {
 namespace {
 
-constexpr QSize kFallbackSize{490, 432};
+namespace manager = layout::macro_manager;
+
 const QColor kListBackground(109, 109, 109);
 const QColor kFieldBackground(34, 24, 21);
-const QRect kTitleRect = EdgeRect(15, 0, 414, 31);
-const QRect kMacroHeading = EdgeRect(16, 60, 134, 78);
-// In the options column, between the record-delay option and the loops.
-const QRect kShortcutsNoteRect = EdgeRect(288, 180, 394, 292);
-const QRect kEventHeading = EdgeRect(148, 60, 266, 78);
-const QRect kOptionsHeading = EdgeRect(279, 60, 397, 78);
-const QRect kMacroListRect = EdgeRect(21, 82, 130, 353);
-const QRect kEventListRect(153, 82, 109, 271);
-const QRect kRecordButtonRect = EdgeRect(295, 87, 384, 111);
-const QRect kRecordDelayText = EdgeRect(290, 136, 370, 206);
-const QRect kLoopsText = EdgeRect(296, 299, 401, 314);
-const QRect kLoopFieldRect = EdgeRect(298, 333, 379, 345);
-constexpr int kMenuWidth = 140;
-constexpr std::string_view kTick = "Skins/MacroManagement/PaneMakingTick.png";
-constexpr std::string_view kPane = "Skins/MacroManagement/Pane.png";
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -99,34 +85,23 @@ CMacroProgramDialog::CMacroProgramDialog(std::filesystem::path programFolder,
                                          const std::filesystem::path& macroStorePath,
                                          MacroRows& staging, MacroKeyCaptureFactory makeCapture,
                                          FileWrites& writes, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      programFolder_(std::move(programFolder)),
+    : SkinnedDialog(std::move(programFolder),
+                    {skin::kMacroManager, manager::kSize, kListBackground, true}, parent,
+                    Qt::Dialog | Qt::FramelessWindowHint),
       languageCode_(std::move(languageCode)),
       storePath_(macroStorePath),
-      writes_(writes),
-      background_(SkinImage(programFolder_, "Skins/MacroManagement/MacroManagement.png")) {
+      writes_(writes) {
     const MacroManagerTexts texts = MacroManagerTextsFor(languageCode_);
     setWindowTitle(Q(texts.title));
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(background_.isNull() ? kFallbackSize : background_.size());
-    qApp->installEventFilter(this);
+    // The Windows keys do nothing here either.
+    new DialogKeyFilter(*this, {true, {}});
     font_ = FaceFont(MacroManagerFont(languageCode_));
-    const char* newNormal = "Skins/MacroManagement/button-new-normal.png";
-    const char* newOver = "Skins/MacroManagement/button-new-over.png";
-    const char* cancelNormal = "Skins/MacroManagement/button-cancel-normal.png";
-    const char* cancelOver = "Skins/MacroManagement/button-cancel-over.png";
-    buttons_ = {{
-        {EdgeRect(298, 394, 352, 422), cancelNormal, cancelOver, Q(texts.ok)},
-        {EdgeRect(354, 394, 408, 422), cancelNormal, cancelOver, Q(texts.cancel)},
-        {EdgeRect(17, 367, 75, 392), newNormal, newOver, Q(texts.newButton)},
-        {EdgeRect(77, 367, 135, 392), newNormal, newOver, Q(texts.deleteButton)},
-        {EdgeRect(427, 17, 478, 41),
-         "Skins/macro-button-close-normal.png",
-         "Skins/macro-button-close-over.png",
-         {}},
-    }};
-    if (background_.isNull()) {
+    SetButtons({manager::kOk, manager::kCancel, manager::kNew, manager::kDelete, manager::kClose});
+    SetCaption(kOk, Q(texts.ok));
+    SetCaption(kCancel, Q(texts.cancel));
+    SetCaption(kNew, Q(texts.newButton));
+    SetCaption(kDelete, Q(texts.deleteButton));
+    if (!HasBackground()) {
         QTimer::singleShot(0, this, [this] {
             QMessageBox::information(this, "Macro Manager Dialog Load background image failed!!!",
                                      "error");
@@ -135,7 +110,8 @@ CMacroProgramDialog::CMacroProgramDialog(std::filesystem::path programFolder,
     }
     MakeChildren();
     capture_ = makeCapture(*this);
-    QLabel* shortcutsNote = MakeShortcutsNote(*this, kShortcutsNoteRect, font_, languageCode_);
+    QLabel* shortcutsNote =
+        MakeShortcutsNote(*this, ToQRect(manager::kShortcutsNoteRect), font_, languageCode_);
     capture_->SetShortcutsHandler(
         [shortcutsNote](bool keeps) { shortcutsNote->setVisible(keeps); });
     manager_ = std::make_unique<MacroManager>(
@@ -154,16 +130,15 @@ CMacroProgramDialog::CMacroProgramDialog(std::filesystem::path programFolder,
 }
 
 CMacroProgramDialog::~CMacroProgramDialog() {
-    qApp->removeEventFilter(this);
     manager_.reset();
 }
 
 QRect CMacroProgramDialog::RecordDelayBox() {
-    return EdgeRect(370, 144, 384, 158);
+    return ToQRect(manager::kRecordDelayBox);
 }
 
 QRect CMacroProgramDialog::LoopsBox() {
-    return EdgeRect(296, 314, 310, 328);
+    return ToQRect(manager::kLoopsBox);
 }
 
 void CMacroProgramDialog::MakeChildren() {
@@ -179,9 +154,9 @@ void CMacroProgramDialog::MakeChildren() {
         list->viewport()->installEventFilter(this);
         return list;
     };
-    macroList_ = makeList(kMacroListRect);
+    macroList_ = makeList(ToQRect(manager::kMacroListRect));
     macroList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    eventList_ = makeList(kEventListRect);
+    eventList_ = makeList(ToQRect(manager::kEventListRect));
     eventList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(macroList_, &QListWidget::currentRowChanged, this,
             [this](int row) { manager_->SelectMacro(row); });
@@ -200,7 +175,7 @@ void CMacroProgramDialog::MakeChildren() {
             [this](QListWidgetItem* item) { OnEventClicked(eventList_->row(item)); });
 
     loopField_ = new QLineEdit(this);
-    loopField_->setGeometry(kLoopFieldRect);
+    loopField_->setGeometry(ToQRect(manager::kLoopFieldRect));
     loopField_->setFont(font_);
     loopField_->setFrame(false);
     loopField_->setAlignment(Qt::AlignCenter);
@@ -211,10 +186,12 @@ void CMacroProgramDialog::MakeChildren() {
             [this](const QString& text) { manager_->SetLoopField(S(text)); });
 
     recordButton_ = new CBitmapBtn(this);
-    recordButton_->setGeometry(kRecordButtonRect);
-    const QImage normal = SkinImage(programFolder_, "Skins/MacroManagement/Record-normal.png");
-    const QImage over = SkinImage(programFolder_, "Skins/MacroManagement/Record-over.png");
-    recordButton_->LoadBitmaps(QRect(0, 0, 122, 24), normal, over, over, normal);
+    const QRect record = ToQRect(manager::kRecordButtonRect);
+    recordButton_->setGeometry(record);
+    const QImage normal = LoadSkin(ProgramFolder(), skin::kRecordNormal);
+    const QImage over = LoadSkin(ProgramFolder(), skin::kRecordOver);
+    recordButton_->LoadBitmaps(QRect(0, 0, manager::kRecordImageWidth, record.height()), normal,
+                               over, over, normal);
     recordButton_->SetAlignment(CBitmapBtn::Alignment::Centred);
     const DialogFont captionFont = MacroRecordButtonFont(languageCode_);
     recordButton_->SetFontFace(Q(captionFont.face));
@@ -333,7 +310,7 @@ void CMacroProgramDialog::OpenEventMenu(const QPoint& globalPos) {
     menu.AppendItem(kInsertMiddle, Q(texts.insertMiddleButton));
     menu.AppendItem(kInsertRight, Q(texts.insertRightButton));
     menu.AppendItem(kInsertDelay, Q(texts.insertDelay));
-    menu.SetWidth(kMenuWidth);
+    menu.SetWidth(manager::kMenuWidth);
     RunEventCommand(menu.Show(globalPos));
 }
 
@@ -417,59 +394,57 @@ void CMacroProgramDialog::ShowCaptureFailure(int errorCode) {
 
 void CMacroProgramDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), kListBackground);
-    else
-        painter.drawImage(0, 0, background_);
+    PaintBackground(painter);
     painter.setFont(font_);
     painter.setPen(Qt::white);
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
+    PaintButtons(painter);
     if (manager_ != nullptr) {
-        DrawSkinImage(painter, programFolder_, manager_->Loops() ? kTick : kPane, LoopsBox().x(),
-                      LoopsBox().y());
-        DrawSkinImage(painter, programFolder_, manager_->RecordDelays() ? kTick : kPane,
-                      RecordDelayBox().x(), RecordDelayBox().y());
+        auto box = [&](bool on, const QRect& at) {
+            DrawSkin(painter, ProgramFolder(), on ? skin::kCheckBoxOn : skin::kCheckBoxOff, at.x(),
+                     at.y());
+        };
+        box(manager_->Loops(), LoopsBox());
+        box(manager_->RecordDelays(), RecordDelayBox());
     }
     const MacroManagerTexts texts = MacroManagerTextsFor(languageCode_);
-    painter.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     Q(texts.title));
-    painter.drawText(kMacroHeading, Qt::AlignCenter | Qt::TextSingleLine, Q(texts.macroColumn));
-    painter.drawText(kEventHeading, Qt::AlignCenter | Qt::TextSingleLine, Q(texts.eventColumn));
-    painter.drawText(kOptionsHeading, Qt::AlignCenter | Qt::TextSingleLine, Q(texts.optionsColumn));
-    painter.drawText(kLoopsText, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                     Q(texts.loopsOption));
-    painter.drawText(kRecordDelayText, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     Q(texts.recordDelayOption));
+    auto text = [&](const PixelRect& rect, int flags, std::string_view shown) {
+        painter.drawText(ToQRect(rect), flags, Q(shown));
+    };
+    text(manager::kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texts.title);
+    text(manager::kMacroHeading, Qt::AlignCenter | Qt::TextSingleLine, texts.macroColumn);
+    text(manager::kEventHeading, Qt::AlignCenter | Qt::TextSingleLine, texts.eventColumn);
+    text(manager::kOptionsHeading, Qt::AlignCenter | Qt::TextSingleLine, texts.optionsColumn);
+    text(manager::kLoopsText, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+         texts.loopsOption);
+    text(manager::kRecordDelayText, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+         texts.recordDelayOption);
 }
 
-void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint at = event->position().toPoint();
+// A press on a free spot may begin a move of the window, as by a caption.
+bool CMacroProgramDialog::Pressed(const QPoint& at, int button) {
     if (manager_ == nullptr) {
-        if (ButtonAt(buttons_, at) >= 0)
+        if (button >= 0)
             reject();
-        return;
+        return true;
     }
     if (ending_)
-        return;
+        return true;
     eventList_->setFocus();
-    switch (ButtonAt(buttons_, at)) {
+    switch (button) {
         case kOk:
             Ok();
-            return;
+            return true;
         case kCancel:
         case kClose:
             Cancel();
-            return;
+            return true;
         case kNew:
             if (!manager_->New())
                 ShowLimitMessage();
-            return;
+            return true;
         case kDelete:
             manager_->Delete();
-            return;
+            return true;
         default:
             break;
     }
@@ -478,41 +453,8 @@ void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
     else if (LoopsBox().contains(at))
         manager_->ToggleLoops();
     else
-        pressAt_ = event->globalPosition().toPoint();
-}
-
-// The window moves when a press on a free spot is dragged, as by a caption.
-void CMacroProgramDialog::mouseMoveEvent(QMouseEvent* event) {
-    if (pressAt_ && (event->buttons() & Qt::LeftButton) != 0 &&
-        (event->globalPosition().toPoint() - *pressAt_).manhattanLength() >=
-            QApplication::startDragDistance()) {
-        pressAt_.reset();
-        if (windowHandle() != nullptr)
-            windowHandle()->startSystemMove();
-        return;
-    }
-    SetHovered(ButtonAt(buttons_, event->position().toPoint()));
-}
-
-void CMacroProgramDialog::mouseReleaseEvent(QMouseEvent*) {
-    pressAt_.reset();
-}
-
-void CMacroProgramDialog::leaveEvent(QEvent*) {
-    SetHovered(-1);
-}
-
-void CMacroProgramDialog::SetHovered(int button) {
-    if (button == hovered_)
-        return;
-    hovered_ = button;
-    for (const PaintedButton& painted : buttons_)
-        update(painted.rect);
-}
-
-bool CMacroProgramDialog::IsOwnInput(const QObject* watched) const {
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    return widget != nullptr && (widget == this || isAncestorOf(widget));
+        return false;
+    return true;
 }
 
 bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -528,16 +470,7 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
         OpenEventMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     }
-    const bool key =
-        type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride;
-    if (key && IsOwnInput(watched)) {
-        const auto& keyEvent = *static_cast<QKeyEvent*>(event);
-        // The Windows keys never reach the dialog.
-        if (keyEvent.key() == Qt::Key_Super_L || keyEvent.key() == Qt::Key_Super_R ||
-            keyEvent.key() == Qt::Key_Meta || IsSwallowedDialogKey(watched, keyEvent.key()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return SkinnedDialog::eventFilter(watched, event);
 }
 
 }  // namespace vorlak

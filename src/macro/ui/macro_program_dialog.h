@@ -5,12 +5,8 @@
 // hands the encoded blocks and the macros' moves to the caller.
 #pragma once
 
-#include <QDialog>
 #include <QFont>
-#include <QImage>
-#include <QPoint>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -19,8 +15,9 @@
 
 #include "common/file_writes.h"
 #include "controls/list_box.h"
-#include "controls/painted_button.h"
+#include "controls/skinned_dialog.h"
 #include "macro/macro_manager.h"
+#include "skin/macro_manager_layout.h"
 #include "text/macro_store_text.h"
 
 class QLineEdit;
@@ -33,7 +30,7 @@ class CBitmapBtn;
 // Makes the key capture of a window (the X11 grab of the dialog's own window).
 using MacroKeyCaptureFactory = std::function<std::unique_ptr<KeyCapture>(QWidget& window)>;
 
-class CMacroProgramDialog : public QDialog {
+class CMacroProgramDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     // Painted buttons, in the order of their hover flags.
@@ -65,21 +62,14 @@ public:
     ListBox* EventList() const { return eventList_; }
     QLineEdit* LoopField() const { return loopField_; }
     CBitmapBtn* RecordButton() const { return recordButton_; }
-    const PaintedButton& ButtonOf(Button button) const {
-        return buttons_[static_cast<std::size_t>(button)];
-    }
     static QRect RecordDelayBox();
     static QRect LoopsBox();
     // Runs an event menu command on the selected event.
     void RunEventCommand(int command);
-    int Hovered() const { return hovered_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    bool Pressed(const QPoint& at, int button) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -99,16 +89,11 @@ private:
     void ShowCaptureFailure(int errorCode);
     void TellStoreFailure(std::error_code error);
     void ShowStoreFailure(std::error_code error, StoreFailureMoment moment);
-    void SetHovered(int button);
-    bool IsOwnInput(const QObject* watched) const;
 
-    std::filesystem::path programFolder_;
     std::string languageCode_;
     std::filesystem::path storePath_;
     FileWrites& writes_;
-    QImage background_;
     QFont font_;
-    std::array<PaintedButton, 5> buttons_;
     QListWidget* macroList_ = nullptr;
     ListBox* eventList_ = nullptr;
     QLineEdit* loopField_ = nullptr;
@@ -116,14 +101,12 @@ private:
     std::unique_ptr<KeyCapture> capture_;
     std::unique_ptr<MacroManager> manager_;
     std::optional<MacroManagerResult> result_;
-    int hovered_ = -1;
     bool editing_ = false;
     // OK or Cancel waits for the store's writes: the dialog takes no more input.
     bool ending_ = false;
     // A failed write not yet told, and whether its message shows.
     std::error_code failureDue_;
     bool showingFailure_ = false;
-    std::optional<QPoint> pressAt_;
 };
 
 }  // namespace vorlak
