@@ -27,6 +27,7 @@ int DelayAfter(std::span<const std::string> events, std::size_t index) {
 // them, ignored texts play nothing.
 std::vector<MacroStroke> StrokesOf(std::span<const std::string> events) {
     std::vector<MacroStroke> strokes;
+    strokes.reserve(events.size());
     for (std::size_t j = 0; j < events.size(); ++j) {
         const MacroEvent event = ClassifyEvent(events[j]);
         if (event.kind == EventKind::kPress || event.kind == EventKind::kRelease)
