@@ -41,13 +41,14 @@ std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& 
             if (value == 0)
                 return std::nullopt;
             return Notice{text.TxtMacroKeyEvent + std::to_string(value), "Info", kDpiNoticeMs};
-        case kEventDetected:
-            return Notice{text.TxtDetected, "Info", kPresenceNoticeMs};
-        case kEventNotDetected:
-            return Notice{text.TxtNotDetected, "Warning", kPresenceNoticeMs};
         default:
             return std::nullopt;
     }
+}
+
+Notice PresenceNotice(bool detected, const UiTextTable& text) {
+    return detected ? Notice{text.TxtDetected, "Info", kPresenceNoticeMs}
+                    : Notice{text.TxtNotDetected, "Warning", kPresenceNoticeMs};
 }
 
 std::optional<Notice> MouseAccessNotice(const std::vector<std::string>& nodes,

@@ -13,19 +13,19 @@
 
 namespace vorlak {
 
-// Event codes of WM_DEVICE_EVENT besides the mouse's own (1..3 DPI, 9 macro key).
-inline constexpr int kEventDetected = 14;
-inline constexpr int kEventNotDetected = 15;
-
 struct Notice {
     std::string text;
     std::string title;
     int displayMs = 0;
 };
 
-// The notice for an event code and value; none for codes and values that show nothing.
+// The notice for an event report of the mouse (its code and value); none for codes and values
+// that show nothing.
 std::optional<Notice> DeviceEventNotice(int code, int value, const UiTextTable& text,
                                         const MouseConfig& savedConfig);
+
+// The notice that the system found the mouse (an arrival) or lost it.
+Notice PresenceNotice(bool detected, const UiTextTable& text);
 
 // The notice that a mouse is present but its device nodes may not be opened: the nodes and
 // the fix, in the language of code; none without such nodes.

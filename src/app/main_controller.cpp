@@ -294,8 +294,8 @@ ApplyOutcome MainController::Write(const std::string& languageCode, const EntryL
 }
 
 // What the profile files now hold becomes the snapshot, the desktop gets its pointer settings
-// (the user hears once a session of each one it kept) and the user learns what happened. The window takes input again before the caller learns of
-// the end, which may start another write.
+// (the user hears once a session of each one it kept) and the user learns what happened. The window
+// takes input again before the caller learns of the end, which may start another write.
 void MainController::FinishWrite(const ApplyOutcome& outcome) {
     writer_.join();
     editor_.SetWriting(false);
@@ -519,7 +519,7 @@ void MainController::Arrival(const std::string& name) {
     }
     ui_.Post([this, alive = alive_] {
         if (*alive)
-            OnDeviceEvent(kEventDetected, 0);
+            TellPresence(true);
     });
     kept_.Forget();  // it may have been set up elsewhere meanwhile
     store_.deviceConnected = 1;
@@ -544,19 +544,28 @@ void MainController::Removal(const std::string& name) {
 // The warning is shown while the tray icon still exists, then the icon goes.
 void MainController::LossSteps() {
     kept_.Forget();
-    OnDeviceEvent(kEventNotDetected, 0);
+    TellPresence(false);
     view_.HideToTray();
     store_.deviceConnected = 0;
     RemoveTrayIcon();
 }
 
-// A notice needs its icon: without one (the mouse is absent) it shows nothing, as a balloon
-// on a removed icon would not. So a second removal notice of the same loss stays silent.
 void MainController::OnDeviceEvent(int code, int value) {
-    WhenIdle([this, code, value] {
-        std::optional<Notice> notice = DeviceEventNotice(code, value, text_, store_.savedConfig);
-        if (notice && iconAdded_)
-            tray_.ShowNotice(notice->text, notice->title, notice->displayMs);
+    TellOnIcon(
+        [this, code, value] { return DeviceEventNotice(code, value, text_, store_.savedConfig); });
+}
+
+void MainController::TellPresence(bool detected) {
+    TellOnIcon([this, detected] { return std::optional(PresenceNotice(detected, text_)); });
+}
+
+// A notice needs its icon: without one (the mouse is absent) it shows nothing, as a balloon
+// on a removed icon would not. So a second removal notice of the same loss stays silent. The
+// notice is made when it is told, in the language of the profile read by then.
+void MainController::TellOnIcon(std::function<std::optional<Notice>()> notice) {
+    WhenIdle([this, notice = std::move(notice)] {
+        if (const std::optional<Notice> told = notice(); told && iconAdded_)
+            tray_.ShowNotice(told->text, told->title, told->displayMs);
     });
 }
 

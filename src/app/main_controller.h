@@ -53,9 +53,6 @@ struct ControllerParts {
     bool keepImageAtStart = false;
 };
 
-// wParam of the profile manager's requests.
-enum class ProfileCommand { Load = 0, Save = 1, Closed = 2 };
-
 // How an Apply or a defaults reset began.
 enum class WriteStart {
     Started,    // running, or done at once without the mouse
@@ -169,7 +166,7 @@ public:
 
     // A hot-plug notice, on the UI thread.
     void OnDeviceNotice(const DeviceNotice& notice);
-    // WM_DEVICE_EVENT, on the UI thread.
+    // An event report of the mouse (its code and value), on the UI thread.
     void OnDeviceEvent(int code, int value);
     // A double click on the tray icon.
     void ShowFromTray();
@@ -207,6 +204,9 @@ private:
     void Arrival(const std::string& name);
     void Removal(const std::string& name);
     void LossSteps();
+    // The notice that the system found the mouse or lost it.
+    void TellPresence(bool detected);
+    void TellOnIcon(std::function<std::optional<Notice>()> notice);
     void TellInaccessibleMouse();
     void AddTrayIcon();
     void RemoveTrayIcon();

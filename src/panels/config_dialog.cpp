@@ -153,12 +153,12 @@ void CConfigDialog::OnEditEnded(int index) {
 
 void CConfigDialog::Load() {
     if (profiles_.Contains(Selected()))
-        Post(ProfileCommand::Load, Selected());
+        emit LoadRequested(Selected());
 }
 
 void CConfigDialog::Save() {
     if (profiles_.Contains(Selected()))
-        Post(ProfileCommand::Save, Selected());
+        emit SaveRequested(Selected());
 }
 
 void CConfigDialog::Close() {
@@ -167,14 +167,8 @@ void CConfigDialog::Close() {
     closed_ = true;
     const int selected = Selected();
     const int current = profiles_.Contains(selected) ? selected : (profiles_.Count() > 0 ? 0 : -1);
-    Post(ProfileCommand::Closed, current,
-         listRead_ ? std::optional<ProfileList>(profiles_) : std::nullopt);
+    emit Closed(current, listRead_ ? std::optional<ProfileList>(profiles_) : std::nullopt);
     hide();
-}
-
-void CConfigDialog::Post(ProfileCommand command, int index, std::optional<ProfileList> list) {
-    QCoreApplication::postEvent(parentWidget(),
-                                new ProfileCommandEvent(command, index, std::move(list)));
 }
 
 void CConfigDialog::ShowMenu(const QPoint& screenPoint) {

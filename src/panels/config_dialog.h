@@ -4,10 +4,9 @@
 // renaming in place (a second click on an entry, a double click, or Edit). It asks the main
 // window to import a profile into the record (Load) or export the record (Save), and on
 // Close hands over the edited list and the entry that becomes current; the main window
-// commits it with the files renumbered to it. Requests arrive as ProfileCommandEvent.
+// commits it with the files renumbered to it. It asks by its signals.
 #pragma once
 
-#include <QEvent>
 #include <QFont>
 #include <QWidget>
 
@@ -16,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_controller.h"
 #include "config/profile_list.h"
 #include "controls/list_box.h"
 #include "controls/pixel_geometry.h"
@@ -25,24 +23,6 @@
 #include "text/dialog_texts.h"
 
 namespace vorlak {
-
-// WM_PROFILE_COMMAND, posted to the main window after the dialog's own bookkeeping: Load and
-// Save of entry Index(), or Closed with the entry that becomes current (-1 for an empty list)
-// and the edited list (none when the dialog could not read one).
-class ProfileCommandEvent : public QEvent {
-public:
-    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(2819);
-    ProfileCommandEvent(ProfileCommand command, int index, std::optional<ProfileList> list = {})
-        : QEvent(kType), command_(command), index_(index), list_(std::move(list)) {}
-    ProfileCommand Command() const { return command_; }
-    int Index() const { return index_; }
-    const std::optional<ProfileList>& List() const { return list_; }
-
-private:
-    ProfileCommand command_;
-    int index_;
-    std::optional<ProfileList> list_;
-};
 
 class CConfigDialog : public Skinned<QWidget> {
     Q_OBJECT
@@ -84,6 +64,15 @@ public:
     int TrackedIndex() const { return tracked_; }
     const ProfileManagerTexts& Texts() const { return texts_; }
 
+signals:
+    // Sent after the dialog's own bookkeeping. Load and Save of entry index: the main window
+    // imports into the record or exports it.
+    void LoadRequested(int index);
+    void SaveRequested(int index);
+    // The entry that becomes current (-1 for an empty list) and the edited list (none when the
+    // dialog could not read one).
+    void Closed(int current, const std::optional<ProfileList>& list);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -94,7 +83,6 @@ private:
     void AddEntry(const std::string& name);
     void OnEntryClicked(int row);
     void OnEditEnded(int index);
-    void Post(ProfileCommand command, int index, std::optional<ProfileList> list = {});
     int Selected() const;
 
     std::string languageCode_;

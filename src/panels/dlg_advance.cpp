@@ -90,7 +90,7 @@ void CDlgadvance::OnRecordChange(const RecordChange& change) {
 }
 
 void CDlgadvance::ToggleSection(int k) {
-    PostClickNotice();
+    emit Clicked();
     SetSectionClosed(k, !stack_.Closed(k));
 }
 
@@ -144,13 +144,8 @@ void CDlgadvance::wheelEvent(QWheelEvent* event) {
         VerticalScroll(steps.request, 0);
 }
 
-void CDlgadvance::PostClickNotice() {
-    QCoreApplication::postEvent(window(),
-                                new QEvent(static_cast<QEvent::Type>(kSettingsClickNotice)));
-}
-
 void CDlgadvance::mousePressEvent(QMouseEvent*) {
-    PostClickNotice();
+    emit Clicked();
 }
 
 void CDlgadvance::resizeEvent(QResizeEvent*) {

@@ -20,9 +20,6 @@ namespace vorlak {
 
 class CBitmapBtn;
 
-// The notice a click on the column posts to the main window, which clears its highlight.
-inline constexpr int kSettingsClickNotice = 2036;
-
 class CDlgadvance : public SkinScrollable {
     Q_OBJECT
 
@@ -38,7 +35,7 @@ public:
     // Cancel, reset, a profile loaded or switched, a reload) refreshes every panel and closes
     // every section.
     void OnRecordChange(const RecordChange& change);
-    // A title click: the notice to the main window, then the section opens or closes.
+    // A title click: Clicked, then the section opens or closes.
     void ToggleSection(int k);
     // Where the wheel rule reads the desktop's lines per notch (kWheelScrollsPages for a page):
     // the toolkit's setting unless replaced.
@@ -51,6 +48,10 @@ public:
 
     ScrollInfo VerticalScrollInfo() const override { return scroll_.Info(); }
     void VerticalScroll(ScrollRequest request, int position) override;
+
+signals:
+    // A press on the column or a click on a title (the main window clears its highlight).
+    void Clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,7 +67,6 @@ private:
     void UpdateScrollBar();
     // Titles and panels at their content places, moved up by the scroll position.
     void PlaceSections();
-    void PostClickNotice();
 
     PanelContext context_;
     QImage background_;

@@ -902,19 +902,22 @@ TEST(DeviceEventNoticeTest, TextsTitlesAndTimes) {
         {1, 0, std::nullopt, "", 0},
         {9, 2, "Switch to macro key2", "Info", 5000},
         {9, 0, std::nullopt, "", 0},
-        {14, 0, "The system detect Vorlak.", "Info", 100},
-        {15, 0, "The system did not detect Vorlak!", "Warning", 100},
         {4, 1, std::nullopt, "", 0},
     };
-    for (const Case& c : cases) {
-        const std::optional<Notice> notice = DeviceEventNotice(c.code, c.value, text, saved);
+    const auto expect = [](const std::optional<Notice>& notice, const Case& c) {
         ASSERT_EQ(notice.has_value(), c.text.has_value()) << c.code << " " << c.value;
         if (notice) {
             EXPECT_EQ(notice->text, *c.text);
             EXPECT_EQ(notice->title, c.title);
             EXPECT_EQ(notice->displayMs, c.ms);
         }
-    }
+    };
+    for (const Case& c : cases)
+        expect(DeviceEventNotice(c.code, c.value, text, saved), c);
+    // The system found the mouse, or lost it.
+    expect(PresenceNotice(true, text), {14, 0, "The system detect Vorlak.", "Info", 100});
+    expect(PresenceNotice(false, text),
+           {15, 0, "The system did not detect Vorlak!", "Warning", 100});
 }
 
 TEST(DeviceNamePatternTest, ArrivalAndRemovalPatterns) {

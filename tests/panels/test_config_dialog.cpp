@@ -22,6 +22,9 @@
 namespace vorlak {
 namespace {
 
+// The signal a request came by.
+enum class ProfileCommand { Load, Save, Closed };
+
 // The main window as the dialog sees it: it keeps the requests.
 class Owner : public QWidget {
 public:
@@ -32,19 +35,19 @@ public:
     };
     std::vector<Request> requests;
 
-    std::vector<Request> Delivered() {
-        QCoreApplication::sendPostedEvents(this, ProfileCommandEvent::kType);
-        return requests;
+    void Listen(CConfigDialog& dialog) {
+        connect(&dialog, &CConfigDialog::LoadRequested, this, [this](int index) {
+            requests.push_back({ProfileCommand::Load, index, {}});
+        });
+        connect(&dialog, &CConfigDialog::SaveRequested, this, [this](int index) {
+            requests.push_back({ProfileCommand::Save, index, {}});
+        });
+        connect(&dialog, &CConfigDialog::Closed, this,
+                [this](int current, const std::optional<ProfileList>& list) {
+                    requests.push_back({ProfileCommand::Closed, current, list});
+                });
     }
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != ProfileCommandEvent::kType)
-            return QWidget::event(event);
-        const auto* request = static_cast<ProfileCommandEvent*>(event);
-        requests.push_back({request->Command(), request->Index(), request->List()});
-        return true;
-    }
+    std::vector<Request> Delivered() const { return requests; }
 };
 
 // Closes the next message box once it shows, keeping its caption and text.
@@ -63,6 +66,7 @@ protected:
         folder.Write("str.ini", list);
         dialog = new CConfigDialog(VORLAK_BIN_DIR, folder.Path("str.ini"), code,
                                    QFont("Liberation Sans"), current, &owner);
+        owner.Listen(*dialog);
         owner.resize(1000, 640);
         owner.show();
     }
@@ -217,6 +221,7 @@ TEST_F(ConfigDialogTest, LoadSaveAndCloseArePostedAfterTheBookkeeping) {
 TEST_F(ConfigDialogTest, WithoutAListFileTheCloseCarriesNoList) {
     dialog =
         new CConfigDialog(VORLAK_BIN_DIR, folder.Path("missing.ini"), "EN", QFont(), 0, &owner);
+    owner.Listen(*dialog);
     EXPECT_EQ(dialog->List()->count(), 0);
     dialog->Close();
     const auto requests = owner.Delivered();

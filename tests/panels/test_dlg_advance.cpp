@@ -17,16 +17,10 @@
 namespace vorlak {
 namespace {
 
-// The main window's part: it counts the click notices that reach it.
+// The main window's part: it counts the clicks it is told of.
 class MainWindow : public QWidget {
 public:
     int notices = 0;
-
-protected:
-    bool event(QEvent* event) override {
-        notices += event->type() == static_cast<QEvent::Type>(kSettingsClickNotice);
-        return QWidget::event(event);
-    }
 };
 
 class SettingsHostTest : public PanelFixture {
@@ -39,6 +33,7 @@ protected:
         frame_ = new CSkinScrollWnd(*host_, SkinImage(VORLAK_BIN_DIR, "Skins/ScrollBar.png"));
         editor_.AddObserver([this](const RecordChange& change) { host_->OnRecordChange(change); });
         host_->SetDesktopWheelLines([this] { return wheelLines_; });
+        QObject::connect(host_, &CDlgadvance::Clicked, &main_, [this] { ++main_.notices; });
     }
 
     void Wheel(int delta) {

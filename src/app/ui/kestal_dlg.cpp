@@ -134,6 +134,7 @@ void CKestalDlg::MakeChildren() {
                                      {}},
                                     this);
     settingsHost_->setGeometry(ToQRect(kSettingsHostRect));
+    connect(settingsHost_, &CDlgadvance::Clicked, this, [this] { HighlightEntry(-1); });
     new CSkinScrollWnd(*settingsHost_, LoadSkin(programFolder_, skin::kScrollBar));
 }
 
@@ -414,6 +415,7 @@ void CKestalDlg::OpenProfileManager() {
     profileManager_ = new CConfigDialog(programFolder_, controller_->Files().ProfileListPath(),
                                         code, FaceFont(ProfileManagerFont(code, false)),
                                         controller_->Store().selectedProfile, this);
+    ConnectProfileManager();
     profileManager_->move(0, 0);
     profileManager_->show();
     profileManager_->raise();
@@ -427,23 +429,33 @@ void CKestalDlg::CloseProfileManager() {
 }
 
 // The profile manager's requests: Load and Save go through the file dialog, Close hands the
-// edited list to the controller.
-void CKestalDlg::OnProfileCommand(const ProfileCommandEvent& request) {
-    const std::filesystem::path start = controller_->Files().ConfigFilePath();
-    const std::string& code = controller_->LanguageCode();
-    switch (request.Command()) {
-        case ProfileCommand::Load:
-            if (auto chosen = ChooseProfileFile(this, ProfileFileAction::Load, start, code))
+// edited list to the controller. They run after the handler that sent them has returned, since
+// the file dialog waits for the user and the closed manager goes.
+void CKestalDlg::ConnectProfileManager() {
+    auto choose = [this](ProfileFileAction action) {
+        return ChooseProfileFile(this, action, controller_->Files().ConfigFilePath(),
+                                 controller_->LanguageCode());
+    };
+    connect(
+        profileManager_, &CConfigDialog::LoadRequested, this,
+        [this, choose] {
+            if (auto chosen = choose(ProfileFileAction::Load))
                 controller_->ImportChosenProfile(*chosen);
-            break;
-        case ProfileCommand::Save:
-            if (auto chosen = ChooseProfileFile(this, ProfileFileAction::Save, start, code))
+        },
+        Qt::QueuedConnection);
+    connect(
+        profileManager_, &CConfigDialog::SaveRequested, this,
+        [this, choose] {
+            if (auto chosen = choose(ProfileFileAction::Save))
                 controller_->ExportChosenProfile(*chosen);
-            break;
-        case ProfileCommand::Closed:
-            controller_->ProfileManagerClosed(request.List(), request.Index());
-            break;
-    }
+        },
+        Qt::QueuedConnection);
+    connect(
+        profileManager_, &CConfigDialog::Closed, this,
+        [this](int current, const std::optional<ProfileList>& list) {
+            controller_->ProfileManagerClosed(list, current);
+        },
+        Qt::QueuedConnection);
 }
 
 // Told without waiting: start-up and Apply go on while the box is open.
@@ -487,16 +499,6 @@ void CKestalDlg::ShowHelpMenu() {
     menu.AppendItem(kVersionCommand, "Version:1.0");
     if (menu.Show(QCursor::pos()) == kWebSiteCommand)
         QDesktopServices::openUrl(QUrl(Q(controller_->Text().TxtWebAddress)));
-}
-
-bool CKestalDlg::event(QEvent* event) {
-    if (event->type() == static_cast<QEvent::Type>(kClearHighlightMessage))
-        HighlightEntry(-1);
-    if (event->type() == ProfileCommandEvent::kType) {
-        OnProfileCommand(*static_cast<ProfileCommandEvent*>(event));
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void CKestalDlg::paintEvent(QPaintEvent*) {

@@ -25,10 +25,6 @@ class CBitmapBtn;
 class CConfigDialog;
 class CDMarker;
 class CDlgadvance;
-class ProfileCommandEvent;
-
-// The message that clears the entry highlight before it is handled.
-inline constexpr int kClearHighlightMessage = 2036;
 
 class CKestalDlg : public QWidget, public MainView {
     Q_OBJECT
@@ -94,7 +90,6 @@ signals:
     void NoticeReady(const QString& title, const QString& text);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -115,7 +110,7 @@ private:
     void PaintLeftColumn(QPainter& painter) const;
     void PaintProgress(QPainter& painter) const;
     void ShowHelpMenu();
-    void OnProfileCommand(const ProfileCommandEvent& request);
+    void ConnectProfileManager();
     void Reset();
 
     std::filesystem::path programFolder_;

@@ -16,6 +16,8 @@
 #include "controls/marker_slider.h"
 #include "controls/skin_image.h"
 #include "device/simulated_mouse.h"
+#include "panels/config_dialog.h"
+#include "panels/dlg_advance.h"
 #include "test_folder.h"
 
 namespace vorlak {
@@ -104,6 +106,26 @@ TEST_F(KestalDlgTest, ChangingTheViewClearsTheHighlight) {
     window.SetView(MouseView::Side);
     EXPECT_EQ(window.HighlightedEntry(), -1);
     EXPECT_EQ(window.View(), MouseView::Side);
+}
+
+// A click on the settings column (a section title, its background) ends the highlight.
+TEST_F(KestalDlgTest, AClickOnTheSettingsColumnClearsTheHighlight) {
+    window.HighlightEntry(3);
+    QTest::mouseClick(window.SettingsHost()->Title(0), Qt::LeftButton);
+    EXPECT_EQ(window.HighlightedEntry(), -1);
+    window.HighlightEntry(4);
+    QTest::mouseClick(window.SettingsHost(), Qt::LeftButton, {}, QPoint(100, 500));
+    EXPECT_EQ(window.HighlightedEntry(), -1);
+}
+
+// The manager's close reaches the controller, which commits the list and closes the manager.
+TEST_F(KestalDlgTest, TheProfileManagerClosesThroughTheController) {
+    window.OpenProfileManager();
+    ASSERT_NE(window.ProfileManager(), nullptr);
+    EXPECT_TRUE(controller->ProfileManagerOpen());
+    window.ProfileManager()->Close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.ProfileManager() == nullptr; }, 30000));
+    EXPECT_FALSE(controller->ProfileManagerOpen());
 }
 
 TEST_F(KestalDlgTest, EnterSpaceEscapeAndF1DoNothing) {
