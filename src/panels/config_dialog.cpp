@@ -137,7 +137,9 @@ void CConfigDialog::OnEntryClicked(int row) {
     if (row < 0)
         return;
     if (row == tracked_) {
-        CLBEditorWnd::BeginEdit(*list_, row, ListEditMode::ProfileName);
+        if (CLBEditorWnd* editor = CLBEditorWnd::BeginEdit(*list_, row, ListEditMode::ProfileName))
+            connect(editor, &CLBEditorWnd::EditEnded, this, &CConfigDialog::OnEditEnded,
+                    Qt::QueuedConnection);
     } else {
         tracked_ = row;
     }
@@ -196,10 +198,6 @@ void CConfigDialog::ShowMenu(const QPoint& screenPoint) {
 }
 
 bool CConfigDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (list_ != nullptr && watched == list_ && event->type() == LbEditEndEvent::kType) {
-        OnEditEnded(static_cast<LbEditEndEvent*>(event)->Index());
-        return true;
-    }
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (list_ != nullptr && watched == list_->viewport() && press &&

@@ -86,7 +86,7 @@ void CLBEditorWnd::EndEdit(bool commit) {
         list_.setCurrentRow(index_);
     }
     QCoreApplication::removePostedEvents(this);
-    QCoreApplication::postEvent(&list_, new LbEditEndEvent(index_));
+    emit EditEnded(index_);
     hide();
     deleteLater();
 }

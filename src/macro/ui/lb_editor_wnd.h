@@ -2,11 +2,10 @@
 // The in-place list editor: a one-line edit laid over one entry of a list, whose text
 // replaces the entry when the edit ends (list_entry_edit.h gives the rules of each mode).
 // Enter, Tab, a left click outside it and the loss of the keyboard focus commit; Escape
-// cancels. However it ends, LbEditEndEvent is posted to the list afterwards, so that the
-// owning dialog can store the change.
+// cancels. However it ends, it says so by EditEnded, so that the owning dialog can store the
+// change.
 #pragma once
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QString>
 
@@ -15,18 +14,6 @@
 class QListWidget;
 
 namespace vorlak {
-
-// WM_LEBEDIT_END: an edit of entry Index() of the list it is posted to has ended.
-class LbEditEndEvent : public QEvent {
-public:
-    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(1124);
-    static constexpr int kEditorId = 1;
-    explicit LbEditEndEvent(int index) : QEvent(kType), index_(index) {}
-    int Index() const { return index_; }
-
-private:
-    int index_;
-};
 
 class CLBEditorWnd : public QLineEdit {
     Q_OBJECT
@@ -40,6 +27,11 @@ public:
     int Index() const { return index_; }
     const QString& TextBefore() const { return before_; }
 
+signals:
+    // The edit of entry index has ended, its text written back or not. The owner connects
+    // queued, so that it hears of the end once the editor has finished its part.
+    void EditEnded(int index);
+
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -47,7 +39,7 @@ protected:
 
 private:
     CLBEditorWnd(QListWidget& list, int index, ListEditMode mode);
-    // Ends the edit once: commits or cancels, posts the end notice, goes.
+    // Ends the edit once: commits or cancels, says so, goes.
     void EndEdit(bool commit);
 
     QListWidget& list_;

@@ -161,9 +161,8 @@ void CMacroProgramDialog::MakeChildren() {
     connect(macroList_, &QListWidget::currentRowChanged, this,
             [this](int row) { manager_->SelectMacro(row); });
     connect(macroList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (!editing_ && CLBEditorWnd::BeginEdit(*macroList_, macroList_->row(item),
-                                                 ListEditMode::MacroName) != nullptr)
-            editing_ = true;
+        if (!editing_)
+            BeginEdit(*macroList_, macroList_->row(item), ListEditMode::MacroName);
     });
     connect(eventList_, &QListWidget::currentRowChanged, this,
             [this](int row) { manager_->SelectEvent(row); });
@@ -260,8 +259,17 @@ void CMacroProgramDialog::ShowRecording() {
 void CMacroProgramDialog::OnEventClicked(int row) {
     if (editing_ || !manager_->ClickEvent(row))
         return;
-    if (CLBEditorWnd::BeginEdit(*eventList_, row, ListEditMode::Delay) != nullptr)
-        editing_ = true;
+    BeginEdit(*eventList_, row, ListEditMode::Delay);
+}
+
+void CMacroProgramDialog::BeginEdit(QListWidget& list, int row, ListEditMode mode) {
+    CLBEditorWnd* editor = CLBEditorWnd::BeginEdit(list, row, mode);
+    if (editor == nullptr)
+        return;
+    editing_ = true;
+    connect(
+        editor, &CLBEditorWnd::EditEnded, this,
+        [this, &list](int index) { OnEditEnded(&list, index); }, Qt::QueuedConnection);
 }
 
 void CMacroProgramDialog::OnEditEnded(QListWidget* list, int index) {
@@ -459,11 +467,6 @@ bool CMacroProgramDialog::Pressed(const QPoint& at, int button) {
 
 bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type == LbEditEndEvent::kType && (watched == macroList_ || watched == eventList_)) {
-        OnEditEnded(static_cast<QListWidget*>(watched),
-                    static_cast<LbEditEndEvent*>(event)->Index());
-        return true;
-    }
     if (manager_ != nullptr && eventList_ != nullptr && watched == eventList_->viewport() &&
         (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {

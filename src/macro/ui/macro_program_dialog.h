@@ -16,6 +16,7 @@
 #include "common/file_writes.h"
 #include "controls/list_box.h"
 #include "controls/skinned_dialog.h"
+#include "macro/list_entry_edit.h"
 #include "macro/macro_manager.h"
 #include "skin/macro_manager_layout.h"
 #include "text/macro_store_text.h"
@@ -80,6 +81,8 @@ private:
     void ShowLoopField();
     void ShowRecording();
     void OnEventClicked(int row);
+    // An in-place edit of an entry of list; OnEditEnded follows its end.
+    void BeginEdit(QListWidget& list, int row, ListEditMode mode);
     void OnEditEnded(QListWidget* list, int index);
     void OpenEventMenu(const QPoint& globalPos);
     void Ok();

@@ -17,22 +17,20 @@
 namespace vorlak {
 namespace {
 
-// A list that keeps the end notices it receives.
+// A list that keeps the end notices of the editors it listens to, as an owner hears them.
 class OwnerList : public QListWidget {
 public:
     std::vector<int> ended;
 
-    std::vector<int> Delivered() {
-        QCoreApplication::sendPostedEvents(this, LbEditEndEvent::kType);
-        return ended;
+    void Listen(CLBEditorWnd* editor) {
+        if (editor != nullptr)
+            connect(
+                editor, &CLBEditorWnd::EditEnded, this,
+                [this](int index) { ended.push_back(index); }, Qt::QueuedConnection);
     }
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != LbEditEndEvent::kType)
-            return QListWidget::event(event);
-        ended.push_back(static_cast<LbEditEndEvent*>(event)->Index());
-        return true;
+    std::vector<int> Delivered() {
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        return ended;
     }
 };
 
@@ -48,6 +46,7 @@ protected:
     // Begins an edit of entry `index`, replaces its text by typing, and returns the editor.
     QPointer<CLBEditorWnd> Edit(int index, ListEditMode mode, const QString& typed) {
         QPointer<CLBEditorWnd> editor = CLBEditorWnd::BeginEdit(list, index, mode);
+        list.Listen(editor);
         if (editor) {
             editor->selectAll();
             QTest::keyClicks(editor, typed);
