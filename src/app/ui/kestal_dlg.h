@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the skinned view of the mouse with its left column and buttons. It shows
 // what the controller holds and hands every button to it; the controller drives it back
-// through MainView.
+// through MainView. Its parts live beside it: the children it makes and lays out
+// (main_window_children), its picture (main_window_painting), the progress strip, the
+// profile manager's host and the help menu.
 #pragma once
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <filesystem>
 #include <memory>
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
+#include "app/ui/main_window_children.h"
+#include "app/ui/progress_strip.h"
 #include "controls/window_mover.h"
 #include "macro/macro_block.h"
 #include "skin/main_window_layout.h"
@@ -21,10 +23,8 @@
 namespace vorlak {
 
 class CAssignmentMenus;
-class CBitmapBtn;
 class CConfigDialog;
-class CDMarker;
-class CDlgadvance;
+class ProfileManagerHost;
 
 class CKestalDlg : public QWidget, public MainView {
     Q_OBJECT
@@ -69,17 +69,17 @@ public:
     int HighlightedEntry() const { return highlighted_; }
     bool AssignmentCollapsed() const { return assignmentCollapsed_; }
     bool AxisCollapsed() const { return axisCollapsed_; }
-    bool Busy() const { return busy_; }
+    bool Busy() const { return progress_.Busy(); }
     int SectionHeight() const { return sectionHeight_; }
-    CBitmapBtn* LabelBox(int k) const { return labelBoxes_[static_cast<std::size_t>(k)]; }
-    CDMarker* XSlider() const { return xSlider_; }
-    CDMarker* YSlider() const { return ySlider_; }
-    CDlgadvance* SettingsHost() const { return settingsHost_; }
+    CBitmapBtn* LabelBox(int k) const { return children_.labelBoxes[static_cast<std::size_t>(k)]; }
+    CDMarker* XSlider() const { return children_.xSlider; }
+    CDMarker* YSlider() const { return children_.ySlider; }
+    CDlgadvance* SettingsHost() const { return children_.settingsHost; }
     // The buttons by their caption item, for tests and the end-to-end run.
-    CBitmapBtn* ApplyButton() const { return apply_; }
-    CBitmapBtn* CancelButton() const { return cancel_; }
-    CBitmapBtn* CloseButton() const { return close_; }
-    CConfigDialog* ProfileManager() const { return profileManager_; }
+    CBitmapBtn* ApplyButton() const { return children_.apply; }
+    CBitmapBtn* CancelButton() const { return children_.cancel; }
+    CBitmapBtn* CloseButton() const { return children_.close; }
+    CConfigDialog* ProfileManager() const;
 
 signals:
     // The window is busy no more after an Apply or a reset.
@@ -97,20 +97,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CBitmapBtn* MakeButton(const PixelRect& rect, const skin::ButtonImages& images);
-    void MakeChildren();
-    void SetTexts();
+    // Hands the buttons, label boxes, sliders and the settings column to the controller.
+    void ConnectChildren();
     void ApplyLayout();
     void PlaceSliders();
     void ShowLabels();
     // Repaints what a change of the working record touches.
     void OnRecordChange(const RecordChange& change);
     void ClearLabelChecks();
-    void PaintMouse(QPainter& painter) const;
-    void PaintLeftColumn(QPainter& painter) const;
-    void PaintProgress(QPainter& painter) const;
-    void ShowHelpMenu();
-    void ConnectProfileManager();
     void Reset();
 
     std::filesystem::path programFolder_;
@@ -122,34 +116,13 @@ private:
     bool assignmentCollapsed_ = true;
     bool axisCollapsed_ = true;
     int sectionHeight_ = 0;
-    bool busy_ = false;
     bool trayPresent_ = true;
-    QString progressText_;
-    int progressStep_ = 0;
-    int progressSteps_ = 0;
-    // The note of the last write that went well, shown where its progress was for a while.
-    QString outcomeText_;
-    QTimer* outcomeTimer_ = nullptr;
+    ProgressStrip progress_{*this};
     WindowMover mover_;
 
     QFont captionFont_;
-    CBitmapBtn* reset_ = nullptr;
-    CBitmapBtn* cancel_ = nullptr;
-    CBitmapBtn* apply_ = nullptr;
-    CBitmapBtn* close_ = nullptr;
-    CBitmapBtn* minimize_ = nullptr;
-    CBitmapBtn* help_ = nullptr;
-    CBitmapBtn* config_ = nullptr;
-    CBitmapBtn* topView_ = nullptr;
-    CBitmapBtn* sideView_ = nullptr;
-    CBitmapBtn* assignmentHeader_ = nullptr;
-    CBitmapBtn* macroHeader_ = nullptr;
-    CBitmapBtn* axisHeader_ = nullptr;
-    std::array<CBitmapBtn*, kEntryCount> labelBoxes_{};
-    CDMarker* xSlider_ = nullptr;
-    CDMarker* ySlider_ = nullptr;
-    CDlgadvance* settingsHost_ = nullptr;
-    CConfigDialog* profileManager_ = nullptr;
+    MainWindowChildren children_;
+    std::unique_ptr<ProfileManagerHost> profileManager_;
     // The macro manager's staging rows: kept from one run of the manager to the next.
     MacroRows macroStaging_{};
     std::unique_ptr<CAssignmentMenus> assignmentMenus_;

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui/profile_manager_host.h"
+
+#include "app/main_controller.h"
+#include "app/ui/profile_file_dialog.h"
+#include "controls/ui_font.h"
+#include "panels/config_dialog.h"
+
+namespace vorlak {
+
+ProfileManagerHost::ProfileManagerHost(QWidget& window, std::filesystem::path programFolder,
+                                       MainController& controller)
+    : window_(window), programFolder_(std::move(programFolder)), controller_(controller) {}
+
+ProfileManagerHost::~ProfileManagerHost() = default;
+
+bool ProfileManagerHost::Open() {
+    if (dialog_ != nullptr ||
+        !controller_.OpenProfileManager(controller_.Store().currentProfileIndex))
+        return false;
+    const std::string& code = controller_.LanguageCode();
+    // The manager's own font: Simplified Chinese in "宋体", as on all but one system version.
+    // It tracks the entry the controller took (a renumbering finished on opening may move it).
+    dialog_ = new CConfigDialog(programFolder_, controller_.Files().ProfileListPath(), code,
+                                FaceFont(ProfileManagerFont(code, false)),
+                                controller_.Store().selectedProfile, &window_);
+    Connect();
+    dialog_->move(0, 0);
+    dialog_->show();
+    dialog_->raise();
+    return true;
+}
+
+void ProfileManagerHost::Close() {
+    delete dialog_;
+    dialog_ = nullptr;
+}
+
+// The requests run after the handler that sent them has returned, since the file dialog waits
+// for the user and the closed manager goes.
+void ProfileManagerHost::Connect() {
+    auto choose = [this](ProfileFileAction action) {
+        return ChooseProfileFile(&window_, action, controller_.Files().ConfigFilePath(),
+                                 controller_.LanguageCode());
+    };
+    QObject::connect(
+        dialog_, &CConfigDialog::LoadRequested, &window_,
+        [this, choose] {
+            if (auto chosen = choose(ProfileFileAction::Load))
+                controller_.ImportChosenProfile(*chosen);
+        },
+        Qt::QueuedConnection);
+    QObject::connect(
+        dialog_, &CConfigDialog::SaveRequested, &window_,
+        [this, choose] {
+            if (auto chosen = choose(ProfileFileAction::Save))
+                controller_.ExportChosenProfile(*chosen);
+        },
+        Qt::QueuedConnection);
+    QObject::connect(
+        dialog_, &CConfigDialog::Closed, &window_,
+        [this](int current, const std::optional<ProfileList>& list) {
+            controller_.ProfileManagerClosed(list, current);
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace vorlak
