@@ -127,7 +127,10 @@ void CKestalDlg::ConnectChildren() {
     };
     slider(c.xSlider, &RecordEditor::SetSensitivityX);
     slider(c.ySlider, &RecordEditor::SetSensitivityY);
-    connect(c.settingsHost, &CDlgadvance::Clicked, this, [this] { HighlightEntry(-1); });
+    // The highlight goes once the column has handled the click.
+    connect(
+        c.settingsHost, &CDlgadvance::Clicked, this, [this] { HighlightEntry(-1); },
+        Qt::QueuedConnection);
 }
 
 void CKestalDlg::SetView(MouseView view) {
