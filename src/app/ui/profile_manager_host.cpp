@@ -39,24 +39,24 @@ void ProfileManagerHost::Close() {
 // The requests run after the handler that sent them has returned, since the file dialog waits
 // for the user and the closed manager goes.
 void ProfileManagerHost::Connect() {
-    auto choose = [this](ProfileFileAction action) {
-        return ChooseProfileFile(&window_, action, controller_.Files().ConfigFilePath(),
-                                 controller_.LanguageCode());
+    // Load and Save: the file dialog, then the controller takes the file chosen.
+    auto withFile = [this](ProfileFileAction action, auto take) {
+        return [this, action, take] {
+            if (auto chosen =
+                    ChooseProfileFile(&window_, action, controller_.Files().ConfigFilePath(),
+                                      controller_.LanguageCode()))
+                take(*chosen);
+        };
     };
-    QObject::connect(
-        dialog_, &CConfigDialog::LoadRequested, &window_,
-        [this, choose] {
-            if (auto chosen = choose(ProfileFileAction::Load))
-                controller_.ImportChosenProfile(*chosen);
-        },
-        Qt::QueuedConnection);
-    QObject::connect(
-        dialog_, &CConfigDialog::SaveRequested, &window_,
-        [this, choose] {
-            if (auto chosen = choose(ProfileFileAction::Save))
-                controller_.ExportChosenProfile(*chosen);
-        },
-        Qt::QueuedConnection);
+    using Path = const std::filesystem::path&;
+    QObject::connect(dialog_, &CConfigDialog::LoadRequested, &window_,
+                     withFile(ProfileFileAction::Load,
+                              [this](Path file) { controller_.ImportChosenProfile(file); }),
+                     Qt::QueuedConnection);
+    QObject::connect(dialog_, &CConfigDialog::SaveRequested, &window_,
+                     withFile(ProfileFileAction::Save,
+                              [this](Path file) { controller_.ExportChosenProfile(file); }),
+                     Qt::QueuedConnection);
     QObject::connect(
         dialog_, &CConfigDialog::Closed, &window_,
         [this](int current, const std::optional<ProfileList>& list) {
