@@ -49,10 +49,10 @@ QImage Plate(QSize size, Look look, QColor base, qreal corner = 3) {
     QPainter p;
     BeginPainter(p, image);
     if (base.isValid()) {
-        p.fillRect(image.rect(), base);
+        p.fillRect(LayoutRect(image), base);
     }
     const PlateColors colors = PlateFor(look);
-    const QRectF rect = image.rect();
+    const QRectF rect = LayoutRect(image);
     DrawPlate(p, rect, corner, colors.top, colors.bottom, colors.rim);
     if (look == Look::kNormal) {
         // A thin red underline marks the active plates.
@@ -107,7 +107,7 @@ QImage GlyphButton(QSize size, bool over, QColor base, const Glyph& glyph) {
     QImage image = Plate(size, over ? Look::kOver : Look::kNormal, base, 3);
     QPainter p;
     BeginPainter(p, image);
-    glyph(p, QRectF(image.rect()), over ? tone::kWhite : QColor(196, 196, 206));
+    glyph(p, LayoutRect(image), over ? tone::kWhite : QColor(196, 196, 206));
     return image;
 }
 
@@ -132,7 +132,7 @@ QImage SectionHeader() {
     QImage image = NewImage(layout::kSectionHeader.width(), layout::kSectionHeader.height());
     QPainter p;
     BeginPainter(p, image);
-    const QRectF r = image.rect();
+    const QRectF r = LayoutRect(image);
     QLinearGradient fill(0, 0, 0, r.height());
     fill.setColorAt(0, QColor(58, 58, 66));
     fill.setColorAt(0.5, QColor(40, 40, 46));
@@ -156,7 +156,7 @@ QImage LabelBox(bool over) {
     QImage image = NewImage(layout::kLabelBox.width(), layout::kLabelBox.height());
     QPainter p;
     BeginPainter(p, image);
-    const QRectF r = image.rect();
+    const QRectF r = LayoutRect(image);
     p.fillRect(r, kPanelTone);
     const QColor rim = over ? QColor(200, 44, 40) : QColor(66, 66, 74);
     p.setPen(QPen(rim, 1));
@@ -177,7 +177,7 @@ QImage SquareMark(QSize size, bool lit) {
     QImage image = NewImage(size.width(), size.height());
     QPainter p;
     BeginPainter(p, image);
-    const QRectF r = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = LayoutRect(image).adjusted(0.5, 0.5, -0.5, -0.5);
     if (lit) {
         p.setPen(QPen(QColor(60, 8, 8), 1));
         QLinearGradient fill(0, 0, 0, r.height());
@@ -190,7 +190,7 @@ QImage SquareMark(QSize size, bool lit) {
         p.setBrush(WithAlpha(tone::kWhite, 150));
         p.drawRoundedRect(QRectF(2, 1.5, r.width() - 3, 2), 1, 1);
     } else {
-        DrawWell(p, QRectF(image.rect()), 2, QColor(20, 20, 23));
+        DrawWell(p, LayoutRect(image), 2, QColor(20, 20, 23));
         p.setPen(QPen(QColor(70, 70, 78), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 1.5, 1.5);
@@ -230,7 +230,7 @@ QImage CheckBox(bool ticked) {
     QImage image = NewImage(size.width(), size.height());
     QPainter p;
     BeginPainter(p, image);
-    const QRectF r = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = LayoutRect(image).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient well(0, 0, 0, r.height());
     well.setColorAt(0, QColor(8, 8, 10));
     well.setColorAt(1, QColor(40, 40, 46));
@@ -255,7 +255,7 @@ QImage ProfileIcon(bool plus) {
     QImage image = NewImage(size.width(), size.height());
     QPainter p;
     BeginPainter(p, image);
-    const QRectF disc = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF disc = LayoutRect(image).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient fill(0, 0, 0, disc.height());
     fill.setColorAt(0, plus ? QColor(230, 56, 46) : QColor(78, 78, 88));
     fill.setColorAt(1, plus ? QColor(130, 22, 22) : QColor(38, 38, 44));

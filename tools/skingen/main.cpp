@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// skingen FOLDER            writes the skin images into FOLDER
+// skingen FOLDER            writes the skin images into FOLDER, at scale 1 and 2 (Name@2x.png)
 // skingen --preview FOLDER  writes composed previews of the windows into FOLDER
 #include "preview.h"
 #include "skin_catalogue.h"
@@ -17,11 +17,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const skingen::SkinSet skins = skingen::BuildSkinSet();
         if (!preview) {
-            skins.Write(QString::fromLocal8Bit(argv[1]));
+            const skingen::SkinSet once = skingen::BuildSkinSet(1);
+            const skingen::SkinSet twice = skingen::BuildSkinSet(2);
+            skingen::CheckSameArt(once, twice);
+            once.Write(QString::fromLocal8Bit(argv[1]));
+            twice.Write(QString::fromLocal8Bit(argv[1]));
             return 0;
         }
+        const skingen::SkinSet skins = skingen::BuildSkinSet(1);
         // Sample captions need fonts, and fonts need a GUI application.
         if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");

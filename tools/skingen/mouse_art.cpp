@@ -421,7 +421,12 @@ QRect ContentBounds(const QImage& canvas) {
             }
         }
     }
-    return bounds.translated(layout::kMouseArea.topLeft());
+    if (bounds.isNull()) {
+        return bounds;
+    }
+    const auto scale = static_cast<int>(canvas.devicePixelRatio());
+    const QRect inLayout(bounds.topLeft() / scale, bounds.bottomRight() / scale);
+    return inLayout.translated(layout::kMouseArea.topLeft());
 }
 
 void RequireInside(const QRect& content, const QRect& allowed, const QString& name) {
@@ -542,7 +547,17 @@ QImage DrawCallout(const Callout& callout, int caption, bool over, const QRect& 
 }
 
 QImage Cut(const QImage& canvas, const QRect& window) {
-    return canvas.copy(window.translated(-layout::kMouseArea.topLeft()));
+    return CopyRect(canvas, window.translated(-layout::kMouseArea.topLeft()));
+}
+
+// The rectangle of an overlay in window coordinates: from its place to the end of what either
+// look draws. Measured at scale 1, so that every scale cuts the same rectangle.
+QRect OverlayRect(const Callout& callout, int caption, const QRect& allowed, const QString& name) {
+    const DrawingScale unscaled(1);
+    const QRect content = ContentBounds(DrawCallout(callout, caption, false, allowed)) |
+                          ContentBounds(DrawCallout(callout, caption, true, allowed));
+    RequireInside(content, allowed, name);
+    return QRect(allowed.topLeft(), content.bottomRight());
 }
 
 struct ViewArt {
@@ -572,13 +587,10 @@ void AddView(SkinSet& skins, const ViewArt& view) {
         const QPoint at = view.overlayAt[i];
         const QRect allowed(at, layout::kMouseArea.bottomRight());
         const int caption = kCaptionOfOverlay[i];
-        const QImage normal = DrawCallout(callout, caption, false, allowed);
-        const QImage over = DrawCallout(callout, caption, true, allowed);
-        const QRect content = ContentBounds(normal) | ContentBounds(over);
-        RequireInside(content, allowed, normalName);
-        const QRect cut(at, content.bottomRight());
-        skins.Add(normalName, Cut(normal, cut), cut.size());
-        skins.Add(Name(vorlak::skin::MouseOverlay(view.side, n, true)), Cut(over, cut), cut.size());
+        const QRect cut = OverlayRect(callout, caption, allowed, normalName);
+        skins.Add(normalName, Cut(DrawCallout(callout, caption, false, allowed), cut), cut.size());
+        skins.Add(Name(vorlak::skin::MouseOverlay(view.side, n, true)),
+                  Cut(DrawCallout(callout, caption, true, allowed), cut), cut.size());
     }
 }
 

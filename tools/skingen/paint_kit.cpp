@@ -13,10 +13,45 @@ QColor WithAlpha(QColor color, int alpha) {
     return color;
 }
 
+namespace {
+
+int drawingScale = 1;
+
+}  // namespace
+
+DrawingScale::DrawingScale(int scale) : previous_(drawingScale) {
+    drawingScale = scale;
+}
+
+DrawingScale::~DrawingScale() {
+    drawingScale = previous_;
+}
+
+int DrawingScale::Current() {
+    return drawingScale;
+}
+
+QImage ScaledImage(QSize size, QImage::Format format) {
+    QImage image(size * drawingScale, format);
+    image.setDevicePixelRatio(drawingScale);
+    return image;
+}
+
 QImage NewImage(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = ScaledImage(QSize(width, height), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+QRectF LayoutRect(const QImage& image) {
+    return QRectF(QPointF(0, 0), image.deviceIndependentSize());
+}
+
+QImage CopyRect(const QImage& image, const QRect& rect) {
+    const auto scale = static_cast<int>(image.devicePixelRatio());
+    QImage part = image.copy(QRect(rect.topLeft() * scale, rect.size() * scale));
+    part.setDevicePixelRatio(scale);
+    return part;
 }
 
 void BeginPainter(QPainter& painter, QImage& image) {
@@ -118,10 +153,11 @@ void BoxLine(QRgb* line, int count, int stride, int radius, std::vector<Pixel>& 
 
 }  // namespace
 
-void Blur(QImage& image, int radius) {
-    if (radius < 1) {
+void Blur(QImage& image, int layoutRadius) {
+    if (layoutRadius < 1) {
         return;
     }
+    const int radius = layoutRadius * static_cast<int>(image.devicePixelRatio());
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
     const int width = image.width();
     const int height = image.height();

@@ -32,8 +32,34 @@ inline const QColor kWhite{255, 255, 255};
 // `color` with its alpha replaced.
 QColor WithAlpha(QColor color, int alpha);
 
-// A transparent premultiplied ARGB image.
+// The scale every image is drawn at while it lives: 1 for screens at 100 %, 2 for the "@2x"
+// twins. An image made meanwhile has `scale` device pixels per layout pixel and that device pixel
+// ratio, so a painter on it works in the layouts' coordinates; the previous scale comes back
+// when it ends.
+class DrawingScale {
+public:
+    explicit DrawingScale(int scale);
+    ~DrawingScale();
+    DrawingScale(const DrawingScale&) = delete;
+    DrawingScale& operator=(const DrawingScale&) = delete;
+
+    static int Current();
+
+private:
+    int previous_;
+};
+
+// An image of `size` layout pixels at the current scale, not filled.
+QImage ScaledImage(QSize size, QImage::Format format);
+
+// A transparent premultiplied ARGB image of `width` x `height` layout pixels.
 QImage NewImage(int width, int height);
+
+// The whole of `image` in layout pixels.
+QRectF LayoutRect(const QImage& image);
+
+// The part of `image` under `rect` (layout pixels), at the image's scale.
+QImage CopyRect(const QImage& image, const QRect& rect);
 
 // A painter with antialiasing switched on.
 void BeginPainter(QPainter& painter, QImage& image);
@@ -50,7 +76,8 @@ QLinearGradient HorizontalGradient(qreal left, qreal right, GradientStops stops)
 // A smooth closed curve through the points (Catmull-Rom turned into cubic segments).
 QPainterPath SmoothClosedPath(const std::vector<QPointF>& points);
 
-// Approximately Gaussian blur of the whole image: three box passes in each direction.
+// Approximately Gaussian blur of the whole image: three box passes in each direction, `radius`
+// layout pixels wide at the image's scale.
 void Blur(QImage& image, int radius);
 
 // Soft light around a shape: the shape filled in `color`, blurred by `radius`, drawn centred.

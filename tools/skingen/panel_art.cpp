@@ -47,18 +47,20 @@ QColor GaugeColor(bool filled, qreal along, int across, int thickness, bool gap)
 
 // The horizontal slider images; only the top rows show (9 on the main window, 8 on the
 // lighting panel), the rows below take the panel tone.
+// The cells are laid out in layout pixels (x, y); the colour runs along the device pixels.
 QImage HorizontalGauge(bool filled) {
-    const QSize size = layout::kStageSlider;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = ScaledImage(layout::kStageSlider, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(24, 24, 28));
+    const int scale = DrawingScale::Current();
     const int thickness = layout::kLightSliderHeight;
-    for (int y = 0; y < layout::kAxisSliderHeight; ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            const bool gap = x % 4 == 3;
+    for (int row = 0; row < layout::kAxisSliderHeight * scale; ++row) {
+        const int y = row / scale;
+        for (int column = 0; column < image.width(); ++column) {
+            const bool gap = column / scale % 4 == 3;
+            const qreal along = column / qreal(image.width() - 1);
             const QColor color =
-                y < thickness ? GaugeColor(filled, x / qreal(size.width() - 1), y, thickness, gap)
-                              : QColor(12, 12, 14);
-            image.setPixelColor(x, y, color);
+                y < thickness ? GaugeColor(filled, along, y, thickness, gap) : QColor(12, 12, 14);
+            image.setPixelColor(column, row, color);
         }
     }
     return image;
@@ -67,13 +69,15 @@ QImage HorizontalGauge(bool filled) {
 // The vertical DPI slider images; the fill is drawn from its top row at the gauge's level, so
 // its brightest row always sits at the level.
 QImage VerticalGauge(bool filled) {
-    const QSize size = layout::kDpiSlider;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            const bool gap = y % 4 == 3;
-            const qreal along = 1 - y / qreal(size.height() - 1) * 0.85;
-            image.setPixelColor(x, y, GaugeColor(filled, along, x, size.width(), gap));
+    QImage image = ScaledImage(layout::kDpiSlider, QImage::Format_ARGB32_Premultiplied);
+    const int scale = DrawingScale::Current();
+    const int thickness = layout::kDpiSlider.width();
+    for (int row = 0; row < image.height(); ++row) {
+        const bool gap = row / scale % 4 == 3;
+        const qreal along = 1 - row / qreal(image.height() - 1) * 0.85;
+        for (int column = 0; column < image.width(); ++column) {
+            image.setPixelColor(column, row,
+                                GaugeColor(filled, along, column / scale, thickness, gap));
         }
     }
     return image;

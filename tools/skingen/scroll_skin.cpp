@@ -47,7 +47,7 @@ void DrawThumbCell(QPainter& p, const QRectF& cell, int row) {
 
 void AddScrollSkin(SkinSet& skins) {
     const QSize size = layout::kScrollSkin;
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = ScaledImage(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     const qreal a = size.width() / 9;
     const qreal r = size.height() / 3;

@@ -4,13 +4,15 @@
 #include "app_icon.h"
 #include "button_art.h"
 #include "mouse_art.h"
+#include "paint_kit.h"
 #include "panel_art.h"
 #include "scroll_skin.h"
 #include "window_art.h"
 
 namespace skingen {
 
-SkinSet BuildSkinSet() {
+SkinSet BuildSkinSet(int scale) {
+    const DrawingScale drawing(scale);
     SkinSet skins;
     AddWindowArt(skins);
     AddMouseArt(skins);

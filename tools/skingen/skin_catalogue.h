@@ -6,7 +6,8 @@
 
 namespace skingen {
 
-// Draws the whole skin set; throws ArtError when an image does not fit its place.
-SkinSet BuildSkinSet();
+// Draws the whole skin set at `scale` device pixels per layout pixel; throws ArtError when an
+// image does not fit its place.
+SkinSet BuildSkinSet(int scale);
 
 }  // namespace skingen

@@ -431,10 +431,10 @@ QImage Splash() {
 void AddWindowArt(SkinSet& skins) {
     const QImage scene = MainScene();
     skins.Add(Name(skin::kMainBackground), scene, layout::kMainWindow, Alpha::kOpaque);
-    skins.Add(Name(skin::kMainMid), scene.copy(layout::kMouseArea), layout::kMouseArea.size(),
+    skins.Add(Name(skin::kMainMid), CopyRect(scene, layout::kMouseArea), layout::kMouseArea.size(),
               Alpha::kOpaque);
     const QRect left(QPoint(0, 0), layout::kMainLeft);
-    skins.Add(Name(skin::kMainLeft), scene.copy(left), left.size(), Alpha::kOpaque);
+    skins.Add(Name(skin::kMainLeft), CopyRect(scene, left), left.size(), Alpha::kOpaque);
     skins.Add(Name(skin::kLogo), Logo(), layout::kLogo);
     skins.Add(Name(skin::kMouseLogo), MouseLogo(), layout::kMouseLogo);
     skins.Add(Name(skin::kMainRight), SettingsColumn(), layout::kSettingsHost.size(),
