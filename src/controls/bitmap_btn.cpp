@@ -102,7 +102,7 @@ QColor CBitmapBtn::CaptionColor() const {
 }
 
 QSize CBitmapBtn::sizeHint() const {
-    return Bitmap(State::Normal).size();
+    return LayoutSize(Bitmap(State::Normal));
 }
 
 void CBitmapBtn::paintEvent(QPaintEvent*) {

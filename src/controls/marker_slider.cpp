@@ -56,7 +56,7 @@ int CDMarker::ValueAt(const QPoint& point) const {
 void CDMarker::PaintFill(QPainter& surface) const {
     const int filled = FillLength(width());
     if (filled > 0)
-        surface.drawImage(QPoint(0, 0), fill_, QRect(0, 0, filled, height()));
+        surface.drawImage(QPoint(0, 0), SkinPart(fill_, QRect(0, 0, filled, height())));
 }
 
 int CDMarkerV::ValueAt(const QPoint& point) const {

@@ -22,8 +22,9 @@ void PaintButton(QPainter& painter, const std::filesystem::path& programFolder,
         return;
     // The caption sits on the picture where the picture is narrower than the region.
     const QImage picture = LoadSkin(programFolder, image);
-    const QRect face =
-        picture.isNull() ? button.rect : button.rect & QRect(button.rect.topLeft(), picture.size());
+    const QRect face = picture.isNull()
+                           ? button.rect
+                           : button.rect & QRect(button.rect.topLeft(), LayoutSize(picture));
     painter.save();
     painter.setFont(FitToWidth(painter.font(), button.caption, face.width() - kCaptionMargin));
     painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, button.caption);

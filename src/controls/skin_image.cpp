@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/skin_image.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 
@@ -33,14 +34,54 @@ QImage Decode(const QString& path) {
     return decoded.isNull() ? QImage() : Premultiplied(decoded);
 }
 
+// "Foo.png" drawn at twice the size, named as Qt names it: "Foo@2x.png".
+QString TwiceTheSize(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype end = dot > slash ? dot : path.size();
+    return path.left(end) + QStringLiteral("@2x") + path.mid(end);
+}
+
+// `region` (window pixels) in the pixels of `image`.
+QRectF InImagePixels(const QImage& image, const QRect& region) {
+    const qreal ratio = image.devicePixelRatio();
+    return {QPointF(region.topLeft()) * ratio, QSizeF(region.size()) * ratio};
+}
+
+// The highest ratio of any screen: an image read once serves the window on each.
+qreal ScreenPixelRatio() {
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
 }  // namespace
+
+QImage DecodeSkinImage(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) {
+        QImage twice = Decode(TwiceTheSize(path));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2);
+            return twice;
+        }
+    }
+    return Decode(path);
+}
 
 QImage SkinImage(const QString& path) {
     static QHash<QString, QImage> cache;
     auto found = cache.constFind(path);
     if (found == cache.constEnd())
-        found = cache.insert(path, Decode(path));
+        found = cache.insert(path, DecodeSkinImage(path, ScreenPixelRatio()));
     return *found;
+}
+
+QSize LayoutSize(const QImage& image) {
+    return image.deviceIndependentSize().toSize();
+}
+
+QImage SkinPart(const QImage& image, const QRect& region) {
+    QImage part = image.copy(InImagePixels(image, region).toRect());
+    part.setDevicePixelRatio(image.devicePixelRatio());
+    return part;
 }
 
 QImage SkinImage(const std::filesystem::path& programFolder, std::string_view name) {
@@ -75,10 +116,12 @@ bool DrawSkin(QPainter& target, const std::filesystem::path& programFolder,
 QImage CutSkinBitmap(const QImage& image, const QRect& region) {
     if (image.isNull() || region.isEmpty())
         return {};
-    QImage cut(region.size(), QImage::Format_RGB32);
+    const QRectF source = InImagePixels(image, region);
+    QImage cut(source.size().toSize(), QImage::Format_RGB32);
+    cut.setDevicePixelRatio(image.devicePixelRatio());
     cut.fill(Qt::black);
     QPainter painter(&cut);
-    painter.drawImage(QPoint(0, 0), image, region);
+    painter.drawImage(QPointF(0, 0), image, source);
     return cut;
 }
 

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "controls/skin_image.h"
+
 namespace vorlak {
 namespace {
 
@@ -43,8 +45,9 @@ CSkinScrollBar::CSkinScrollBar(QWidget* parent, std::unique_ptr<UiTimers> timers
 
 void CSkinScrollBar::SetBitmap(const QImage& skin) {
     skin_ = skin;
-    cell_ = skin.width() / kSkinColumns;
-    rowHeight_ = skin.height() / kSkinRows;
+    const QSize size = LayoutSize(skin);
+    cell_ = size.width() / kSkinColumns;
+    rowHeight_ = size.height() / kSkinRows;
     setFixedWidth(cell_);
     update();
 }
@@ -63,8 +66,8 @@ ScrollBarGeometry CSkinScrollBar::Geometry() const {
 
 QImage CSkinScrollBar::Source(int column, Row row) const {
     if (row == kNormalRow)
-        return skin_.copy(column * cell_, 0, cell_, cell_);
-    return skin_.copy(column * cell_, row * rowHeight_, cell_, rowHeight_);
+        return SkinPart(skin_, QRect(column * cell_, 0, cell_, cell_));
+    return SkinPart(skin_, QRect(column * cell_, row * rowHeight_, cell_, rowHeight_));
 }
 
 CSkinScrollBar::Row CSkinScrollBar::ArrowRow(ScrollPart arrow) const {
@@ -78,13 +81,14 @@ CSkinScrollBar::Row CSkinScrollBar::ArrowRow(ScrollPart arrow) const {
 void CSkinScrollBar::PaintThumb(QPainter& painter, const QRect& target,
                                 const QImage& source) const {
     const int cap = std::min(kThumbCap, target.height() / 2);
-    const int sourceCap = std::min(cap, source.height() / 2);
+    const int sourceHeight = LayoutSize(source).height();
+    const int sourceCap = std::min(cap, sourceHeight / 2);
     const int w = target.width();
-    painter.drawImage(QRect(target.left(), target.top(), w, cap), source,
-                      QRect(0, 0, w, sourceCap));
-    painter.drawImage(QRect(target.left(), target.bottom() + 1 - cap, w, cap), source,
-                      QRect(0, source.height() - sourceCap, w, sourceCap));
-    const QImage middle = source.copy(0, sourceCap, w, source.height() - 2 * sourceCap);
+    painter.drawImage(QRect(target.left(), target.top(), w, cap),
+                      SkinPart(source, QRect(0, 0, w, sourceCap)));
+    painter.drawImage(QRect(target.left(), target.bottom() + 1 - cap, w, cap),
+                      SkinPart(source, QRect(0, sourceHeight - sourceCap, w, sourceCap)));
+    const QImage middle = SkinPart(source, QRect(0, sourceCap, w, sourceHeight - 2 * sourceCap));
     Tile(painter, QRect(target.left(), target.top() + cap, w, target.height() - 2 * cap), middle);
 }
 

@@ -19,7 +19,7 @@ Skinned<Window>::Skinned(std::filesystem::path programFolder, const SkinnedLook&
       movable_(look.movable) {
     this->setMouseTracking(true);
     this->setAttribute(Qt::WA_OpaquePaintEvent);
-    this->setFixedSize(background_.isNull() ? ToQSize(look.fallbackSize) : background_.size());
+    this->setFixedSize(background_.isNull() ? ToQSize(look.fallbackSize) : LayoutSize(background_));
 }
 
 template <class Window>

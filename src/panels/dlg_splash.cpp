@@ -17,7 +17,7 @@ CDlgSplash::CDlgSplash(const std::filesystem::path& programFolder, QWidget* pare
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       image_(LoadSkin(programFolder, skin::kSplash)) {
     setWindowTitle("Vorlak");
-    setFixedSize(image_.isNull() ? QSize(1, 1) : image_.size());
+    setFixedSize(image_.isNull() ? QSize(1, 1) : LayoutSize(image_));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
         frame.moveCenter(screen->geometry().center());

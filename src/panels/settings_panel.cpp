@@ -20,7 +20,7 @@ CSettingsPanel::CSettingsPanel(const PanelContext& context, RecordPart part,
     : QWidget(parent), context_(context), part_(part), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QImage image = LoadSkin(context.programFolder, background);
-    setFixedSize(image.isNull() ? QSize(0, 0) : image.size());
+    setFixedSize(image.isNull() ? QSize(0, 0) : LayoutSize(image));
     hide();
 }
 

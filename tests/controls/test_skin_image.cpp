@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Skin images: decoding, alpha-blended drawing, opaque cuts and the process-wide cache.
+// Skin images: decoding, the twice-sized twins, alpha-blended drawing, opaque cuts and the
+// process-wide cache.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -32,6 +33,21 @@ protected:
         QImage target(width, 1, QImage::Format_RGB32);
         target.fill(kBackground);
         return target;
+    }
+    // Writes a two-pixel red skin and its twice-sized twin (Twin()).
+    QString WriteWithTwin(const std::string& stem) {
+        const QString path = WriteSkin((stem + ".png").c_str(), {qRgb(255, 0, 0), qRgb(255, 0, 0)});
+        EXPECT_TRUE(Twin().save(SkinPath(folder_.Root(), "Skins/" + stem + "@2x.png"), "PNG"));
+        return path;
+    }
+    // Columns of 0x10, 0x20, ... grey in two rows.
+    static QImage Twin() {
+        QImage twin(4, 2, QImage::Format_RGB32);
+        for (int x = 0; x < 4; ++x) {
+            for (int y = 0; y < 2; ++y)
+                twin.setPixel(x, y, qRgb(0x10 * (x + 1), 0x10 * (x + 1), 0x10 * (x + 1)));
+        }
+        return twin;
     }
     static QRgb Raw(const QImage& image, int x) {
         return reinterpret_cast<const QRgb*>(image.constScanLine(0))[x];
@@ -116,6 +132,45 @@ TEST_F(SkinImageTest, CutsOpaqueBitmaps) {
 
     EXPECT_TRUE(CutSkinBitmap(QImage(), QRect(0, 0, 2, 2)).isNull());
     EXPECT_TRUE(CutSkinBitmap(image, QRect()).isNull());
+}
+
+TEST_F(SkinImageTest, ReadsTheTwiceSizedTwinOnDenseScreens) {
+    const QString withTwin = WriteWithTwin("twin");
+    const QString alone = WriteSkin("alone.png", {qRgb(255, 0, 0), qRgb(255, 0, 0)});
+    const QString broken = WriteSkin("broken.png", {qRgb(255, 0, 0), qRgb(255, 0, 0)});
+    folder_.Write("Skins/broken@2x.png", "not a picture");
+    const struct {
+        const QString& path;
+        qreal screenRatio;
+        qreal imageRatio;
+    } cases[] = {
+        {withTwin, 1.0, 1.0}, {withTwin, 1.25, 2.0}, {withTwin, 1.5, 2.0},
+        {withTwin, 2.0, 2.0}, {alone, 2.0, 1.0},     {broken, 2.0, 1.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString() + " at " + std::to_string(c.screenRatio));
+        const QImage image = DecodeSkinImage(c.path, c.screenRatio);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.devicePixelRatio(), c.imageRatio);
+        EXPECT_EQ(LayoutSize(image), QSize(2, 1)) << "the window places it the same either way";
+        EXPECT_EQ(image.pixel(0, 0), c.imageRatio == 2.0 ? 0xff101010 : 0xffff0000);
+    }
+}
+
+TEST_F(SkinImageTest, CutsTwiceSizedImagesAtTheirResolution) {
+    const QImage image = DecodeSkinImage(WriteWithTwin("cut"), 2.0);
+
+    // Window pixel 1 of a twice-sized image is its device columns 2 and 3.
+    for (const QImage& part :
+         {CutSkinBitmap(image, QRect(1, 0, 2, 1)), SkinPart(image, QRect(1, 0, 1, 1))}) {
+        EXPECT_EQ(part.devicePixelRatio(), 2.0);
+        EXPECT_EQ(part.pixel(0, 1), 0xff303030);
+        EXPECT_EQ(part.pixel(1, 0), 0xff404040);
+    }
+    const QImage cut = CutSkinBitmap(image, QRect(1, 0, 2, 1));
+    EXPECT_EQ(cut.size(), QSize(4, 2));
+    EXPECT_EQ(LayoutSize(cut), QSize(2, 1));
+    EXPECT_EQ(cut.pixel(2, 0), qRgb(0, 0, 0)) << "outside the image";
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ CKestalDlg::CKestalDlg(std::filesystem::path programFolder)
       programFolder_(std::move(programFolder)),
       background_(LoadSkin(programFolder_, skin::kMainBackground)) {
     setWindowTitle("Vorlak");
-    setFixedSize(background_.isNull() ? ToQSize(kMainWindowSize) : background_.size());
+    setFixedSize(background_.isNull() ? ToQSize(kMainWindowSize) : LayoutSize(background_));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Enter, Space, Escape and F1 never reach the window or its children; while a write runs
     // no input does.
@@ -58,7 +58,7 @@ void CKestalDlg::SetController(MainController& controller) {
 void CKestalDlg::BuildWindow() {
     const std::string& code = controller_->LanguageCode();
     captionFont_ = UiFont(code, kCaptionFontHeight);
-    sectionHeight_ = LoadSkin(programFolder_, skin::kAssignmentPanel).height();
+    sectionHeight_ = LayoutSize(LoadSkin(programFolder_, skin::kAssignmentPanel)).height();
     children_ = MakeMainWindowChildren(*this, programFolder_, captionFont_,
                                        {programFolder_,
                                         controller_->LanguageCode(),
