@@ -28,7 +28,7 @@ for file in usr/bin/vorlak usr/bin/vorlakctl usr/lib/udev/rules.d/70-vorlak.rule
     usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/org.vorlak.Vorlak.png \
     usr/share/man/man1/vorlak.1.gz usr/share/man/man1/vorlakctl.1.gz \
     usr/share/doc/vorlak/copyright usr/share/doc/vorlak/changelog.gz \
-    usr/share/vorlak/Skins/main.png usr/share/vorlak/Skins/Mouse/Front/MouseFront.png \
+    usr/share/vorlak/Skins/main{,@2x}.png usr/share/vorlak/Skins/Mouse/Front/MouseFront{,@2x}.png \
     usr/share/vorlak/defaults/{config.bin,record.ini,str.ini} \
     usr/share/vorlak/defaults/{config,str}{0,1,2,3,4,5}.{bin,ini}; do
   case $file in *config?.ini|*str?.bin) continue;; esac

@@ -12,9 +12,10 @@ DESKTOP_PIDS=()
 wait_for() { local end=$(( $(date +%s) + $1 )); shift
   until "$@" >/dev/null 2>&1; do [ "$(date +%s)" -ge $end ] && return 1; sleep 0.1; done; }
 
-# start_display FOLDER: Xvfb on a display it chose itself; exports DISPLAY.
+# start_display FOLDER: Xvfb on a display it chose itself, of XVFB_SCREEN (default 1280x800x24);
+# exports DISPLAY.
 start_display() {
-  Xvfb -screen 0 1280x800x24 -nolisten tcp -noreset -displayfd 4 4>"$1/displayfd" \
+  Xvfb -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp -noreset -displayfd 4 4>"$1/displayfd" \
       2>"$1/xvfb.log" & DESKTOP_PIDS+=($!)
   wait_for 10 test -s "$1/displayfd" || { echo "no X server: $(tail -3 "$1/xvfb.log")"; return 1; }
   export DISPLAY=:$(head -1 "$1/displayfd")
@@ -59,9 +60,9 @@ key_in() { local win=$1; shift; wait_for 5 has_focus "$win" && xdotool key "$@";
 
 # The windows of the program whose process is APP. (xdotool's search takes a window that
 # meets any one of its criteria unless told --all.)
-main_window() {  # the visible 1000-pixel-wide window of the application
+main_window() {  # the visible 1000-pixel-wide window of the application (MAIN_WIDTH when scaled)
   for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 1000x' && { echo "$w"; return 0; }
+    xdotool getwindowgeometry "$w" | grep -q "Geometry: ${MAIN_WIDTH:-1000}x" && { echo "$w"; return 0; }
   done; return 1; }
 no_main_window() { ! main_window; }
 main_shown() { wait_for 15 main_window && wait_for 5 still "$(main_window)"; }  # and painted

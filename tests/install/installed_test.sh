@@ -43,6 +43,10 @@ check "the data folder holds the installed defaults" seeded
 check "nothing was written beside the program" test "$(ls "$BIN")" = "$(printf 'vorlak\nvorlakctl')"
 check "the skins are found in the shared folder" \
     grep -q "Skins: $ROOT/usr/share/vorlak/Skins" "$W/show1.err"
+twins() { (cd "$1" && find . -name '*@2x.png' | sort); }
+check "every twice-sized skin image is installed ($(twins "$BUILD/bin/Skins" | wc -l))" \
+    test -n "$(twins "$BUILD/bin/Skins")" -a "$(twins "$BUILD/bin/Skins")" = \
+    "$(twins "$ROOT/usr/share/vorlak/Skins")"
 
 "$BIN/vorlakctl" --simulate apply >"$W/apply.out" 2>&1
 check "installed vorlakctl apply succeeds" test $? = 0
