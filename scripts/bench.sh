@@ -19,6 +19,7 @@ build/bench/vorlak_bench_profiles
 build/bench/vorlak_bench_macros
 GSETTINGS_BACKEND=memory build/bench/vorlak_bench_settings
 GSETTINGS_BACKEND=memory build/bench/vorlak_bench_assign
+bench/window_memory.sh build/bin   # at 100 % and 200 %, with and without the twice-sized images
 # The same figures of the window on Wayland, under a headless sway of its own.
 echo "== the window on Wayland (headless sway)"
 tests/e2e/wayland/run_wayland.sh figures.sh build/bin build/tests/e2e/wayland/e2e_wayland_input \

@@ -104,6 +104,10 @@ bool DrawSkinImage(QPainter& target, const std::filesystem::path& programFolder,
     return DrawSkinImage(target, SkinPath(programFolder, name), x, y);
 }
 
+QImage ReadSkin(const std::filesystem::path& programFolder, std::string_view nameInSkins) {
+    return DecodeSkinImage(SkinPath(programFolder, skin::InSkins(nameInSkins)), ScreenPixelRatio());
+}
+
 QImage LoadSkin(const std::filesystem::path& programFolder, std::string_view nameInSkins) {
     return SkinImage(programFolder, skin::InSkins(nameInSkins));
 }

@@ -42,6 +42,9 @@ bool DrawSkinImage(QPainter& target, const std::filesystem::path& programFolder,
                    std::string_view name, int x, int y);
 
 // The same for an image named inside the Skins folder (skin/skin_names.h).
+// ReadSkin reads it afresh and keeps nothing, for the background of a window that comes and
+// goes (the splash, the dialogs): freed with its window, not kept for the run.
+QImage ReadSkin(const std::filesystem::path& programFolder, std::string_view nameInSkins);
 QImage LoadSkin(const std::filesystem::path& programFolder, std::string_view nameInSkins);
 bool DrawSkin(QPainter& target, const std::filesystem::path& programFolder,
               std::string_view nameInSkins, int x, int y);

@@ -14,7 +14,7 @@ Skinned<Window>::Skinned(std::filesystem::path programFolder, const SkinnedLook&
                          QWidget* parent, Qt::WindowFlags flags)
     : Window(parent, flags),
       programFolder_(std::move(programFolder)),
-      background_(LoadSkin(programFolder_, look.background)),
+      background_(ReadSkin(programFolder_, look.background)),
       fallbackColor_(look.fallbackColor),
       movable_(look.movable) {
     this->setMouseTracking(true);

@@ -15,7 +15,7 @@ namespace vorlak {
 
 CDlgSplash::CDlgSplash(const std::filesystem::path& programFolder, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      image_(LoadSkin(programFolder, skin::kSplash)) {
+      image_(ReadSkin(programFolder, skin::kSplash)) {
     setWindowTitle("Vorlak");
     setFixedSize(image_.isNull() ? QSize(1, 1) : LayoutSize(image_));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
