@@ -47,7 +47,7 @@ for lan in EN DE CHS CHT; do
 done
 # At a scale the window's pixels are that many device pixels: the clicks scale too.
 manager() {  # the macro manager's window: 490 x 432 window pixels
-  for w in $(xdotool search --onlyvisible --pid "$APP" --name '^Macro Manager$' 2>/dev/null); do
+  for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Macro Manager$' 2>/dev/null); do
     xdotool getwindowgeometry "$w" | grep -q "Geometry: $(at 490)x$(at 432)" && { echo "$w"; return 0; }
   done; return 1; }
 no_manager() { ! manager; }
