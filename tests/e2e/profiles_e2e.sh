@@ -23,7 +23,7 @@ file_dialog() { xdotool search --all --onlyvisible --pid "$APP" --name '^(Open|S
 no_file_dialog() { ! file_dialog | grep -q .; }
 choose_file() {  # types a path into the file dialog and confirms it
   wait_for 5 file_dialog && wait_for 5 still "$(file_dialog)" || return 1
-  xdotool key ctrl+a; xdotool type --delay 20 "$1"; xdotool key Return
+  key_in "$(file_dialog)" ctrl+a || return 1; xdotool type --delay 20 "$1"; xdotool key Return
   wait_for 5 no_file_dialog
 }
 message_box() {  # a window of the program's name that is not the main window
