@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDateTime>
 #include <QSignalBlocker>
@@ -12,6 +13,16 @@ namespace {
 
 constexpr int kTooltipMax = 127;
 constexpr int kNoticeTextMax = 255;
+
+// A call of org.freedesktop.Notifications.Notify.
+QDBusMessage NotifyCall(const QString& title, const QString& text, int displayMs, uint replaces) {
+    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                       "/org/freedesktop/Notifications",
+                                                       "org.freedesktop.Notifications", "Notify");
+    call << QString("Vorlak") << replaces << QString("dialog-information") << title << text
+         << QStringList() << QVariantMap() << displayMs;
+    return call;
+}
 
 // Qt's tray speaks StatusNotifierItem over D-Bus when a watcher is there; that protocol
 // reports no double click, only activation.
@@ -72,8 +83,9 @@ void QtTrayIcon::ShowNotice(const std::string& text, const std::string& title, i
     if (shown_ && QSystemTrayIcon::isSystemTrayAvailable()) {
         icon_.showMessage(heading, body, QSystemTrayIcon::Information, shownMs);
         noticeEnd_ = QDateTime::currentMSecsSinceEpoch() + shownMs;
-    } else {
-        DesktopNotify(heading, body, shownMs);
+    } else if (const auto out =
+                   notices_.Show({heading.toStdString(), body.toStdString(), shownMs})) {
+        SendNotice(*out);
     }
 }
 
@@ -84,20 +96,16 @@ void QtTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-// org.freedesktop.Notifications, without waiting for the answer. Each notice replaces the
-// last one still shown (its id comes back in the answer), as a balloon replaces the one on
-// the icon, so that a burst of mouse events does not pile up notifications.
-bool QtTrayIcon::DesktopNotify(const QString& title, const QString& text, int displayMs,
-                               bool replaceLast) {
-    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
-                                                       "/org/freedesktop/Notifications",
-                                                       "org.freedesktop.Notifications", "Notify");
-    call << QString("Vorlak") << (replaceLast ? notificationId_ : 0u)
-         << QString("dialog-information") << title << text << QStringList() << QVariantMap()
-         << displayMs;
-    if (!replaceLast)
-        return QDBusConnection::sessionBus().send(call);
-    return QDBusConnection::sessionBus().callWithCallback(call, this, SLOT(OnNotificationId(uint)));
+// A mouse's notice, without waiting for the answer, which names the notification the next
+// notice replaces (as a balloon replaces the one on the icon, so that a burst of mouse events
+// does not pile up notifications).
+void QtTrayIcon::SendNotice(const OutgoingNotice& out) {
+    const QDBusMessage call =
+        NotifyCall(QString::fromStdString(out.notice.title),
+                   QString::fromStdString(out.notice.text), out.notice.displayMs, out.replaces);
+    if (!QDBusConnection::sessionBus().callWithCallback(call, this, SLOT(OnNotificationId(uint)),
+                                                        SLOT(OnNotificationFailed(QDBusError))))
+        OnNotificationFailed(QDBusError());
 }
 
 void QtTrayIcon::ShowNote(const QString& title, const QString& text, int displayMs) {
@@ -106,11 +114,17 @@ void QtTrayIcon::ShowNote(const QString& title, const QString& text, int display
         ShowNotice(text.toStdString(), title.toStdString(), displayMs);
         return;
     }
-    DesktopNotify(title, text, displayMs, false);
+    QDBusConnection::sessionBus().send(NotifyCall(title, text, displayMs, 0));
 }
 
 void QtTrayIcon::OnNotificationId(uint id) {
-    notificationId_ = id;
+    if (const auto next = notices_.Answered(id))
+        SendNotice(*next);
+}
+
+void QtTrayIcon::OnNotificationFailed(const QDBusError&) {
+    if (const auto next = notices_.Answered(std::nullopt))
+        SendNotice(*next);
 }
 
 }  // namespace vorlak

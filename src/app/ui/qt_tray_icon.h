@@ -3,12 +3,14 @@
 // balloon notices. Without a tray, notices go to the desktop's notification service instead.
 #pragma once
 
+#include <QDBusError>
 #include <QIcon>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include "app/replacing_notices.h"
 #include "app/tray_icon.h"
 
 namespace vorlak {
@@ -44,19 +46,19 @@ signals:
 
 private slots:
     void OnNotificationId(uint id);
+    void OnNotificationFailed(const QDBusError& error);
 
 private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
-    bool DesktopNotify(const QString& title, const QString& text, int displayMs,
-                       bool replaceLast = true);
+    void SendNotice(const OutgoingNotice& out);
 
     QMenu menu_;  // outlives the icon that shows it
     QSystemTrayIcon icon_;
     QAction* autostartAction_;
     QAction* exitAction_;
     QTimer removal_;
-    qint64 noticeEnd_ = 0;     // when the last balloon leaves the screen (ms since the epoch)
-    uint notificationId_ = 0;  // the desktop notification a new one replaces
+    qint64 noticeEnd_ = 0;      // when the last balloon leaves the screen (ms since the epoch)
+    ReplacingNotices notices_;  // the mouse's notices on the desktop, each replacing the last
     bool shown_ = false;
     bool clickCountsAsDoubleClick_ = false;
 };
