@@ -11,12 +11,12 @@
 #include <fstream>
 #include <thread>
 
-#include "app/main_controller.h"
-#include "app/task_queue.h"
-#include "config/default_data_files.h"
-#include "config/profile_list.h"
+#include "controller/main_controller.h"
+#include "controller/task_queue.h"
 #include "device/simulated_mouse.h"
 #include "platform/linux/fsync_durable_sync.h"
+#include "profiles/default_data_files.h"
+#include "profiles/profile_list.h"
 #include "record/ini_file.h"
 
 namespace {

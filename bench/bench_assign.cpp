@@ -19,14 +19,14 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/kestal_app.h"
-#include "app/ui/kestal_dlg.h"
-#include "assign/ui/single_dialog.h"
+#include "assign/ui/key_capture_dialog.h"
 #include "common/diagnostics.h"
-#include "config/default_data_files.h"
-#include "controls/bitmap_btn.h"
-#include "controls/ex_menu.h"
+#include "controls/skin_button.h"
+#include "controls/skin_menu.h"
+#include "profiles/default_data_files.h"
 #include "text/ui_text.h"
+#include "window/application.h"
+#include "window/main_window.h"
 
 namespace vorlak {
 namespace {
@@ -49,7 +49,7 @@ void PrintFigure(const char* label, std::vector<double> values, const char* goal
 
 class Bench : public QObject {
 public:
-    Bench(CKestalApp& app, xcb_connection_t* x) : app_(app), x_(x) {
+    Bench(Application& app, xcb_connection_t* x) : app_(app), x_(x) {
         SetDiagnosticSink([this](std::string_view line) {
             if (line.find("keyboard grabbed") != std::string_view::npos && grabClock_.isValid())
                 QMetaObject::invokeMethod(
@@ -61,13 +61,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Paint)
             return false;
-        if (!started_ && qobject_cast<CKestalDlg*>(watched)) {
+        if (!started_ && qobject_cast<MainWindow*>(watched)) {
             started_ = true;
             QTimer::singleShot(500, this, [this] {
                 app_.Window()->SetAssignmentSectionCollapsed(false);
                 QTimer::singleShot(200, this, [this] { PressBox(); });
             });
-        } else if (auto* menu = qobject_cast<CExMenu*>(watched); menu && menuClock_.isValid()) {
+        } else if (auto* menu = qobject_cast<SkinMenu*>(watched); menu && menuClock_.isValid()) {
             figures_["menu"].push_back(menuClock_.nsecsElapsed() / 1e6);
             menuClock_.invalidate();
             QTimer::singleShot(20, this, [this, menu] { MenuShown(*menu); });
@@ -90,7 +90,7 @@ private:
             Finish();
     }
 
-    void MenuShown(CExMenu& menu) {
+    void MenuShown(SkinMenu& menu) {
         if (runs_ < kMenuRuns) {
             menu.close();
             return;
@@ -108,10 +108,10 @@ private:
     void GrabHeld() {
         figures_["grab"].push_back(grabClock_.nsecsElapsed() / 1e6);
         grabClock_.invalidate();
-        dialog_ = qobject_cast<CSingleDialog*>(QApplication::activeModalWidget());
+        dialog_ = qobject_cast<KeyCaptureDialog*>(QApplication::activeModalWidget());
         if (dialog_ == nullptr)
             return;
-        connect(dialog_, &CSingleDialog::KeyShown, this, [this] { KeyShown(); });
+        connect(dialog_, &KeyCaptureDialog::KeyShown, this, [this] { KeyShown(); });
         keys_ = 0;
         QTimer::singleShot(20, this, [this] { SendKey(); });
     }
@@ -144,12 +144,12 @@ private:
         qApp->exit(0);
     }
 
-    CKestalApp& app_;
+    Application& app_;
     xcb_connection_t* x_;
     bool started_ = false;
     int runs_ = 0;
     int keys_ = 0;
-    CSingleDialog* dialog_ = nullptr;
+    KeyCaptureDialog* dialog_ = nullptr;
     QElapsedTimer menuClock_, grabClock_, keyClock_;
     std::map<std::string, std::vector<double>> figures_;
 };
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
     options.simulate = true;
     options.dataDir = data;
     options.programFolder = VORLAK_BIN_DIR;
-    CKestalApp app(application, options);
+    Application app(application, options);
     Bench bench(app, x);
     application.installEventFilter(&bench);
     app.StartApplication();

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "config/default_data_files.h"
+#include "profiles/default_data_files.h"
 
 extern char** environ;
 

@@ -23,7 +23,7 @@
 #include "common/file_writes.h"
 #include "common/write_queue.h"
 #include "macro/macro_store.h"
-#include "macro/ui/macro_program_dialog.h"
+#include "macro/ui/macro_manager_dialog.h"
 #include "platform/linux/fsync_durable_sync.h"
 
 namespace vorlak {
@@ -114,7 +114,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<CMacroProgramDialog*>(watched) &&
+        if (event->type() == QEvent::Paint && qobject_cast<MacroManagerDialog*>(watched) &&
             ms < 0) {
             ms = clock.nsecsElapsed() / 1e6;
             loop.quit();
@@ -130,7 +130,7 @@ struct Figures {
 // Edits as a user makes them, 10 ms apart, each written to the store: the loop count typed,
 // delays inserted and deleted. Each edit's time on the UI thread, and the longest stall of
 // the event loop among them.
-double EditStall(CMacroProgramDialog& dialog, Heartbeat& heartbeat, std::vector<double>& edits) {
+double EditStall(MacroManagerDialog& dialog, Heartbeat& heartbeat, std::vector<double>& edits) {
     MacroManager& manager = *dialog.Manager();
     manager.SelectMacro(1);
     Spin(10);
@@ -168,7 +168,7 @@ void Measure(const std::filesystem::path& store, QWidget& window, Heartbeat& hea
     QueuedFileWrites writes(queue, [](std::function<void()> task) {
         QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
     });
-    auto* dialog = new CMacroProgramDialog(
+    auto* dialog = new MacroManagerDialog(
         VORLAK_BIN_DIR, "EN", store, staging,
         [&capture](QWidget&) {
             auto made = std::make_unique<BenchCapture>();

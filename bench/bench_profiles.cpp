@@ -19,16 +19,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_controller.h"
-#include "app/ui/qt_ui_dispatcher.h"
-#include "config/default_data_files.h"
-#include "config/profile_files.h"
-#include "config/profile_renumbering.h"
+#include "controller/main_controller.h"
 #include "controls/ui_font.h"
 #include "device/simulated_mouse.h"
-#include "panels/config_dialog.h"
 #include "platform/linux/fsync_durable_sync.h"
+#include "profiles/default_data_files.h"
+#include "profiles/profile_files.h"
+#include "profiles/profile_renumbering.h"
+#include "profiles/ui/profile_manager_dialog.h"
 #include "record/ini_file.h"
+#include "window/qt_ui_dispatcher.h"
 
 namespace vorlak {
 namespace {
@@ -187,7 +187,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<CConfigDialog*>(watched) && ms < 0) {
+        if (event->type() == QEvent::Paint && qobject_cast<ProfileManagerDialog*>(watched) &&
+            ms < 0) {
             ms = clock.nsecsElapsed() / 1e6;
             loop.quit();
         }
@@ -208,8 +209,8 @@ std::vector<double> OpeningTimes(const std::filesystem::path& folder) {
         FirstPaint probe;
         qApp->installEventFilter(&probe);
         probe.clock.start();
-        auto* dialog = new CConfigDialog(VORLAK_BIN_DIR, folder / kProfileListFile, "EN",
-                                         UiFont("EN", 13), 0, &window);
+        auto* dialog = new ProfileManagerDialog(VORLAK_BIN_DIR, folder / kProfileListFile, "EN",
+                                                UiFont("EN", 13), 0, &window);
         dialog->show();
         QTimer::singleShot(2000, &probe.loop, &QEventLoop::quit);
         probe.loop.exec();

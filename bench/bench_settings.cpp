@@ -20,12 +20,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/kestal_app.h"
-#include "app/ui/kestal_dlg.h"
-#include "config/default_data_files.h"
-#include "controls/bitmap_btn.h"
-#include "panels/dlg_advance.h"
-#include "panels/dlg_speed_dial.h"
+#include "controls/skin_button.h"
+#include "panels/settings_column.h"
+#include "panels/speed_dial.h"
+#include "profiles/default_data_files.h"
+#include "window/application.h"
+#include "window/main_window.h"
 
 namespace vorlak {
 namespace {
@@ -81,8 +81,8 @@ protected:
     }
 };
 
-void Measure(CKestalDlg& window) {
-    CDlgadvance& host = *window.SettingsHost();
+void Measure(MainWindow& window) {
+    SettingsColumn& host = *window.SettingsHost();
     for (int k = kSectionCount - 1; k >= 0; --k)
         host.Title(k)->click();
     QApplication::processEvents();
@@ -105,8 +105,7 @@ void Measure(CKestalDlg& window) {
     QApplication::processEvents();
     QWidget& dial = *host.Panel(3);
     PaintWatch watch(dial);
-    const QPoint ends[] = {CDlgSpeedDial::kCentre + QPoint(50, 0),
-                           CDlgSpeedDial::kCentre + QPoint(-50, 0)};
+    const QPoint ends[] = {SpeedDial::kCentre + QPoint(50, 0), SpeedDial::kCentre + QPoint(-50, 0)};
     Print("dial click until its repaint",
           Timed(kRounds,
                 [&](int i) {
@@ -144,7 +143,7 @@ void Measure(CKestalDlg& window) {
 // Starts the measurements once the main window has painted for the first time.
 class Probe : public QObject {
 public:
-    explicit Probe(CKestalApp& app) : app_(app) {}
+    explicit Probe(Application& app) : app_(app) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -156,7 +155,7 @@ protected:
     }
 
 private:
-    CKestalApp& app_;
+    Application& app_;
     bool started_ = false;
 };
 
@@ -174,7 +173,7 @@ int main(int argc, char** argv) {
     options.simulate = true;
     options.dataDir = data;
     options.programFolder = VORLAK_BIN_DIR;
-    CKestalApp app(application, options);
+    Application app(application, options);
     Probe probe(app);
     application.installEventFilter(&probe);
     const bool ran = app.StartApplication();

@@ -22,11 +22,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/kestal_app.h"
-#include "app/ui/kestal_dlg.h"
-#include "config/default_data_files.h"
-#include "controls/bitmap_btn.h"
-#include "panels/dlg_splash.h"
+#include "controls/skin_button.h"
+#include "profiles/default_data_files.h"
+#include "window/application.h"
+#include "window/main_window.h"
+#include "window/splash_screen.h"
 
 namespace vorlak {
 namespace {
@@ -66,15 +66,15 @@ Usage CurrentUsage() {
 // Watches the child's own start-up and then runs the measurements on its main window.
 class Probe : public QObject {
 public:
-    explicit Probe(CKestalApp& app) : app_(app) {}
+    explicit Probe(Application& app) : app_(app) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            if (!splashSeen_ && qobject_cast<CDlgSplash*>(watched)) {
+            if (!splashSeen_ && qobject_cast<SplashScreen*>(watched)) {
                 splashSeen_ = true;
                 std::printf("splash %lld\n", NowNs());
-            } else if (!windowSeen_ && qobject_cast<CKestalDlg*>(watched)) {
+            } else if (!windowSeen_ && qobject_cast<MainWindow*>(watched)) {
                 windowSeen_ = true;
                 std::printf("window %lld\n", NowNs());
                 QTimer::singleShot(500, this, [this] { MeasureRepaint(); });
@@ -86,7 +86,7 @@ protected:
 
 private:
     void MeasureRepaint() {
-        CKestalDlg* window = app_.Window();
+        MainWindow* window = app_.Window();
         std::vector<double> ms;
         for (int i = 0; i < kRepaints; ++i) {
             QElapsedTimer t;
@@ -100,14 +100,14 @@ private:
     }
 
     void MeasureApplyStall() {
-        CKestalDlg* window = app_.Window();
+        MainWindow* window = app_.Window();
         auto* ticker = new QTimer(this);
         ticker->setInterval(5);
         auto* clock = new QElapsedTimer;
         clock->start();
         connect(ticker, &QTimer::timeout, this,
                 [this, clock] { longestGapMs_ = std::max(longestGapMs_, clock->restart() / 1.0); });
-        connect(window, &CKestalDlg::ApplyEnded, this, [this, ticker, clock] {
+        connect(window, &MainWindow::ApplyEnded, this, [this, ticker, clock] {
             ticker->stop();
             delete clock;
             std::printf("stall %f\n", longestGapMs_ - 5.0);
@@ -133,7 +133,7 @@ private:
         });
     }
 
-    CKestalApp& app_;
+    Application& app_;
     bool splashSeen_ = false;
     bool windowSeen_ = false;
     double longestGapMs_ = 0;
@@ -145,7 +145,7 @@ int Child(int argc, char** argv) {
     options.simulate = true;
     options.dataDir = argv[2];
     options.programFolder = argv[3];
-    CKestalApp app(application, options);
+    Application app(application, options);
     Probe probe(app);
     application.installEventFilter(&probe);
     return app.StartApplication() ? 0 : 1;
@@ -202,7 +202,7 @@ int Driver(const char* self) {
     }
     std::vector<double> afterSplash;
     for (double w : all["window"])
-        afterSplash.push_back(w - CDlgSplash::kShowMs);
+        afterSplash.push_back(w - SplashScreen::kShowMs);
     std::printf("over %d runs:\n", kRuns);
     PrintFigure("process start -> splash on screen", all["splash"], "ms", "goal < 100 ms");
     PrintFigure("process start -> main window", all["window"], "ms", "splash's 3 s included");

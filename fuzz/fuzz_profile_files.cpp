@@ -16,8 +16,8 @@
 
 #include <unistd.h>
 
-#include "config/profile_files.h"
-#include "config/record_check.h"
+#include "profiles/profile_files.h"
+#include "profiles/record_check.h"
 
 namespace {
 

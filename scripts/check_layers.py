@@ -27,9 +27,9 @@ import tempfile
 LAYERS = {
     "common": 0, "record": 0, "keys": 0, "skin": 0,
     "device": 1,
-    "config": 2, "assign": 2, "macro": 2, "text": 2,
-    "app": 3,
-    "app/ui": 4, "assign/ui": 4, "macro/ui": 4, "panels": 4, "controls": 4, "platform": 4,
+    "profiles": 2, "assign": 2, "macro": 2, "text": 2,
+    "controller": 3,
+    "window": 4, "profiles/ui": 4, "assign/ui": 4, "macro/ui": 4, "panels": 4, "controls": 4, "platform": 4,
     "cli": 4,
 }
 CORE_TOP = 3  # layers 0..3 are the portable core: the standard library only

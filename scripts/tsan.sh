@@ -8,15 +8,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAK_TSAN=ON >/dev/null
-cmake --build build-tsan --target test_common test_device test_app test_platform_hidraw
+cmake --build build-tsan --target test_common test_device test_controller test_platform_hidraw
 
 export TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1 second_deadlock_stack=1"
 echo "== test_common under TSan (the data files' writer thread)"
 build-tsan/tests/test_common --gtest_brief=1 --gtest_filter='WriteQueue*:QueuedFileWrites*'
 echo "== test_device under TSan"
 build-tsan/tests/test_device --gtest_brief=1
-echo "== test_app under TSan"
-build-tsan/tests/test_app --gtest_brief=1
+echo "== test_controller under TSan"
+build-tsan/tests/test_controller --gtest_brief=1
 echo "== test_platform_hidraw under TSan"
 LD_PRELOAD=libumockdev-preload.so.0 build-tsan/tests/platform/test_platform_hidraw --gtest_brief=1
 echo "tsan: no data race reported"

@@ -5,8 +5,8 @@
 
 #include <iostream>
 
-#include "app/main_view.h"
-#include "app/tray_icon.h"
+#include "controller/main_view.h"
+#include "controller/tray_icon.h"
 
 namespace vorlak {
 

@@ -2,9 +2,9 @@
 // The commands that reach the mouse: status, apply, events.
 #include <cstdio>
 
-#include "app/apply_report.h"
 #include "cli/command.h"
 #include "cli/events_command.h"
+#include "controller/apply_report.h"
 #include "device/protocol.h"
 #include "platform/linux/hidraw_backend.h"
 #include "text/ui_text.h"

@@ -4,12 +4,12 @@
 // Load and Save, which read a profile file into the current profile and write it out.
 #include <iostream>
 
-#include "app/profile_notices.h"
 #include "cli/command.h"
 #include "cli/record_file.h"
 #include "cli/words.h"
-#include "config/profile_list.h"
-#include "config/profile_renumbering.h"
+#include "controller/profile_notices.h"
+#include "profiles/profile_list.h"
+#include "profiles/profile_renumbering.h"
 #include "record/ini_file.h"
 #include "text/dialog_texts.h"
 

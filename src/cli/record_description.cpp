@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/pointer_settings.h"
 #include "assign/function_catalogue.h"
 #include "cli/button_function.h"
 #include "cli/entry_names.h"
 #include "cli/words.h"
+#include "controller/pointer_settings.h"
 
 namespace vorlak {
 namespace {

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "cli/cli_error.h"
-#include "config/profile_files.h"
+#include "profiles/profile_files.h"
 
 namespace vorlak {
 

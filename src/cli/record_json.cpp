@@ -3,9 +3,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/pointer_settings.h"
 #include "cli/button_function.h"
 #include "cli/entry_names.h"
+#include "controller/pointer_settings.h"
 
 namespace vorlak {
 namespace {

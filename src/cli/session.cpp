@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "app/data_problem.h"
-#include "app/profile_notices.h"
+#include "controller/data_problem.h"
+#include "controller/profile_notices.h"
 #include "device/simulated_mouse_script.h"
 #include "text/dialog_texts.h"
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_controller.h"
-#include "app/task_queue.h"
 #include "cli/cli_error.h"
 #include "cli/console_frontend.h"
+#include "controller/main_controller.h"
+#include "controller/task_queue.h"
 #include "platform/linux/desktop_pointer_settings.h"
 #include "platform/linux/mouse_devices.h"
 

@@ -7,8 +7,8 @@
 #include "cli/record_file.h"
 #include "cli/record_json.h"
 #include "cli/words.h"
-#include "config/profile_files.h"
 #include "macro/macro_store.h"
+#include "profiles/profile_files.h"
 
 namespace vorlak {
 namespace {

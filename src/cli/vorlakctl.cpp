@@ -17,11 +17,11 @@
 #include "cli/command.h"
 #include "cli/words.h"
 #include "common/version.h"
-#include "config/install_folders.h"
-#include "config/profile_renumbering.h"
 #include "platform/linux/executable_path.h"
 #include "platform/linux/fsync_durable_sync.h"
 #include "platform/linux/instance_lock.h"
+#include "profiles/install_folders.h"
+#include "profiles/profile_renumbering.h"
 #include "record/data_folder.h"
 
 namespace vorlak {

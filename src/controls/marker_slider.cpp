@@ -10,42 +10,42 @@
 
 namespace vorlak {
 
-CDMarker::CDMarker(QWidget* owner, const QRect& rect) : QWidget(owner) {
+MarkerSlider::MarkerSlider(QWidget* owner, const QRect& rect) : QWidget(owner) {
     setGeometry(rect);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     show();
 }
 
-void CDMarker::SetImages(const QRect& region, const QImage& track, const QImage& fill) {
+void MarkerSlider::SetImages(const QRect& region, const QImage& track, const QImage& fill) {
     track_ = CutSkinBitmap(track, region);
     fill_ = CutSkinBitmap(fill, region);
     update();
 }
 
-void CDMarker::SetRange(int minimum, int maximum) {
+void MarkerSlider::SetRange(int minimum, int maximum) {
     minimum_ = minimum;
     maximum_ = maximum;
     update();
 }
 
-void CDMarker::SetPos(int position) {
+void MarkerSlider::SetPos(int position) {
     position_ = position >= minimum_ && position <= maximum_ ? position : minimum_;
     update();
 }
 
-int CDMarker::Bounded(int value) const {
+int MarkerSlider::Bounded(int value) const {
     return std::clamp(value, minimum_, std::max(minimum_, maximum_));
 }
 
-int CDMarker::FillLength(int length) const {
+int MarkerSlider::FillLength(int length) const {
     // The gauge divides by one step less than the range, so it is full one step below the
     // maximum. A range of fewer than two steps would divide by zero: it counts as one step.
     const int divisor = std::max(1, maximum_ - minimum_ - 1);
     return std::clamp(length * (position_ - minimum_) / divisor, 0, length);
 }
 
-int CDMarker::ValueAt(const QPoint& point) const {
+int MarkerSlider::ValueAt(const QPoint& point) const {
     const int length = width();
     if (length <= 0)
         return minimum_;
@@ -53,13 +53,13 @@ int CDMarker::ValueAt(const QPoint& point) const {
     return Bounded(minimum_ + x * (maximum_ - minimum_) / length);
 }
 
-void CDMarker::PaintFill(QPainter& surface) const {
+void MarkerSlider::PaintFill(QPainter& surface) const {
     const int filled = FillLength(width());
     if (filled > 0)
         surface.drawImage(QPoint(0, 0), SkinPart(fill_, QRect(0, 0, filled, height())));
 }
 
-int CDMarkerV::ValueAt(const QPoint& point) const {
+int VerticalMarkerSlider::ValueAt(const QPoint& point) const {
     const int length = height();
     if (length <= 0)
         return Minimum();
@@ -67,34 +67,34 @@ int CDMarkerV::ValueAt(const QPoint& point) const {
     return Bounded(Minimum() + (length - y) * (Maximum() - Minimum()) / length);
 }
 
-void CDMarkerV::PaintFill(QPainter& surface) const {
+void VerticalMarkerSlider::PaintFill(QPainter& surface) const {
     const int filled = FillLength(height());
     if (filled > 0)
         surface.drawImage(0, height() - filled, FillBitmap());
 }
 
-void CDMarker::paintEvent(QPaintEvent*) {
+void MarkerSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(0, 0, track_);
     PaintFill(painter);
 }
 
-void CDMarker::mousePressEvent(QMouseEvent* event) {
+void MarkerSlider::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !dragEnabled_)
         return;
     pressPoint_ = event->position().toPoint();
     dragging_ = true;
 }
 
-void CDMarker::mouseMoveEvent(QMouseEvent* event) {
+void MarkerSlider::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_)
         return;
     position_ = ValueAt(event->position().toPoint());
     update();
 }
 
-void CDMarker::mouseReleaseEvent(QMouseEvent* event) {
+void MarkerSlider::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     dragging_ = false;
@@ -103,7 +103,7 @@ void CDMarker::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
-void CDMarker::focusOutEvent(QFocusEvent* event) {
+void MarkerSlider::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     dragging_ = false;
     update();

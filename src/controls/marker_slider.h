@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Marker sliders: a skinned track that fills like a level gauge up to the current position.
-// CDMarker runs horizontally and fills from the left, CDMarkerV vertically from the bottom.
+// MarkerSlider runs horizontally and fills from the left, VerticalMarkerSlider vertically from the
+// bottom.
 #pragma once
 
 #include <QImage>
@@ -9,13 +10,13 @@
 
 namespace vorlak {
 
-class CDMarker : public QWidget {
+class MarkerSlider : public QWidget {
     Q_OBJECT
 
 public:
     // A visible child of `owner` at `rect` (its client coordinates) with range 0...10,
     // position 0 and dragging allowed. The owner hears of the chosen position through MarkerPos.
-    CDMarker(QWidget* owner, const QRect& rect);
+    MarkerSlider(QWidget* owner, const QRect& rect);
 
     // Cuts `region` out of both images into the track and fill bitmaps; a null image leaves its
     // bitmap empty.
@@ -67,11 +68,11 @@ private:
     bool dragEnabled_ = true;
 };
 
-class CDMarkerV : public CDMarker {
+class VerticalMarkerSlider : public MarkerSlider {
     Q_OBJECT
 
 public:
-    using CDMarker::CDMarker;
+    using MarkerSlider::MarkerSlider;
 
 protected:
     int ValueAt(const QPoint& point) const override;

@@ -32,7 +32,7 @@ public:
                     const QWidget* widget) const override;
 };
 
-// Gives every popup menu of the application the frame, including menus not built as CExMenu
+// Gives every popup menu of the application the frame, including menus not built as SkinMenu
 // (a tray menu, a context menu of a line edit...). Safe to call more than once; call it after
 // any change of the application style.
 void InstallMenuFrameLook(QApplication& application);

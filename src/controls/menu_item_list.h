@@ -9,7 +9,7 @@
 
 namespace vorlak {
 
-class CMenuItemList {
+class MenuItemList {
 public:
     // A command id, or for an item that opens a submenu the submenu's identity.
     using Id = std::uintptr_t;

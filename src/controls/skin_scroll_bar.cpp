@@ -37,13 +37,13 @@ void Tile(QPainter& painter, const QRect& target, const QImage& source) {
 
 }  // namespace
 
-CSkinScrollBar::CSkinScrollBar(QWidget* parent, std::unique_ptr<UiTimers> timers)
+SkinScrollBar::SkinScrollBar(QWidget* parent, std::unique_ptr<UiTimers> timers)
     : QWidget(parent), timers_(timers ? std::move(timers) : MakeToolkitTimers()) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CSkinScrollBar::SetBitmap(const QImage& skin) {
+void SkinScrollBar::SetBitmap(const QImage& skin) {
     skin_ = skin;
     const QSize size = LayoutSize(skin);
     cell_ = size.width() / kSkinColumns;
@@ -52,7 +52,7 @@ void CSkinScrollBar::SetBitmap(const QImage& skin) {
     update();
 }
 
-void CSkinScrollBar::SetScrollInfo(const ScrollInfo& info, bool redraw) {
+void SkinScrollBar::SetScrollInfo(const ScrollInfo& info, bool redraw) {
     const int trackPosition = info_.trackPosition;
     info_ = info;
     info_.trackPosition = trackPosition;
@@ -60,17 +60,17 @@ void CSkinScrollBar::SetScrollInfo(const ScrollInfo& info, bool redraw) {
         repaint();
 }
 
-ScrollBarGeometry CSkinScrollBar::Geometry() const {
+ScrollBarGeometry SkinScrollBar::Geometry() const {
     return LayOutScrollBar(height(), cell_, info_);
 }
 
-QImage CSkinScrollBar::Source(int column, Row row) const {
+QImage SkinScrollBar::Source(int column, Row row) const {
     if (row == kNormalRow)
         return SkinPart(skin_, QRect(column * cell_, 0, cell_, cell_));
     return SkinPart(skin_, QRect(column * cell_, row * rowHeight_, cell_, rowHeight_));
 }
 
-CSkinScrollBar::Row CSkinScrollBar::ArrowRow(ScrollPart arrow) const {
+SkinScrollBar::Row SkinScrollBar::ArrowRow(ScrollPart arrow) const {
     if (pressedPart_ == arrow)
         return outside_ ? kNormalRow : kPressedRow;
     if (pressedPart_ == ScrollPart::None && !dragging_ && hotPart_ == arrow)
@@ -78,8 +78,7 @@ CSkinScrollBar::Row CSkinScrollBar::ArrowRow(ScrollPart arrow) const {
     return kNormalRow;
 }
 
-void CSkinScrollBar::PaintThumb(QPainter& painter, const QRect& target,
-                                const QImage& source) const {
+void SkinScrollBar::PaintThumb(QPainter& painter, const QRect& target, const QImage& source) const {
     const int cap = std::min(kThumbCap, target.height() / 2);
     const int sourceHeight = LayoutSize(source).height();
     const int sourceCap = std::min(cap, sourceHeight / 2);
@@ -92,7 +91,7 @@ void CSkinScrollBar::PaintThumb(QPainter& painter, const QRect& target,
     Tile(painter, QRect(target.left(), target.top() + cap, w, target.height() - 2 * cap), middle);
 }
 
-void CSkinScrollBar::paintEvent(QPaintEvent*) {
+void SkinScrollBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (skin_.isNull() || cell_ == 0)
         return;
@@ -114,11 +113,11 @@ void CSkinScrollBar::paintEvent(QPaintEvent*) {
     PaintThumb(painter, QRect(0, g.thumbOffset, w, g.thumbLength), Source(kThumbColumn, thumbRow));
 }
 
-void CSkinScrollBar::SendPart(ScrollPart part) {
+void SkinScrollBar::SendPart(ScrollPart part) {
     emit Scroll(static_cast<ScrollRequest>(part), 0);
 }
 
-void CSkinScrollBar::mousePressEvent(QMouseEvent* event) {
+void SkinScrollBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const int p = event->position().toPoint().y();
@@ -141,14 +140,14 @@ void CSkinScrollBar::mousePressEvent(QMouseEvent* event) {
     update();
 }
 
-void CSkinScrollBar::StartTick() {
+void SkinScrollBar::StartTick() {
     repeating_ = true;
     timers_->Stop(kStartTimer);
     timers_->Start(kRepeatTimer, kRepeatMs, [this] { RepeatTick(); });
     RepeatTick();
 }
 
-void CSkinScrollBar::RepeatTick() {
+void SkinScrollBar::RepeatTick() {
     if (outside_)
         return;
     // The last position that still shows a full page.
@@ -179,7 +178,7 @@ void CSkinScrollBar::RepeatTick() {
     }
 }
 
-void CSkinScrollBar::PointerAt(int p) {
+void SkinScrollBar::PointerAt(int p) {
     pointer_ = p;
     if (dragging_) {
         const int moved = ThumbDragPosition(height(), cell_, info_, dragStart_, p - pressPoint_);
@@ -206,16 +205,16 @@ void CSkinScrollBar::PointerAt(int p) {
     }
 }
 
-void CSkinScrollBar::mouseMoveEvent(QMouseEvent* event) {
+void SkinScrollBar::mouseMoveEvent(QMouseEvent* event) {
     PointerAt(event->position().toPoint().y());
 }
 
-void CSkinScrollBar::leaveEvent(QEvent*) {
+void SkinScrollBar::leaveEvent(QEvent*) {
     if (!dragging_)
         PointerAt(-1);
 }
 
-void CSkinScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+void SkinScrollBar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     if (dragging_) {
@@ -234,6 +233,6 @@ void CSkinScrollBar::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
-void CSkinScrollBar::mouseDoubleClickEvent(QMouseEvent*) {}
+void SkinScrollBar::mouseDoubleClickEvent(QMouseEvent*) {}
 
 }  // namespace vorlak

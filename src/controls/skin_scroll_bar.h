@@ -16,7 +16,7 @@
 
 namespace vorlak {
 
-class CSkinScrollBar : public QWidget {
+class SkinScrollBar : public QWidget {
     Q_OBJECT
 
 public:
@@ -27,7 +27,7 @@ public:
     static constexpr int kRepeatMs = 100;
 
     // `timers` drive the repeats; the toolkit's own when none are given.
-    explicit CSkinScrollBar(QWidget* parent, std::unique_ptr<UiTimers> timers = {});
+    explicit SkinScrollBar(QWidget* parent, std::unique_ptr<UiTimers> timers = {});
 
     // Takes the skin; the bar becomes as wide as one cell of it.
     void SetBitmap(const QImage& skin);

@@ -15,8 +15,8 @@ constexpr int kSmallestTextHeight = 8;
 
 }  // namespace
 
-CSettingsPanel::CSettingsPanel(const PanelContext& context, RecordPart part,
-                               std::string_view background, QWidget* parent)
+SettingsPanel::SettingsPanel(const PanelContext& context, RecordPart part,
+                             std::string_view background, QWidget* parent)
     : QWidget(parent), context_(context), part_(part), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QImage image = LoadSkin(context.programFolder, background);
@@ -24,24 +24,24 @@ CSettingsPanel::CSettingsPanel(const PanelContext& context, RecordPart part,
     hide();
 }
 
-void CSettingsPanel::RefreshFromConfig() {
+void SettingsPanel::RefreshFromConfig() {
     update();
 }
 
-void CSettingsPanel::OnRecordChange(const RecordChange& change) {
+void SettingsPanel::OnRecordChange(const RecordChange& change) {
     if (Shows(change))
         update();
 }
 
-QFont CSettingsPanel::PanelFont(int pixelHeight) const {
+QFont SettingsPanel::PanelFont(int pixelHeight) const {
     return UiFont(context_.languageCode, pixelHeight);
 }
 
-void CSettingsPanel::DrawImage(QPainter& painter, std::string_view name, int x, int y) const {
+void SettingsPanel::DrawImage(QPainter& painter, std::string_view name, int x, int y) const {
     DrawSkin(painter, context_.programFolder, name, x, y);
 }
 
-void CSettingsPanel::paintEvent(QPaintEvent*) {
+void SettingsPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawImage(painter, background_, 0, 0);
     PaintPanel(painter);

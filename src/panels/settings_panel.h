@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/record_editor.h"
+#include "controller/record_editor.h"
 #include "text/ui_text.h"
 
 namespace vorlak {
@@ -32,14 +32,14 @@ struct PanelContext {
     ColorChooser chooseColor;
 };
 
-class CSettingsPanel : public QWidget {
+class SettingsPanel : public QWidget {
     Q_OBJECT
 
 public:
     // A hidden child as large as its background image (0 x 0 when the image is missing), named
     // inside the Skins folder. `part` is what the panel shows of the record.
-    CSettingsPanel(const PanelContext& context, RecordPart part, std::string_view background,
-                   QWidget* parent);
+    SettingsPanel(const PanelContext& context, RecordPart part, std::string_view background,
+                  QWidget* parent);
 
     // Shows the record again after it was replaced; this one repaints.
     virtual void RefreshFromConfig();

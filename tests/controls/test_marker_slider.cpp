@@ -36,24 +36,25 @@ protected:
         QImage fill = Solid(kFill);
         for (int x = 0; x < fill.width(); ++x)
             fill.setPixelColor(x, 0, kFillTop);
-        for (CDMarker* slider : std::initializer_list<CDMarker*>{&horizontal_, &vertical_}) {
+        for (MarkerSlider* slider :
+             std::initializer_list<MarkerSlider*>{&horizontal_, &vertical_}) {
             slider->SetImages(QRect(0, 0, 300, 300), Solid(kTrack), fill);
-            QObject::connect(slider, &CDMarker::MarkerPos, [this, slider](int position) {
+            QObject::connect(slider, &MarkerSlider::MarkerPos, [this, slider](int position) {
                 reported_.emplace_back(slider, position);
             });
         }
     }
 
-    static void Click(CDMarker& slider, QPoint at) {
+    static void Click(MarkerSlider& slider, QPoint at) {
         Press(slider, at);
         Release(slider, at);
     }
 
     QWidget window_;
     // What the sliders reported to their owner, in order.
-    std::vector<std::pair<CDMarker*, int>> reported_;
-    CDMarker horizontal_;
-    CDMarkerV vertical_;
+    std::vector<std::pair<MarkerSlider*, int>> reported_;
+    MarkerSlider horizontal_;
+    VerticalMarkerSlider vertical_;
 };
 
 struct MappingCase {
@@ -78,7 +79,7 @@ TEST_F(MarkerSliderTest, ReleaseReportsTheValueUnderThePointer) {
     };
     for (const MappingCase& c : cases) {
         reported_.clear();
-        CDMarker& slider = c.vertical ? static_cast<CDMarker&>(vertical_) : horizontal_;
+        MarkerSlider& slider = c.vertical ? static_cast<MarkerSlider&>(vertical_) : horizontal_;
         Click(slider, c.release);
         ASSERT_EQ(reported_.size(), 1u);
         EXPECT_EQ(reported_[0].second, c.posted) << c.release.x() << "," << c.release.y();
@@ -95,7 +96,7 @@ TEST_F(MarkerSliderTest, SetPosOutsideTheRangeSetsTheMinimum) {
 }
 
 // Where the gauge of the horizontal slider ends: the first column showing the track.
-int FilledColumns(CDMarker& slider) {
+int FilledColumns(MarkerSlider& slider) {
     const QImage shot = slider.grab().toImage();
     int x = 0;
     while (x < shot.width() && shot.pixelColor(x, 4) != kTrack)
@@ -104,7 +105,7 @@ int FilledColumns(CDMarker& slider) {
 }
 
 // How many rows from the bottom of the vertical slider show the fill.
-int FilledRows(CDMarker& slider) {
+int FilledRows(MarkerSlider& slider) {
     const QImage shot = slider.grab().toImage();
     int rows = 0;
     while (rows < shot.height() && shot.pixelColor(3, shot.height() - 1 - rows) != kTrack)
@@ -156,8 +157,8 @@ TEST_F(MarkerSliderTest, RangeOfOneStepDoesNotDivideByZero) {
 }
 
 TEST_F(MarkerSliderTest, SliderWithoutSizeReportsTheMinimum) {
-    CDMarker empty(&window_, QRect());
-    QSignalSpy signalled(&empty, &CDMarker::MarkerPos);
+    MarkerSlider empty(&window_, QRect());
+    QSignalSpy signalled(&empty, &MarkerSlider::MarkerPos);
     empty.SetRange(1, 11);
     Click(empty, {5, 5});
     ASSERT_EQ(signalled.count(), 1);
@@ -165,7 +166,7 @@ TEST_F(MarkerSliderTest, SliderWithoutSizeReportsTheMinimum) {
 }
 
 TEST_F(MarkerSliderTest, DragMovesTheMarkerAndNotifiesOnRelease) {
-    QSignalSpy signalled(&horizontal_, &CDMarker::MarkerPos);
+    QSignalSpy signalled(&horizontal_, &MarkerSlider::MarkerPos);
     horizontal_.SetPos(2);
     Press(horizontal_, {100, 4});
     EXPECT_TRUE(horizontal_.Dragging());
@@ -200,7 +201,7 @@ TEST_F(MarkerSliderTest, WithDraggingSwitchedOffOnlyTheReleaseCounts) {
     Drag(horizontal_, {64, 4});
     EXPECT_EQ(horizontal_.Pos(), 5);
     Release(horizontal_, {64, 4});
-    EXPECT_EQ(reported_, (std::vector<std::pair<CDMarker*, int>>{{&horizontal_, 3}}));
+    EXPECT_EQ(reported_, (std::vector<std::pair<MarkerSlider*, int>>{{&horizontal_, 3}}));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every popup menu of the application wears the three-ring frame, CExMenu or not.
+// Every popup menu of the application wears the three-ring frame, SkinMenu or not.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMenu>
 
-#include "controls/ex_menu.h"
 #include "controls/menu_frame_look.h"
+#include "controls/skin_menu.h"
 
 namespace vorlak {
 namespace {
@@ -37,7 +37,7 @@ TEST(MenuFrameLookTest, FramesMenusNotBuiltAsSkinnedMenus) {
 }
 
 TEST(MenuFrameLookTest, FramesSkinnedMenusAgainWhenShownAgain) {
-    CExMenu menu;
+    SkinMenu menu;
     menu.AppendItem(1001, QStringLiteral("https://www.vorlak.example/"));
     menu.AppendItem(1003, QStringLiteral("Version:1.0"));
     menu.SetWidth(120);

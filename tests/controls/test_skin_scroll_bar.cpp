@@ -8,8 +8,8 @@
 
 #include <vector>
 
+#include "controls/scroll_frame.h"
 #include "controls/skin_scroll_bar.h"
-#include "controls/skin_scroll_wnd.h"
 #include "controls/skin_scrollable.h"
 #include "manual_timers.h"
 #include "widget_input.h"
@@ -49,11 +49,11 @@ protected:
     SkinScrollBarTest() {
         auto timers = std::make_unique<ManualTimers>();
         clock_ = timers.get();
-        bar_ = new CSkinScrollBar(&parent_, std::move(timers));
+        bar_ = new SkinScrollBar(&parent_, std::move(timers));
         bar_->SetBitmap(CellSkin());
         bar_->setGeometry(0, 0, kCell, 561);
         bar_->SetScrollInfo({0, 940, 561, 190}, false);  // thumb [121, 439)
-        QObject::connect(bar_, &CSkinScrollBar::Scroll, [this](ScrollRequest r, int p) {
+        QObject::connect(bar_, &SkinScrollBar::Scroll, [this](ScrollRequest r, int p) {
             requests_.push_back({r, p, clock_->Now()});
             if (follow_)
                 Follow(r, p);
@@ -81,7 +81,7 @@ protected:
     QColor Pixel(int y) const { return bar_->grab().toImage().pixelColor(6, y); }
 
     QWidget parent_;
-    CSkinScrollBar* bar_;
+    SkinScrollBar* bar_;
     ManualTimers* clock_;
     std::vector<Request> requests_;
     bool follow_ = false;
@@ -97,7 +97,7 @@ TEST_F(SkinScrollBarTest, HeldArrowStepsAtOnceThenAfter500ThenEvery100) {
     Release(*bar_, {6, 5});
     clock_->Advance(1000);
     EXPECT_EQ(requests_.size(), 5u);
-    EXPECT_FALSE(clock_->Running(CSkinScrollBar::kRepeatTimer));
+    EXPECT_FALSE(clock_->Running(SkinScrollBar::kRepeatTimer));
     for (const Request& r : requests_)
         EXPECT_EQ(r.request, ScrollRequest::LineUp);
 }
@@ -109,7 +109,7 @@ TEST_F(SkinScrollBarTest, ReleaseBeforeTheFirstRepeatSendsOneStep) {
     clock_->Advance(1000);
     ASSERT_EQ(requests_.size(), 1u);
     EXPECT_EQ(requests_[0].request, ScrollRequest::LineDown);
-    EXPECT_FALSE(clock_->Running(CSkinScrollBar::kStartTimer));
+    EXPECT_FALSE(clock_->Running(SkinScrollBar::kStartTimer));
 }
 
 TEST_F(SkinScrollBarTest, RepeatEndsAtEitherEnd) {
@@ -117,14 +117,14 @@ TEST_F(SkinScrollBarTest, RepeatEndsAtEitherEnd) {
     Press(*bar_, {6, 5});  // 190 -> 130, then 70, 10, 0
     clock_->Advance(2000);
     EXPECT_EQ(Times(), (std::vector<int>{0, 500, 600, 700}));
-    EXPECT_FALSE(clock_->Running(CSkinScrollBar::kRepeatTimer));
+    EXPECT_FALSE(clock_->Running(SkinScrollBar::kRepeatTimer));
     Release(*bar_, {6, 5});
     requests_.clear();
     bar_->SetScrollInfo({0, 940, 561, 300}, false);
     Press(*bar_, {6, 555});  // 300 -> 360, 380: the last full page
     clock_->Advance(2000);
     EXPECT_EQ(Times(), (std::vector<int>{2000, 2500}));
-    EXPECT_FALSE(clock_->Running(CSkinScrollBar::kRepeatTimer));
+    EXPECT_FALSE(clock_->Running(SkinScrollBar::kRepeatTimer));
 }
 
 TEST_F(SkinScrollBarTest, PointerOffTheArrowPausesTheRepeat) {
@@ -144,7 +144,7 @@ TEST_F(SkinScrollBarTest, HeldTrackPagesUntilTheThumbReachesThePointer) {
     clock_->Advance(1000);
     ASSERT_EQ(requests_.size(), 1u);
     EXPECT_EQ(requests_[0].request, ScrollRequest::PageDown);
-    EXPECT_FALSE(clock_->Running(CSkinScrollBar::kRepeatTimer));
+    EXPECT_FALSE(clock_->Running(SkinScrollBar::kRepeatTimer));
 }
 
 TEST_F(SkinScrollBarTest, ThumbDragSendsTrackOnChangesAndOnePositionOnRelease) {
@@ -162,7 +162,7 @@ TEST_F(SkinScrollBarTest, ThumbDragSendsTrackOnChangesAndOnePositionOnRelease) {
     EXPECT_EQ(requests_, expected);
     EXPECT_FALSE(bar_->Dragging());
     EXPECT_EQ(bar_->GetScrollInfo().trackPosition, -1);
-    EXPECT_FALSE(clock_->Running(CSkinScrollBar::kStartTimer));
+    EXPECT_FALSE(clock_->Running(SkinScrollBar::kStartTimer));
 }
 
 TEST_F(SkinScrollBarTest, DoubleClickIsSwallowed) {
@@ -213,11 +213,11 @@ public:
     }
 };
 
-TEST(SkinScrollWndTest, TakesTheWindowsPlaceAndMirrorsItsState) {
+TEST(ScrollFrameTest, TakesTheWindowsPlaceAndMirrorsItsState) {
     QWidget main;
     auto* window = new FakeScrollable(&main);
     window->setGeometry(735, 32, 260, 561);
-    CSkinScrollWnd frame(*window, CellSkin());
+    ScrollFrame frame(*window, CellSkin());
     EXPECT_EQ(frame.parentWidget(), &main);
     EXPECT_EQ(frame.geometry(), QRect(735, 32, 260, 561));
     EXPECT_EQ(window->parentWidget(), frame.Inner());

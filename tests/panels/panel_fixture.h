@@ -11,7 +11,7 @@
 #include <deque>
 #include <optional>
 
-#include "app/record_editor.h"
+#include "controller/record_editor.h"
 #include "panels/settings_panel.h"
 #include "text/ui_text.h"
 
@@ -55,7 +55,7 @@ protected:
     PanelContext context_;
     std::deque<std::optional<Color>> answers_;
     int chooserOpened_ = 0;
-    CSettingsPanel* observer_ = nullptr;
+    SettingsPanel* observer_ = nullptr;
 };
 
 inline void SendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons held) {

@@ -7,9 +7,9 @@
 
 #include "common/diagnostics.h"
 #include "panel_fixture.h"
-#include "panels/dlg_mouse_wheel_speed.h"
-#include "panels/dlg_speed_dial.h"
-#include "panels/dlg_usb_report_rate.h"
+#include "panels/polling_rate_panel.h"
+#include "panels/speed_dial.h"
+#include "panels/wheel_panel.h"
 
 namespace vorlak {
 namespace {
@@ -30,7 +30,7 @@ protected:
 using PollingPanelTest = PanelFixture;
 
 TEST_F(PollingPanelTest, ClicksOnTheRingChooseTheQuarter) {
-    const QPoint c = CDlgUSBReportRate::kDialCentre;
+    const QPoint c = PollingRatePanel::kDialCentre;
     struct Case {
         QPoint at;
         Byte after;
@@ -43,7 +43,7 @@ TEST_F(PollingPanelTest, ClicksOnTheRingChooseTheQuarter) {
         {c + QPoint(50, 0), 8},    // on the axes
         {c + QPoint(0, -50), 8},  {c + QPoint(-50, 0), 8},  {c + QPoint(0, 50), 8},
     };
-    CDlgUSBReportRate panel(context_, nullptr);
+    PollingRatePanel panel(context_, nullptr);
     Observed(panel);
     for (const Case& k : cases) {
         Click(panel, k.at);
@@ -55,7 +55,7 @@ TEST_F(PollingPanelTest, StoredZeroIsPaintedAs500AndWrittenAs2OtherCodesStay) {
     const std::pair<Byte, Byte> cases[] = {{0, 2}, {3, 3}, {255, 255}, {4, 4}};
     for (const auto& [stored, painted] : cases) {
         Stored().pollingDivisor = stored;
-        CDlgUSBReportRate panel(context_, nullptr);
+        PollingRatePanel panel(context_, nullptr);
         Observed(panel);
         EXPECT_EQ(record_.pollingDivisor, stored) << "before the first paint";
         panel.grab();
@@ -66,7 +66,7 @@ TEST_F(PollingPanelTest, StoredZeroIsPaintedAs500AndWrittenAs2OtherCodesStay) {
 using DialPanelTest = PanelFixture;
 
 TEST_F(DialPanelTest, ClicksChooseStepsByAngleAndRepairStoredValues) {
-    const QPoint c = CDlgSpeedDial::kCentre;
+    const QPoint c = SpeedDial::kCentre;
     struct Case {
         const char* what;
         Byte stored;
@@ -94,9 +94,9 @@ TEST_F(DialPanelTest, ClicksChooseStepsByAngleAndRepairStoredValues) {
     for (const Case& k : cases) {
         Stored().pointerSpeed = k.stored;
         Stored().doubleClickStep = k.stored;
-        CDlgMouseSpeed speed(context_, nullptr);
+        PointerSpeedPanel speed(context_, nullptr);
         Observed(speed);
-        CDlgDoubleClick doubleClick(context_, nullptr);
+        DoubleClickPanel doubleClick(context_, nullptr);
         Observed(doubleClick);
         Click(speed, k.at);
         Click(doubleClick, k.at);
@@ -107,16 +107,16 @@ TEST_F(DialPanelTest, ClicksChooseStepsByAngleAndRepairStoredValues) {
 
 TEST_F(DialPanelTest, ClickBelowTheCentreDoesNotEvenRepaint) {
     Stored().pointerSpeed = 0;
-    CDlgMouseSpeed panel(context_, nullptr);
+    PointerSpeedPanel panel(context_, nullptr);
     Observed(panel);
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     QCoreApplication::processEvents();
     PaintCounter counter(panel);
-    Click(panel, CDlgSpeedDial::kCentre + QPoint(0, 10));
+    Click(panel, SpeedDial::kCentre + QPoint(0, 10));
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
-    Click(panel, CDlgSpeedDial::kCentre + QPoint(0, -50));
+    Click(panel, SpeedDial::kCentre + QPoint(0, -50));
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
 }
@@ -125,10 +125,10 @@ TEST_F(DialPanelTest, DoubleClickPanelTracesTheAngle) {
     std::vector<std::string> lines;
     const DiagnosticSink old =
         SetDiagnosticSink([&lines](std::string_view line) { lines.emplace_back(line); });
-    CDlgDoubleClick panel(context_, nullptr);
+    DoubleClickPanel panel(context_, nullptr);
     Observed(panel);
-    Click(panel, CDlgSpeedDial::kCentre + QPoint(0, -50));
-    Click(panel, CDlgSpeedDial::kCentre + QPoint(0, -30));  // off the ring: no angle
+    Click(panel, SpeedDial::kCentre + QPoint(0, -50));
+    Click(panel, SpeedDial::kCentre + QPoint(0, -30));  // off the ring: no angle
     SetDiagnosticSink(old);
     EXPECT_EQ(lines, std::vector<std::string>{"angle/18:angle=90.000000,angle/18=5\n"});
 }
@@ -148,7 +148,7 @@ TEST_F(WheelPanelTest, ShowsOutOfRangeValuesWithoutChangingThem) {
     for (const Case& c : cases) {
         Stored().wheelPageScroll = c.page;
         Stored().wheelLines = c.lines;
-        CDlgMouseWheelSpeed panel(context_, nullptr);
+        WheelPanel panel(context_, nullptr);
         Observed(panel);
         EXPECT_EQ(panel.Field()->isEnabled(), c.enabled) << int{c.page};
         EXPECT_EQ(panel.Field()->text(), c.text) << int{c.lines};
@@ -171,7 +171,7 @@ TEST_F(WheelPanelTest, TypedAndPastedTexts) {
     };
     for (const Case& c : cases) {
         Stored().wheelLines = 3;
-        CDlgMouseWheelSpeed panel(context_, nullptr);
+        WheelPanel panel(context_, nullptr);
         Observed(panel);
         panel.Field()->selectAll();
         QTest::keyClicks(panel.Field(), c.typed);
@@ -179,7 +179,7 @@ TEST_F(WheelPanelTest, TypedAndPastedTexts) {
         EXPECT_EQ(record_.wheelLines, c.lines) << c.typed;
     }
     Stored().wheelLines = 3;
-    CDlgMouseWheelSpeed panel(context_, nullptr);
+    WheelPanel panel(context_, nullptr);
     Observed(panel);
     const std::pair<const char*, Byte> pastes[] = {{"12a", 3}, {"64", 64}, {"500", 1}};
     for (const auto& [pasted, lines] : pastes) {
@@ -191,10 +191,10 @@ TEST_F(WheelPanelTest, TypedAndPastedTexts) {
 }
 
 TEST_F(WheelPanelTest, ArrowsAndModeSwitches) {
-    const QPoint up = CDlgMouseWheelSpeed::UpArrow().center();
-    const QPoint down = CDlgMouseWheelSpeed::DownArrow().center();
-    const QPoint linesMark = CDlgMouseWheelSpeed::LinesMark().center();
-    const QPoint screenMark = CDlgMouseWheelSpeed::ScreenMark().center();
+    const QPoint up = WheelPanel::UpArrow().center();
+    const QPoint down = WheelPanel::DownArrow().center();
+    const QPoint linesMark = WheelPanel::LinesMark().center();
+    const QPoint screenMark = WheelPanel::ScreenMark().center();
     struct Case {
         const char* what;
         Byte page, lines;
@@ -219,7 +219,7 @@ TEST_F(WheelPanelTest, ArrowsAndModeSwitches) {
     for (const Case& c : cases) {
         Stored().wheelPageScroll = c.page;
         Stored().wheelLines = c.lines;
-        CDlgMouseWheelSpeed panel(context_, nullptr);
+        WheelPanel panel(context_, nullptr);
         Observed(panel);
         for (const QPoint& at : c.clicks)
             Click(panel, at);

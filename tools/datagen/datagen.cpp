@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "common/diagnostics.h"
-#include "config/default_data_files.h"
+#include "profiles/default_data_files.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -13,25 +13,25 @@
 #include <memory>
 #include <string>
 
-#include "app/main_controller.h"
-#include "app/ui/kestal_dlg.h"
-#include "app/ui/qt_ui_dispatcher.h"
-#include "assign/ui/single_dialog.h"
+#include "assign/ui/key_capture_dialog.h"
 #include "common/file_writes.h"
-#include "config/default_data_files.h"
-#include "controls/ex_menu.h"
+#include "controller/main_controller.h"
+#include "controls/scroll_frame.h"
 #include "controls/skin_image.h"
-#include "controls/skin_scroll_wnd.h"
+#include "controls/skin_menu.h"
 #include "controls/ui_font.h"
 #include "device/simulated_mouse.h"
 #include "macro/macro_store.h"
-#include "macro/ui/macro_dialog.h"
-#include "macro/ui/macro_program_dialog.h"
-#include "panels/config_dialog.h"
-#include "panels/dlg_advance.h"
-#include "panels/dlg_splash.h"
+#include "macro/ui/macro_manager_dialog.h"
+#include "macro/ui/macro_picker.h"
+#include "panels/settings_column.h"
 #include "platform/linux/gsettings_pointer_settings.h"
+#include "profiles/default_data_files.h"
+#include "profiles/ui/profile_manager_dialog.h"
 #include "text/dialog_texts.h"
+#include "window/main_window.h"
+#include "window/qt_ui_dispatcher.h"
+#include "window/splash_screen.h"
 
 namespace vorlak {
 namespace {
@@ -100,7 +100,7 @@ private:
         GSettingsPointerSettings pointer;
         QtUiDispatcher dispatcher(qApp);
         NoTray tray;
-        CKestalDlg window(bin_);
+        MainWindow window(bin_);
         MainController controller(ControllerParts{store, mouse, pointer, dispatcher, tray, window,
                                                   DataFolder(folder),
                                                   [](std::chrono::milliseconds) {}});
@@ -135,26 +135,26 @@ private:
     }
 
     void KeyDialogPictures(const std::string& code, const QString& at) {
-        CSingleDialog dialog(bin_, code, {});
+        KeyCaptureDialog dialog(bin_, code, {});
         dialog.SetKeyName("Right Windows");
         dialog.show();
         Save(dialog, at + "key");
-        Move(dialog, dialog.ButtonOf(CSingleDialog::kOk).rect.center());
+        Move(dialog, dialog.ButtonOf(KeyCaptureDialog::kOk).rect.center());
         Save(dialog, at + "key-hover-ok");
-        Move(dialog, dialog.ButtonOf(CSingleDialog::kClose).rect.center());
+        Move(dialog, dialog.ButtonOf(KeyCaptureDialog::kClose).rect.center());
         Save(dialog, at + "key-hover-close");
     }
 
     void MacroPickerPictures(const std::filesystem::path& folder, const std::string& code,
                              const QString& at) {
         MacroStore store(folder / "record.ini");
-        CMacroDialog dialog(bin_, code, store);
+        MacroPicker dialog(bin_, code, store);
         dialog.show();
         Save(dialog, at + "picker");
-        Move(dialog, dialog.ButtonOf(CMacroDialog::kCancel).rect.center());
+        Move(dialog, dialog.ButtonOf(MacroPicker::kCancel).rect.center());
         Save(dialog, at + "picker-hover-cancel");
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(CMacroDialog::DropDownArea().center()),
-                          dialog.mapToGlobal(QPointF(CMacroDialog::DropDownArea().center())),
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(MacroPicker::DropDownArea().center()),
+                          dialog.mapToGlobal(QPointF(MacroPicker::DropDownArea().center())),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&dialog, &press);
         Save(dialog, at + "picker-list");
@@ -164,18 +164,18 @@ private:
                               const QString& at) {
         MacroRows staging{};
         ImmediateFileWrites writes;
-        CMacroProgramDialog dialog(
+        MacroManagerDialog dialog(
             bin_, code, folder / "record.ini", staging,
             [](QWidget&) { return std::make_unique<NoKeys>(); }, writes);
         dialog.show();
         Save(dialog, at + "macros");
-        Move(dialog, dialog.ButtonOf(CMacroProgramDialog::kNew).rect.center());
+        Move(dialog, dialog.ButtonOf(MacroManagerDialog::kNew).rect.center());
         Save(dialog, at + "macros-hover-new");
     }
 
     void MenuPictures(const std::string& code, const QString& at) {
         const UiTextTable text = FillTextTable(code);
-        CExMenu menu(UiFont(code, 12));
+        SkinMenu menu(UiFont(code, 12));
         menu.SetWidth(120);
         menu.AppendItem(1001, QString::fromStdString(text.TxtWebAddress));
         menu.AppendItem(1003, "Version:1.0");
@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
     vorlak::Pictures pictures(argv[1], out);
     for (const char* code : vorlak::kLanguages)
         pictures.Language(code);
-    vorlak::CDlgSplash splash(argv[1]);
+    vorlak::SplashScreen splash(argv[1]);
     pictures.Save(splash, "splash");
     return 0;
 }

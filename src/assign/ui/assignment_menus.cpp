@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "controls/ex_menu.h"
 #include "controls/language_message_box.h"
-#include "macro/ui/macro_dialog.h"
+#include "controls/skin_menu.h"
+#include "macro/ui/macro_picker.h"
 
 namespace vorlak {
 namespace {
@@ -25,14 +25,14 @@ constexpr int kMenuGap = 5;
 
 int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoint& at,
                        QWidget* owner) {
-    CExMenu top(font, owner);
-    std::vector<std::unique_ptr<CExMenu>> submenus;
+    SkinMenu top(font, owner);
+    std::vector<std::unique_ptr<SkinMenu>> submenus;
     for (const AssignmentMenuItem& item : menu.items) {
         if (item.submenu.empty()) {
             top.AppendItem(item.id, Q(item.text));
             continue;
         }
-        auto submenu = std::make_unique<CExMenu>(font, owner);
+        auto submenu = std::make_unique<SkinMenu>(font, owner);
         for (const AssignmentMenuItem& leaf : item.submenu)
             submenu->AppendItem(leaf.id, Q(leaf.text));
         submenu->SetWidth(item.submenuWidth);
@@ -43,8 +43,8 @@ int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoi
     return top.Show(at);
 }
 
-CAssignmentMenus::CAssignmentMenus(AssignmentMenuParts parts, const MouseConfig& record,
-                                   EntryAssign assign)
+AssignmentMenus::AssignmentMenus(AssignmentMenuParts parts, const MouseConfig& record,
+                                 EntryAssign assign)
     : parts_(std::move(parts)),
       macros_(parts_.macroStorePath),
       assign_(std::move(assign)),
@@ -54,7 +54,7 @@ CAssignmentMenus::CAssignmentMenus(AssignmentMenuParts parts, const MouseConfig&
                            [this](std::string_view preset) { return AskKey(preset); },
                            [this] { return AskMacro(); }}) {}
 
-std::optional<int> CAssignmentMenus::Show(int entry, const QWidget& box) {
+std::optional<int> AssignmentMenus::Show(int entry, const QWidget& box) {
     switch (dispatcher_.Opening(entry)) {
         case MenuOpening::None:
             return std::nullopt;
@@ -75,17 +75,17 @@ std::optional<int> CAssignmentMenus::Show(int entry, const QWidget& box) {
     return id;
 }
 
-std::optional<std::string> CAssignmentMenus::AskKey(std::string_view preset) {
-    CSingleDialog dialog(parts_.programFolder, parts_.languageCode, parts_.makeCapture,
-                         &parts_.window);
+std::optional<std::string> AssignmentMenus::AskKey(std::string_view preset) {
+    KeyCaptureDialog dialog(parts_.programFolder, parts_.languageCode, parts_.makeCapture,
+                            &parts_.window);
     dialog.SetKeyName(std::string(preset));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.KeyName();
 }
 
-std::optional<MacroChoice> CAssignmentMenus::AskMacro() {
-    CMacroDialog dialog(parts_.programFolder, parts_.languageCode, macros_, &parts_.window);
+std::optional<MacroChoice> AssignmentMenus::AskMacro() {
+    MacroPicker dialog(parts_.programFolder, parts_.languageCode, macros_, &parts_.window);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return MacroChoice{dialog.ChosenIndex(), static_cast<Byte>(dialog.PlayMode()),

@@ -14,7 +14,7 @@
 
 #include "assign/assignment_dispatcher.h"
 #include "assign/assignment_menu.h"
-#include "assign/ui/single_dialog.h"
+#include "assign/ui/key_capture_dialog.h"
 #include "macro/macro_store.h"
 
 class QWidget;
@@ -40,9 +40,9 @@ struct AssignmentMenuParts {
 int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoint& at,
                        QWidget* owner);
 
-class CAssignmentMenus {
+class AssignmentMenus {
 public:
-    CAssignmentMenus(AssignmentMenuParts parts, const MouseConfig& record, EntryAssign assign);
+    AssignmentMenus(AssignmentMenuParts parts, const MouseConfig& record, EntryAssign assign);
 
     // What a press on the label box `box` of entry asks for: nothing when nothing opens
     // (a Shift-layer entry that carries Shift); 0 after the last-click message or a menu

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/pointer_backend_choice.h"
-#include "app/pointer_settings.h"
+#include "controller/pointer_backend_choice.h"
+#include "controller/pointer_settings.h"
 
 namespace vorlak {
 

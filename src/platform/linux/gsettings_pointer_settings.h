@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/pointer_settings.h"
+#include "controller/pointer_settings.h"
 
 typedef struct _GSettings GSettings;
 

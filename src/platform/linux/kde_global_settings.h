@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/pointer_settings.h"
+#include "controller/pointer_settings.h"
 #include "platform/linux/session_bus.h"
 
 namespace vorlak {

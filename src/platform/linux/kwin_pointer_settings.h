@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/pointer_settings.h"
+#include "controller/pointer_settings.h"
 #include "device/hid_backend.h"
 #include "platform/linux/kde_global_settings.h"
 #include "platform/linux/session_bus.h"

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/pointer_settings.h"
+#include "controller/pointer_settings.h"
 #include "device/hid_backend.h"
 
 namespace vorlak {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/pointer_settings.h"
+#include "controller/pointer_settings.h"
 #include "device/hid_backend.h"
 
 typedef struct _XDisplay Display;

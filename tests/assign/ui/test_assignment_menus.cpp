@@ -13,9 +13,9 @@
 #include <QTimer>
 
 #include "assign/ui/scripted_key_capture.h"
-#include "controls/ex_menu.h"
+#include "controls/skin_menu.h"
 #include "controls/widget_input.h"
-#include "macro/ui/macro_dialog.h"
+#include "macro/ui/macro_picker.h"
 #include "test_folder.h"
 
 namespace vorlak {
@@ -62,9 +62,9 @@ protected:
         window_.show();
     }
 
-    CAssignmentMenus& Menus() {
+    AssignmentMenus& Menus() {
         if (!menus_) {
-            menus_ = std::make_unique<CAssignmentMenus>(
+            menus_ = std::make_unique<AssignmentMenus>(
                 AssignmentMenuParts{
                     window_, VORLAK_BIN_DIR, text_, "EN", font_, folder_.Path("record.ini"),
                     [this](QWidget&) { return std::make_unique<ScriptedKeyCapture>(script_); }},
@@ -88,19 +88,19 @@ protected:
     QWidget box_{&window_};
     std::shared_ptr<ScriptedKeyCapture::Script> script_ =
         std::make_shared<ScriptedKeyCapture::Script>();
-    std::unique_ptr<CAssignmentMenus> menus_;
+    std::unique_ptr<AssignmentMenus> menus_;
 };
 
 TEST_F(AssignmentMenusTest, TheMenuSitsBesideTheBoxAndASubmenuItemIsChosen) {
     QPoint shownAt;
     int width = 0, submenuWidth = 0, items = 0;
-    When<CExMenu>([&](CExMenu& menu) {
+    When<SkinMenu>([&](SkinMenu& menu) {
         shownAt = menu.pos();
         width = menu.Width();
         items = static_cast<int>(menu.actions().size());
         EXPECT_EQ(menu.font().pixelSize(), 12);
         PickItem(menu, "Multimedia Commands +");
-        When<CExMenu>([&](CExMenu& submenu) {
+        When<SkinMenu>([&](SkinMenu& submenu) {
             if (&submenu == &menu)
                 return;  // hovered, not yet open
             submenuWidth = submenu.Width();
@@ -121,7 +121,7 @@ TEST_F(AssignmentMenusTest, TheMenuSitsBesideTheBoxAndASubmenuItemIsChosen) {
 }
 
 TEST_F(AssignmentMenusTest, TheRightButtonChoosesToo) {
-    When<CExMenu>([](CExMenu& menu) { PickItem(menu, "Deactivated", Qt::RightButton); });
+    When<SkinMenu>([](SkinMenu& menu) { PickItem(menu, "Deactivated", Qt::RightButton); });
     EXPECT_EQ(Menus().Show(8, box_), 2013);
 }
 
@@ -144,13 +144,13 @@ TEST_F(AssignmentMenusTest, AShiftLayerShiftOpensNothing) {
 }
 
 TEST_F(AssignmentMenusTest, TheKeyboardKeyComesFromTheCaptureDialog) {
-    When<CExMenu>([](CExMenu& menu) { PickItem(menu, "Assign Keyboard Key"); });
+    When<SkinMenu>([](SkinMenu& menu) { PickItem(menu, "Assign Keyboard Key"); });
     const std::optional<int> id = Menus().Show(2, box_);
     ASSERT_EQ(id, kMenuKeyboardKey);
-    When<CSingleDialog>([this](CSingleDialog& dialog) {
+    When<KeyCaptureDialog>([this](KeyCaptureDialog& dialog) {
         script_->Key('A');
         script_->Key('A', KeyFlagRelease);
-        Press(dialog, dialog.ButtonOf(CSingleDialog::kOk).rect.center());
+        Press(dialog, dialog.ButtonOf(KeyCaptureDialog::kOk).rect.center());
     });
     Menus().Dispatch(*id);
     EXPECT_EQ(record_.KeyFunction[2], kFnKeyboardKey);
@@ -160,14 +160,14 @@ TEST_F(AssignmentMenusTest, TheKeyboardKeyComesFromTheCaptureDialog) {
 }
 
 TEST_F(AssignmentMenusTest, TheMacroComesFromThePicker) {
-    When<CExMenu>([](CExMenu& menu) { PickItem(menu, "Macro"); });
+    When<SkinMenu>([](SkinMenu& menu) { PickItem(menu, "Macro"); });
     const std::optional<int> id = Menus().Show(5, box_);
     ASSERT_EQ(id, kMenuMacro);
-    When<CMacroDialog>([](CMacroDialog& dialog) {
-        Press(dialog, CMacroDialog::DropDownArea().center());
+    When<MacroPicker>([](MacroPicker& dialog) {
+        Press(dialog, MacroPicker::DropDownArea().center());
         dialog.DropDown()->setCurrentRow(1);
-        Press(dialog, CMacroDialog::ModeMarkArea(2).center());
-        Press(dialog, dialog.ButtonOf(CMacroDialog::kOk).rect.center());
+        Press(dialog, MacroPicker::ModeMarkArea(2).center());
+        Press(dialog, dialog.ButtonOf(MacroPicker::kOk).rect.center());
     });
     Menus().Dispatch(*id);
     EXPECT_EQ(record_.KeyFunction[5], kFnMacro);
