@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the main window in each language, with its sections closed and open, and of
-# the settings column with every section open, at its top and bottom; of the window with its
+# the settings column with every section open, at its top and bottom, of an assignment menu
+# with its multimedia submenu open over the window, of the macro manager and of the profile
+# manager over the window's left column; of the window with its
 # sections open and of the macro manager at 100 %, 150 % and 200 % (QT_SCALE_FACTOR), in English,
 # and at 200 % in each language: <language>[-macro-manager]-scale-<factor>.png. Taken on a
 # private Xvfb with the simulated mouse: docs/screenshots/<language>-<state>.png (the README
@@ -21,6 +23,11 @@ XVFB_SCREEN=2600x1700x24 start_display "$W"   # room for the window at 200 %
 export XDG_RUNTIME_DIR=$W GSETTINGS_BACKEND=memory DBUS_SESSION_BUS_ADDRESS=disabled:
 start_window_manager "$W"
 click() { xdotool mousemove --window "$win" "$1" "$2" click "${3:-1}"; }
+dialog() {  # dialog WxH: the program's visible window of that size
+  for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q "Geometry: $1\$" && { echo "$w"; return 0; }
+  done; return 1; }
+no_dialog() { ! dialog "$1"; }
 start_in() {  # start_in LANGUAGE [SCALE]: the window on fresh data in LANGUAGE, shown
   local data=$W/$1-${2:-1}; mkdir -p "$data"; cp "$bin"/*.bin "$bin"/*.ini "$data"/
   sed -i "s/^Lan=.*/Lan=$1/" "$data"/str*.ini
@@ -43,6 +50,17 @@ for lan in EN DE CHS CHT; do
   xdotool mousemove --window "$win" 850 300
   for _ in 1 2 3 4 5 6 7; do redrawn "$win" xdotool click 5 || break; done   # to the bottom
   import -window "$win" "$out/$lan-settings-bottom.png"
+  redrawn root xdotool mousemove --window "$win" 185 161 click 1   # Button 2's menu
+  redrawn root xdotool mousemove --window "$win" 300 326           # its multimedia submenu
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$out/$lan-menu.png"
+  xdotool key Escape key Escape; wait_for 5 no_popup_menu
+  click 140 430; wait_for 5 dialog 490x432                      # the macro manager
+  dlg=$(dialog 490x432); wait_for 5 still "$dlg"
+  import -window "$dlg" "$out/$lan-macros.png"
+  xdotool mousemove --window "$dlg" 381 408 click 1; wait_for 5 no_dialog 490x432   # Cancel
+  redrawn "$win" click 54 619                                   # the profile manager
+  import -window "$win" "$out/$lan-profiles.png"
   stop
 done
 # At a scale the window's pixels are that many device pixels: the clicks scale too.

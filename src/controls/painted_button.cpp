@@ -12,22 +12,32 @@ namespace {
 
 constexpr int kCaptionMargin = 4;
 
+// The caption sits on the picture where the picture is narrower than the region; the normal
+// and the hover picture have one size.
+QRect CaptionFace(const std::filesystem::path& programFolder, const PaintedButton& button) {
+    const QImage picture = LoadSkin(programFolder, button.normalImage);
+    return picture.isNull() ? button.rect
+                            : button.rect & QRect(button.rect.topLeft(), LayoutSize(picture));
+}
+
 }  // namespace
 
+FittedFont FitButtonCaption(const std::filesystem::path& programFolder, const PaintedButton& button,
+                            const QFont& font) {
+    return FitToWidth(font, button.caption,
+                      CaptionFace(programFolder, button).width() - kCaptionMargin);
+}
+
 void PaintButton(QPainter& painter, const std::filesystem::path& programFolder,
-                 const PaintedButton& button, bool hovered) {
+                 const PaintedButton& button, const QFont& font, bool hovered) {
     const std::string_view image = hovered ? button.hoverImage : button.normalImage;
     DrawSkin(painter, programFolder, image, button.rect.x(), button.rect.y());
     if (button.caption.isEmpty())
         return;
-    // The caption sits on the picture where the picture is narrower than the region.
-    const QImage picture = LoadSkin(programFolder, image);
-    const QRect face = picture.isNull()
-                           ? button.rect
-                           : button.rect & QRect(button.rect.topLeft(), LayoutSize(picture));
     painter.save();
-    painter.setFont(FitToWidth(painter.font(), button.caption, face.width() - kCaptionMargin));
-    painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, button.caption);
+    painter.setFont(FitButtonCaption(programFolder, button, font).font);
+    painter.drawText(CaptionFace(programFolder, button), Qt::AlignCenter | Qt::TextSingleLine,
+                     button.caption);
     painter.restore();
 }
 

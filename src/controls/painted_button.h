@@ -11,6 +11,7 @@
 #include <span>
 #include <string_view>
 
+#include "controls/ui_font.h"
 #include "skin/dialog_layout.h"
 
 class QPainter;
@@ -27,10 +28,15 @@ struct PaintedButton {
 // A button as its layout gives it, without a caption.
 PaintedButton ButtonFromLayout(const layout::PaintedButtonLayout& button);
 
-// Draws the button's image at its rectangle's corner and the caption in the painter's pen and
-// font, centred on the picture and made smaller where it would not fit.
+// The caption's font on the button: `font`, made smaller where the caption would not fit the
+// picture (where the picture is narrower than the rectangle) less a small margin.
+FittedFont FitButtonCaption(const std::filesystem::path& programFolder, const PaintedButton& button,
+                            const QFont& font);
+
+// Draws the button's image at its rectangle's corner and the caption in the painter's pen,
+// centred on the picture in its fitted font.
 void PaintButton(QPainter& painter, const std::filesystem::path& programFolder,
-                 const PaintedButton& button, bool hovered);
+                 const PaintedButton& button, const QFont& font, bool hovered);
 
 // The index of the button under point, -1 for none.
 int ButtonAt(std::span<const PaintedButton> buttons, const QPoint& point);

@@ -40,6 +40,11 @@ void SkinButton::SetIndent(int pixels) {
     update();
 }
 
+void SkinButton::SetCaptionRightMargin(int pixels) {
+    rightMargin_ = pixels;
+    update();
+}
+
 void SkinButton::SetFontHeight(int pixels) {
     fontHeight_ = pixels;
     update();
@@ -83,14 +88,14 @@ SkinButton::State SkinButton::VisibleState() const {
     return hovered_ ? State::Hover : State::Normal;
 }
 
-QFont SkinButton::CaptionFont() const {
+FittedFont SkinButton::CaptionFont() const {
     QFont font;
     if (!fontFace_.isEmpty())
         font.setFamily(fontFace_);
     font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(fontHeight_);
     font.setWeight(static_cast<QFont::Weight>(kCaptionWeight));
-    return font;
+    return FitToWidth(font, text(), CaptionArea().width());
 }
 
 QColor SkinButton::CaptionColor() const {
@@ -114,16 +119,18 @@ void SkinButton::paintEvent(QPaintEvent*) {
         PaintCaption(painter);
 }
 
-void SkinButton::PaintCaption(QPainter& painter) const {
-    const bool left = alignment_ == Alignment::Left;
+QRect SkinButton::CaptionArea() const {
     QRect area = rect();
-    area.setLeft(kCaptionLeft + (left && indent_ >= 1 ? indent_ : 0));
-    painter.setFont(CaptionFont());
+    area.setLeft(kCaptionLeft + (alignment_ == Alignment::Left && indent_ >= 1 ? indent_ : 0));
+    area.setRight(area.right() - rightMargin_);
+    return area;
+}
+
+void SkinButton::PaintCaption(QPainter& painter) const {
+    painter.setFont(CaptionFont().font);
     painter.setPen(CaptionColor());
-    const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    painter.drawText(
-        area, Qt::TextSingleLine | Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignHCenter),
-        shown);
+    const int across = alignment_ == Alignment::Left ? Qt::AlignLeft : Qt::AlignHCenter;
+    painter.drawText(CaptionArea(), Qt::TextSingleLine | Qt::AlignVCenter | across, text());
 }
 
 void SkinButton::SetHovered(bool hovered) {

@@ -9,6 +9,8 @@
 
 #include <array>
 
+#include "controls/ui_font.h"
+
 namespace vorlak {
 
 class SkinButton : public QAbstractButton {
@@ -32,6 +34,8 @@ public:
 
     void SetAlignment(Alignment alignment);
     void SetIndent(int pixels);
+    // The caption ends this many pixels before the right edge (0 by default).
+    void SetCaptionRightMargin(int pixels);
     void SetFontHeight(int pixels);
     void SetFontFace(const QString& face);
     void SetTextColor(const QColor& color);
@@ -50,7 +54,9 @@ public:
 
     // The state whose bitmap the next paint shows.
     State VisibleState() const;
-    QFont CaptionFont() const;
+    // The caption's font: the button's face and weight at the size that fits its caption to
+    // the room beside the indent, down to the legible floor.
+    FittedFont CaptionFont() const;
     QColor CaptionColor() const;
 
     QSize sizeHint() const override;
@@ -65,10 +71,12 @@ protected:
 private:
     void SetHovered(bool hovered);
     void PaintCaption(QPainter& painter) const;
+    QRect CaptionArea() const;
 
     std::array<QImage, 4> bitmaps_;
     Alignment alignment_ = Alignment::Left;
     int indent_ = 0;
+    int rightMargin_ = 0;
     int fontHeight_ = 14;
     QString fontFace_;
     QColor textColor_ = kDefaultTextColor;

@@ -16,7 +16,6 @@ namespace vorlak {
 namespace {
 
 constexpr int kSeparatorHeight = 5;
-constexpr int kTextLeft = 2;
 
 // The style of every SkinMenu: the frame of all menus, and items measured and drawn by the menu
 // that owns them. The option of an item carries its action (see SkinMenu::initStyleOption).
@@ -97,8 +96,6 @@ void SkinMenu::AppendItem(int id, const QString& text, QMenu* submenu) {
     if (submenu)
         action->setMenu(submenu);
     items_.Append(itemId, text);
-    width_ = std::max(
-        width_, leftMargin_ + rightMargin_ + kPixelsPerCharacter * static_cast<int>(text.size()));
     Relayout();
 }
 
@@ -107,9 +104,14 @@ int SkinMenu::Show(const QPoint& screenPoint) {
     return chosen ? static_cast<int>(IdOf(chosen)) : 0;
 }
 
-void SkinMenu::SetWidth(int width) {
-    width_ = width;
+void SkinMenu::SetWidth(int minimumWidth) {
+    minimumWidth_ = minimumWidth;
     Relayout();
+}
+
+int SkinMenu::WidthFor(const QString& text) const {
+    return leftMargin_ + kTextLeft + fontMetrics().horizontalAdvance(text) + kTextRight +
+           rightMargin_;
 }
 
 void SkinMenu::SetItemHeight(int height) {
@@ -120,6 +122,7 @@ void SkinMenu::SetItemHeight(int height) {
 void SkinMenu::SetMargins(int left, int right) {
     leftMargin_ = left;
     rightMargin_ = right;
+    Relayout();
 }
 
 void SkinMenu::SetItemColours(const Colours& colours) {
@@ -165,6 +168,11 @@ void SkinMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* acti
 }
 
 void SkinMenu::Relayout() {
+    width_ = minimumWidth_;
+    for (const MenuItemList::Entry& item : items_.Entries()) {
+        if (item.id != kSeparatorId && item.id != kHiddenItemId)
+            width_ = std::max(width_, WidthFor(item.text));
+    }
     // QMenu lays its items out again after a style change.
     QEvent change(QEvent::StyleChange);
     changeEvent(&change);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The skinned popup menu: every item drawn in the skin colours, a fixed item width, no check
-// marks and no submenu arrows, inside the three-ring frame.
+// The skinned popup menu: every item drawn in the skin colours, as wide as its widest item and
+// at least its owner's width, no check marks and no submenu arrows, inside the three-ring
+// frame.
 #pragma once
 
 #include <QColor>
@@ -20,7 +21,10 @@ public:
     // Command id of a separator line, and of an item that takes no room at all.
     static constexpr MenuItemList::Id kSeparatorId = 0;
     static constexpr MenuItemList::Id kHiddenItemId = 1;
-    static constexpr int kPixelsPerCharacter = 8;
+    // An item's text begins this far from the item's left and ends at least this far from its
+    // right.
+    static constexpr int kTextLeft = 2;
+    static constexpr int kTextRight = 6;
 
     struct Colours {
         QColor background{111, 41, 41};
@@ -34,16 +38,19 @@ public:
     explicit SkinMenu(std::optional<QFont> font = std::nullopt, QWidget* parent = nullptr);
 
     // Appends an item that sends `id`, or, with a submenu, opens that submenu (which the caller
-    // keeps alive while this menu is shown). Widens the menu to at least left margin + right
-    // margin + 8 pixels per character of the text.
+    // keeps alive while this menu is shown). Widens the menu to the margins and the item's
+    // text in the menu's font.
     void AppendItem(int id, const QString& text, QMenu* submenu = nullptr);
 
     // Shows the menu at a screen point and waits until it closes. Returns the command id of the
     // chosen item (also from a submenu), or 0 when nothing was chosen.
     int Show(const QPoint& screenPoint);
 
+    // The width of every item: the owner's width, or more where an item's text needs it.
     int Width() const { return width_; }
-    void SetWidth(int width);
+    void SetWidth(int minimumWidth);
+    // The width an item's text takes with the margins around it.
+    int WidthFor(const QString& text) const;
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int height);
     void SetMargins(int left, int right);
@@ -72,6 +79,7 @@ private:
     void Relayout();
 
     int itemHeight_ = 18;
+    int minimumWidth_ = 0;
     int width_ = 0;
     int leftMargin_ = 0;
     int rightMargin_ = 0;

@@ -35,6 +35,11 @@ void Skinned<Window>::SetCaption(int button, const QString& caption) {
 }
 
 template <class Window>
+FittedFont Skinned<Window>::CaptionFont(int button) const {
+    return FitButtonCaption(programFolder_, ButtonOf(button), captionFont_);
+}
+
+template <class Window>
 void Skinned<Window>::PaintBackground(QPainter& painter) const {
     if (background_.isNull())
         painter.fillRect(this->rect(), fallbackColor_);
@@ -45,7 +50,8 @@ void Skinned<Window>::PaintBackground(QPainter& painter) const {
 template <class Window>
 void Skinned<Window>::PaintButtons(QPainter& painter) const {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        PaintButton(painter, programFolder_, buttons_[i], hovered_ == static_cast<int>(i));
+        PaintButton(painter, programFolder_, buttons_[i], captionFont_,
+                    hovered_ == static_cast<int>(i));
 }
 
 template <class Window>

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -43,6 +44,8 @@ public:
         return buttons_[static_cast<std::size_t>(button)];
     }
     int Hovered() const { return hovered_; }
+    // The font a button's caption is drawn in, fitted to the button.
+    FittedFont CaptionFont(int button) const;
 
 protected:
     Skinned(std::filesystem::path programFolder, const SkinnedLook& look, QWidget* parent,
@@ -53,10 +56,11 @@ protected:
     // The painted buttons in the order of their indices, without captions.
     void SetButtons(std::initializer_list<layout::PaintedButtonLayout> buttons);
     void SetCaption(int button, const QString& caption);
+    // The font of the captions, before each is fitted to its button.
+    void SetCaptionFont(const QFont& font) { captionFont_ = font; }
     // The background image, or the fallback colour where it is missing.
     void PaintBackground(QPainter& painter) const;
-    // Every painted button, the hovered one in its hover image; captions in the painter's font
-    // and pen.
+    // Every painted button, the hovered one in its hover image; captions in the painter's pen.
     void PaintButtons(QPainter& painter) const;
     // A left press at a point, on the painted button `button` (-1 for none): true when the
     // dialog took it. A press it leaves, on a movable dialog, may begin a move.
@@ -75,6 +79,7 @@ private:
     QColor fallbackColor_;
     bool movable_;
     std::vector<PaintedButton> buttons_;
+    QFont captionFont_;
     int hovered_ = -1;
     WindowMover mover_;
 };

@@ -5,22 +5,22 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include <vector>
+
 #include "text/ui_text.h"
 
 namespace vorlak {
 namespace {
 
-// The faces of the Chinese texts; the desktop has one of their substitutes at most.
-constexpr int kSmallestPixels = 8;
-
-// Steps the font's pixel size down while fits says no.
+// Steps the font's pixel size down to the floor while fits says no.
 template <typename Fits>
 QFont Shrink(QFont font, Fits fits) {
-    while (font.pixelSize() > kSmallestPixels && !fits(QFontMetrics(font)))
+    while (font.pixelSize() > kCaptionFloorPixels && !fits(QFontMetrics(font)))
         font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 
+// The faces of the Chinese texts; the desktop has one of their substitutes at most.
 bool IsChineseFace(std::string_view face) {
     return face == "黑体" || face == "宋体";
 }
@@ -50,9 +50,16 @@ QFont FaceFont(std::string_view face, int pixelHeight) {
     return font;
 }
 
-QFont FitToWidth(QFont font, const QString& text, int width) {
-    return Shrink(std::move(font),
-                  [&](const QFontMetrics& m) { return m.horizontalAdvance(text) <= width; });
+FittedFont FitToWidth(QFont font, const QString& text, int width) {
+    const int own = font.pixelSize();
+    std::vector<int> widths;
+    for (int pixels = own; static_cast<int>(widths.size()) < CaptionSizes(own); --pixels) {
+        font.setPixelSize(pixels);
+        widths.push_back(QFontMetrics(font).horizontalAdvance(text));
+    }
+    const CaptionFit fit = FitCaption(widths, own, width);
+    font.setPixelSize(fit.pixels);
+    return {font, fit.shortBy};
 }
 
 QFont FitToRect(QFont font, const QString& text, const QRect& rect) {

@@ -9,6 +9,7 @@
 
 #include <string_view>
 
+#include "skin/caption_fit.h"
 #include "text/dialog_texts.h"
 
 namespace vorlak {
@@ -21,9 +22,16 @@ inline QFont FaceFont(const DialogFont& font) {
     return FaceFont(font.face, font.height);
 }
 
-// The font, made smaller (down to 8 pixels) until the text fits the width on one line.
-QFont FitToWidth(QFont font, const QString& text, int width);
-// The font, made smaller (down to 8 pixels) until the text, wrapped at words to the
+// A caption's font for a box: the largest size of the font's face, from its own size down to
+// the legible floor (skin/caption_fit.h), in which the text fits the width on one line, and
+// how many pixels the width lacks where even the floor does not fit.
+struct FittedFont {
+    QFont font;
+    int shortBy = 0;
+    bool Fits() const { return shortBy == 0; }
+};
+[[nodiscard]] FittedFont FitToWidth(QFont font, const QString& text, int width);
+// The font, made smaller (down to the legible floor) until the text, wrapped at words to the
 // rectangle's width, fits its height.
 QFont FitToRect(QFont font, const QString& text, const QRect& rect);
 

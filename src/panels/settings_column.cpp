@@ -52,6 +52,7 @@ SettingsColumn::SettingsColumn(PanelContext context, QWidget* parent)
         button->SetFontHeight(column::kTitleFontHeight);
         button->SetFontFace(font.family());
         button->SetIndent(column::kTitleIndent);
+        button->SetCaptionRightMargin(column::kTitleArrowRoom);
         button->SetText(PanelText(*captions[k]));
         connect(button, &SkinButton::clicked, this, [this, k] { ToggleSection(k); });
         titles_[At(k)] = button;

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/settings_panel.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "controls/skin_image.h"
 #include "controls/ui_font.h"
 
 namespace vorlak {
-namespace {
-
-// Labels longer than their place are drawn smaller, down to this cell height, not cut off.
-constexpr int kSmallestTextHeight = 8;
-
-}  // namespace
 
 SettingsPanel::SettingsPanel(const PanelContext& context, RecordPart part,
                              std::string_view background, QWidget* parent)
@@ -48,13 +41,8 @@ void SettingsPanel::paintEvent(QPaintEvent*) {
 }
 
 void DrawPanelText(QPainter& painter, const QRect& rect, int flags, const QString& text) {
-    QFont font = painter.font();
-    while (font.pixelSize() > kSmallestTextHeight &&
-           QFontMetrics(font).horizontalAdvance(text) > rect.width()) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
     painter.save();
-    painter.setFont(font);
+    painter.setFont(FitToWidth(painter.font(), text, rect.width()).font);
     painter.setPen(Qt::white);
     painter.drawText(rect, flags | Qt::TextSingleLine, text);
     painter.restore();

@@ -69,7 +69,7 @@ private:
 
 // One line of text, white, in `rect` with `flags` (alignment), as the panels draw their labels;
 // a text wider than the rectangle (German runs long) is drawn in a smaller size of the
-// painter's font until it fits.
+// painter's font until it fits, down to the legible floor (FitToWidth).
 void DrawPanelText(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
 // The text of a table item at the UI edge.

@@ -19,8 +19,9 @@ inline constexpr PixelRect kEventHeading{148, 60, 266, 78};
 inline constexpr PixelRect kOptionsHeading{279, 60, 397, 78};
 inline constexpr PixelRect kMacroListRect{21, 82, 130, 353};
 inline constexpr PixelRect kEventListRect{153, 82, 262, 353};
-// The record button: its images are cut to this width (the button shows their left part).
-inline constexpr PixelRect kRecordButtonRect{295, 87, 384, 111};
+// The record button, wide enough for both captions in every language at the smallest size a
+// caption is drawn in: its images are cut to this width (the button shows their left part).
+inline constexpr PixelRect kRecordButtonRect{287, 87, 391, 111};
 inline constexpr int kRecordImageWidth = 122;
 inline constexpr PixelRect kRecordDelayText{290, 136, 370, 206};
 inline constexpr PixelRect kRecordDelayBox{370, 144, 384, 158};

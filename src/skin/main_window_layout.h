@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "skin/settings_column_layout.h"
 #include "skin/skin_geometry.h"
 #include "skin/skin_names.h"
 
@@ -46,14 +47,20 @@ inline constexpr skin::ButtonImages kLabelBoxImages{skin::kLabelBoxNormal, skin:
 inline constexpr int kConfigCaptionIndent = 20;
 inline constexpr int kHeaderCaptionIndent = 5;
 inline constexpr int kLabelCaptionIndent = 5;
+// The captions keep clear of the arrow at the right of a header (the settings column's title
+// image) and of a label box (whose arrow sits in a cell of its own).
+inline constexpr int kHeaderArrowRoom = layout::settings_column::kTitleArrowRoom;
+inline constexpr int kLabelArrowCell = 15;
 
 inline constexpr PixelRect kHelpRect{937, 5, 952, 20};
 inline constexpr PixelRect kMinimizeRect{958, 5, 973, 20};
 inline constexpr PixelRect kCloseRect{979, 5, 994, 20};
-inline constexpr PixelRect kConfigRect{18, 604, 90, 634};
-inline constexpr PixelRect kResetRect{798, 604, 855, 634};
-inline constexpr PixelRect kCancelRect{860, 604, 917, 634};
-inline constexpr PixelRect kApplyRect{923, 604, 980, 634};
+// The bottom buttons are wide enough for their captions in every language at the smallest
+// size a caption is drawn in.
+inline constexpr PixelRect kConfigRect{18, 604, 95, 634};
+inline constexpr PixelRect kResetRect{781, 604, 844, 634};
+inline constexpr PixelRect kCancelRect{849, 604, 912, 634};
+inline constexpr PixelRect kApplyRect{917, 604, 980, 634};
 inline constexpr PixelRect kTopViewRect{442, 527, 504, 556};
 inline constexpr PixelRect kSideViewRect{518, 527, 580, 556};
 // The mouse area (repainted on a view change) with its background image at its corner.
@@ -62,8 +69,8 @@ inline constexpr PixelRect kLeftColumn{20, 107, 262, 707};
 inline constexpr PixelRect kSettingsHostRect{735, 32, 995, 593};
 // Where a running write shows how far it is: between the mouse and the view buttons.
 inline constexpr PixelRect kProgressRect{300, 505, 696, 521};
-// The top left corner of the colour note's first line.
-inline constexpr PixelPoint kColorNotePos{94, 612};
+// The top left corner of the colour note's first line, beside the profile button.
+inline constexpr PixelPoint kColorNotePos{kConfigRect.right + 4, 612};
 // The left column's image, from the window's corner, and the two logos on it.
 inline constexpr PixelSize kMainLeftSize{262, 645};
 inline constexpr PixelPoint kLogoAt{20, 32};

@@ -14,6 +14,8 @@ inline constexpr int kTitleWidth = 242;
 inline constexpr int kTitleHeight = 20;
 inline constexpr int kTitleFontHeight = 13;
 inline constexpr int kTitleIndent = 5;
+// The caption keeps clear of the arrow at the title's right.
+inline constexpr int kTitleArrowRoom = 16;
 // The first title's top, and the gap between a section and the next title.
 inline constexpr int kFirstTitleTop = 2;
 inline constexpr int kSectionGap = 5;

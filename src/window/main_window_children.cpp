@@ -40,10 +40,12 @@ public:
         button->SetAlignment(SkinButton::Alignment::Centred);
         return button;
     }
-    SkinButton* Indented(const PixelRect& rect, const skin::ButtonImages& images,
-                         int indent) const {
+    // A left-aligned caption after the indent, ending rightMargin before the right edge.
+    SkinButton* Indented(const PixelRect& rect, const skin::ButtonImages& images, int indent,
+                         int rightMargin = 0) const {
         SkinButton* button = Button(rect, images);
         button->SetIndent(indent);
+        button->SetCaptionRightMargin(rightMargin);
         return button;
     }
     MarkerSlider* Slider() const {
@@ -79,12 +81,15 @@ MainWindowChildren MakeMainWindowChildren(QWidget& window,
     c.topView = make.Centred(kTopViewRect, kViewButtonImages);
     c.sideView = make.Centred(kSideViewRect, kViewButtonImages);
     const SectionLayout layout = LayOutSections(true, true, 0);
-    c.assignmentHeader =
-        make.Indented(layout.assignmentHeader, kHeaderImages, kHeaderCaptionIndent);
-    c.macroHeader = make.Indented(layout.macroHeader, kHeaderImages, kHeaderCaptionIndent);
-    c.axisHeader = make.Indented(layout.axisHeader, kHeaderImages, kHeaderCaptionIndent);
+    c.assignmentHeader = make.Indented(layout.assignmentHeader, kHeaderImages, kHeaderCaptionIndent,
+                                       kHeaderArrowRoom);
+    c.macroHeader =
+        make.Indented(layout.macroHeader, kHeaderImages, kHeaderCaptionIndent, kHeaderArrowRoom);
+    c.axisHeader =
+        make.Indented(layout.axisHeader, kHeaderImages, kHeaderCaptionIndent, kHeaderArrowRoom);
     for (int k = 0; k < kEntryCount; ++k) {
-        SkinButton* box = make.Indented(LabelBoxRect(k), kLabelBoxImages, kLabelCaptionIndent);
+        SkinButton* box =
+            make.Indented(LabelBoxRect(k), kLabelBoxImages, kLabelCaptionIndent, kLabelArrowCell);
         box->hide();
         c.labelBoxes[static_cast<std::size_t>(k)] = box;
     }

@@ -15,28 +15,38 @@ const QColor kBackground(111, 41, 41), kSelected(143, 32, 32), kWhite(255, 255, 
 constexpr int kFrame = 3;
 
 struct WidthCase {
-    int previous;
+    int minimum;
     int leftMargin, rightMargin;
     int characters;
-    int width;
+    bool widens;  // the item's text needs more than the owner's width
 };
 
-TEST(SkinMenuTest, AppendWidensToEightPixelsPerCharacter) {
+// The owner's width is a minimum: an item whose text (with the margins) needs more widens the
+// menu to it, in the menu's font, also when the owner sets its width after the items.
+TEST(SkinMenuTest, TheMenuIsAsWideAsItsWidestItemAndAtLeastTheOwnersWidth) {
     const WidthCase cases[] = {
-        {120, 0, 0, 40, 320}, {120, 0, 0, 10, 120}, {0, 0, 0, 3, 24},
-        {0, 4, 6, 3, 34},     {50, 0, 0, 0, 50},
+        {120, 0, 0, 40, true}, {120, 0, 0, 3, false}, {0, 0, 0, 3, true},
+        {0, 4, 6, 3, true},    {50, 0, 0, 0, false},
     };
     for (const WidthCase& c : cases) {
         SkinMenu menu;
-        menu.SetWidth(c.previous);
+        menu.SetWidth(c.minimum);
         menu.SetMargins(c.leftMargin, c.rightMargin);
-        menu.AppendItem(2001, QString(c.characters, QLatin1Char('x')));
-        EXPECT_EQ(menu.Width(), c.width) << c.previous << " " << c.characters;
+        const QString text(c.characters, QLatin1Char('x'));
+        menu.AppendItem(2001, text);
+        const int advance = menu.fontMetrics().horizontalAdvance(text);
+        const int needed =
+            c.leftMargin + SkinMenu::kTextLeft + advance + SkinMenu::kTextRight + c.rightMargin;
+        EXPECT_EQ(menu.Width(), c.widens ? needed : c.minimum) << c.minimum << " " << c.characters;
+        EXPECT_EQ(menu.Width() > c.minimum, c.widens) << c.minimum << " " << c.characters;
     }
     SkinMenu menu;
-    menu.AppendItem(2001, QString(40, QLatin1Char('x')));
+    const QString longText(40, QLatin1Char('x'));
+    menu.AppendItem(2001, longText);
+    menu.AppendItem(SkinMenu::kSeparatorId, QString(80, QLatin1Char('x')));
     menu.SetWidth(120);
-    EXPECT_EQ(menu.Width(), 120) << "the owner's width holds";
+    EXPECT_EQ(menu.Width(), menu.WidthFor(longText)) << "the longest item holds, not a separator";
+    EXPECT_LE(SkinMenu::kTextLeft + menu.fontMetrics().horizontalAdvance(longText), menu.Width());
 }
 
 TEST(SkinMenuTest, MeasuresItemsByTheirId) {

@@ -18,7 +18,7 @@ crop "$(main_window)" 122 "$(( $(box_y 3) - 7 ))" 126 14 "$W/box3-before.png"
 box3_changed() { crop "$(main_window)" 122 "$(( $(box_y 3) - 7 ))" 126 14 "$W/box3-after.png" &&
   ! same_image "$W/box3-before.png" "$W/box3-after.png"; }
 open_box 3
-choose 8 5 106 01-button4-menu || fail "the multimedia submenu"
+choose 8 5 01-button4-menu || fail "the multimedia submenu"
 check "Button 4's label box shows the new label before Apply" wait_for 5 box3_changed
 apply && pass "Apply saves the profile" || fail "Apply"
 # Button 4's key-matrix slot is 4: the third and fourth base entries exchange their slots.
@@ -74,7 +74,7 @@ apply
 check "Shift on Button 3 makes its mirror Shift" test "$(byte_at 64):$(byte_at 71)" = 18:18
 check "and the Shift matrix holds the Shift entry in slot 2" wait_for 5 slot_is 3 2 "08 00 02 00"
 open_box 2
-choose 7 1 56 || fail "the DPI submenu"
+choose 7 1 || fail "the DPI submenu"
 shot 06-button3-dpi-down
 apply
 check "DPI - on Button 3 makes the mirror Deactivated" test "$(byte_at 64):$(byte_at 78):$(byte_at 71)" = 6:2:13
@@ -83,7 +83,7 @@ check "DPI - on Button 3 makes the mirror Deactivated" test "$(byte_at 64):$(byt
 open_box 0
 attention() { xdotool search --onlyvisible --name '^ATTENTION!!$'; }
 check "the last click shows the message" wait_for 5 attention
-check "and no menu" no_popup 126
+check "and no menu" no_popup_menu
 shot 07-last-click
 message=$(attention | head -1) && xdotool windowactivate --sync "$message" 2>/dev/null
 key_in "$message" Return
@@ -140,11 +140,11 @@ check "the program is active before the other client's grab" wait_for 5 program_
 wait_for 5 grep -q grabbed "$W/grabber.out" || fail "the grabbing client"
 check "the grab takes the program's keyboard focus" wait_for 5 program_is inactive
 open_box 4
-check "the label box opens its menu" wait_for 5 popup 126
+check "the label box opens its menu" wait_for 5 popup_menu
 check "and the click makes the program active again" wait_for 5 program_is active
 # The menu cannot grab the pointer either now (Qt grabs both or neither): it learns of the
 # pointer only from motions over it, so the pointer goes onto it until an item lights.
-lights() { local menu off; menu=$(popup 126) || return 1
+lights() { local menu off; menu=$(popup_menu) || return 1
   xdotool mousemove --window "$menu" 30 1; off=$(picture "$menu")
   point_item "$menu" 1; wait_for 1 picture_differs "$menu" "$off"; }
 check "the menu lights the item under the pointer" wait_for 10 lights
@@ -174,7 +174,7 @@ for lan in EN DE CHS CHT; do
   main_shown || { fail "no main window in $lan"; stop_app; continue; }
   main_redrawn click_in 141 117
   open_box 1
-  choose 8 5 106 "lang-$lan-1-menu" && wait_for 5 no_popup 126 &&
+  choose 8 5 "lang-$lan-1-menu" && wait_for 5 no_popup_menu &&
     pass "the menu and its submenu in $lan" || fail "the menu in $lan"
   open_box 1; grabbed=$(grabs)   # the key reaches the dialog once it holds the keyboard
   choose 11 && wait_for 5 key_dialog && wait_for 5 grabbed_since "$grabbed" && wait_for 5 still "$(key_dialog)" &&

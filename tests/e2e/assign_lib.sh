@@ -6,19 +6,15 @@
 box_y() { echo $((141 + 20 * $1)); }
 open_box() { click_in 185 "$(box_y "$1")"; }
 
-# The visible popup menu of the program that is WIDTH pixels wide (item width + frame).
-popup() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q "Geometry: $1x" && { echo "$w"; return 0; }
-  done; return 1; }
-no_popup() { ! popup "$1"; }
-# Chooses item INDEX of the top menu, or item SUB of the submenu (WIDTH wide) that item
-# INDEX opens, with a screenshot named SHOT while both are open.
-choose() {  # choose INDEX [SUB WIDTH [SHOT]]
-  local top sub; top=$(wait_for 5 popup 126 && popup 126) || return 1
+# Chooses item INDEX of the menu, or item SUB of the submenu that item INDEX opens, with a
+# screenshot named SHOT while both are open. The menus are as wide as their texts: the
+# submenu is the popup that is not the menu.
+choose() {  # choose INDEX [SUB [SHOT]]
+  local top sub; top=$(wait_for 5 popup_menu && popup_menu) || return 1
   if [ $# -eq 1 ]; then click_item "$top" "$1"; return; fi
-  point_item "$top" "$1"; wait_for 5 popup "$3" || return 1
-  sub=$(popup "$3"); redrawn "$sub" point_item "$sub" "$2"
-  [ -z "${4:-}" ] || shot "$4"
+  point_item "$top" "$1"; wait_for 5 popup_besides "$top" || return 1
+  sub=$(popup_besides "$top"); redrawn "$sub" point_item "$sub" "$2"
+  [ -z "${3:-}" ] || shot "$3"
   xdotool click 1; }
 # The dialogs of the program by their size.
 dialog() { for w in $(xdotool search --all --onlyvisible --pid "$APP" --name '^Vorlak$' 2>/dev/null); do

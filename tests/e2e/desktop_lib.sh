@@ -79,9 +79,13 @@ balloon() { for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); d
 # menu_shown: a popup menu of the program is mapped and drawn, and so holds the keyboard.
 menu_shown() { wait_for 5 popup_menu && wait_for 5 still "$(popup_menu)"; }
 # A popup menu of the program is mapped: a window the window manager does not manage that is
-# neither a tooltip nor the tray icon (Qt's menus and the skinned menus alike).
-popup_menu() { local icon; icon=$(tray_icon)
+# neither a tooltip nor the tray icon (Qt's menus and the skinned menus alike). popup_menus
+# lists every one, popup_menu names one, popup_besides MENU one other than MENU (its submenu).
+popup_menus() { local icon; icon=$(tray_icon)
   for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
     [ "$w" != "$icon" ] && xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' &&
-      ! xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && { echo "$w"; return 0; }
-  done; return 1; }
+      ! xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && echo "$w"
+  done; }
+popup_menu() { local w; w=$(popup_menus | head -1); [ -n "$w" ] && echo "$w"; }
+popup_besides() { local w; w=$(popup_menus | grep -vx "$1" | head -1); [ -n "$w" ] && echo "$w"; }
+no_popup_menu() { ! popup_menu; }

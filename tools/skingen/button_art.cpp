@@ -162,7 +162,7 @@ QImage LabelBox(bool over) {
     p.setPen(QPen(rim, 1));
     p.setBrush(over ? QColor(60, 22, 22) : QColor(16, 16, 19));
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-    const qreal cell = r.width() - 15;
+    const qreal cell = r.width() - layout::kLabelArrowCell;
     p.setPen(QPen(WithAlpha(rim, 200), 1));
     p.drawLine(QPointF(cell + 0.5, 2), QPointF(cell + 0.5, r.height() - 2));
     DrawArrow(p, QPointF(cell + 7.5, r.height() / 2 + 0.5), 6, 180,

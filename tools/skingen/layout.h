@@ -80,6 +80,7 @@ inline constexpr QSize kAssignmentPanel = ToQSize(vorlak::kAssignmentPanelSize);
 inline constexpr QSize kAxisPanel = ToQSize(vorlak::kAxisPanelSize);
 inline constexpr QSize kSectionHeader = ToQRect(vorlak::SectionLayout{}.assignmentHeader).size();
 inline constexpr QSize kLabelBox = ToQRect(vorlak::LabelBoxRect(0)).size();
+inline constexpr int kLabelArrowCell = vorlak::kLabelArrowCell;
 
 // Buttons of the main window (their hit rectangles).
 inline constexpr QSize kSmallButton = ToQRect(vorlak::kHelpRect).size();

@@ -23,10 +23,10 @@ constexpr int kMenuGap = 5;
 
 }  // namespace
 
-int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoint& at,
-                       QWidget* owner) {
-    SkinMenu top(font, owner);
-    std::vector<std::unique_ptr<SkinMenu>> submenus;
+AssignmentMenuWidgets MakeAssignmentMenu(const AssignmentMenu& menu, const QFont& font,
+                                         QWidget* owner) {
+    AssignmentMenuWidgets widgets{std::make_unique<SkinMenu>(font, owner), {}};
+    SkinMenu& top = *widgets.top;
     for (const AssignmentMenuItem& item : menu.items) {
         if (item.submenu.empty()) {
             top.AppendItem(item.id, Q(item.text));
@@ -37,10 +37,15 @@ int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoi
             submenu->AppendItem(leaf.id, Q(leaf.text));
         submenu->SetWidth(item.submenuWidth);
         top.AppendItem(0, Q(item.text), submenu.get());
-        submenus.push_back(std::move(submenu));
+        widgets.submenus.push_back(std::move(submenu));
     }
     top.SetWidth(menu.width);
-    return top.Show(at);
+    return widgets;
+}
+
+int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoint& at,
+                       QWidget* owner) {
+    return MakeAssignmentMenu(menu, font, owner).top->Show(at);
 }
 
 AssignmentMenus::AssignmentMenus(AssignmentMenuParts parts, const MouseConfig& record,

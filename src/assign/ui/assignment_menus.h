@@ -9,12 +9,15 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "assign/assignment_dispatcher.h"
 #include "assign/assignment_menu.h"
 #include "assign/ui/key_capture_dialog.h"
+#include "controls/skin_menu.h"
 #include "macro/macro_store.h"
 
 class QWidget;
@@ -35,8 +38,17 @@ struct AssignmentMenuParts {
     KeyCaptureFactory makeCapture;
 };
 
+// The popups of a menu in the font: each as wide as its widest item, at least its fixed
+// width. The top menu opens the submenus, which live as long as it.
+struct AssignmentMenuWidgets {
+    std::unique_ptr<SkinMenu> top;
+    std::vector<std::unique_ptr<SkinMenu>> submenus;
+};
+AssignmentMenuWidgets MakeAssignmentMenu(const AssignmentMenu& menu, const QFont& font,
+                                         QWidget* owner);
+
 // Shows the menu at a screen point and waits until it closes: the chosen command id, 0 for
-// none. Every popup takes its fixed width and the font.
+// none.
 int ShowAssignmentMenu(const AssignmentMenu& menu, const QFont& font, const QPoint& at,
                        QWidget* owner);
 

@@ -46,6 +46,7 @@ KeyCaptureDialog::KeyCaptureDialog(std::filesystem::path programFolder,
     prompt_ = Q(texts.prompt);
     SetCaption(kOk, Q(texts.ok));
     SetCaption(kCancel, Q(texts.cancel));
+    SetCaptionFont(font_);
     label_ = new QLabel(this);
     label_->setGeometry(ToQRect(dialog::kKeyNameRect));
     label_->setAlignment(Qt::AlignCenter);
@@ -69,7 +70,7 @@ void KeyCaptureDialog::ShowKeyName() {
     if (label_ == nullptr)
         return;
     const QString text = Q(keyName_);
-    label_->setFont(FitToWidth(font_, text, label_->width() - 2));
+    label_->setFont(FitToWidth(font_, text, label_->width() - 2).font);
     label_->setText(text);
 }
 
@@ -135,7 +136,7 @@ void KeyCaptureDialog::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     painter.save();
     const QRect prompt = ToQRect(dialog::kPromptRect);
-    painter.setFont(FitToWidth(font_, prompt_, prompt.width()));
+    painter.setFont(FitToWidth(font_, prompt_, prompt.width()).font);
     painter.drawText(prompt, Qt::AlignCenter | Qt::TextSingleLine, prompt_);
     painter.restore();
     PaintButtons(painter);

@@ -101,6 +101,7 @@ MacroManagerDialog::MacroManagerDialog(std::filesystem::path programFolder,
     SetCaption(kCancel, Q(texts.cancel));
     SetCaption(kNew, Q(texts.newButton));
     SetCaption(kDelete, Q(texts.deleteButton));
+    SetCaptionFont(font_);
     if (!HasBackground()) {
         QTimer::singleShot(0, this, [this] {
             QMessageBox::information(this, "Macro Manager Dialog Load background image failed!!!",

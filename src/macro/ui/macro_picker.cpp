@@ -52,6 +52,7 @@ MacroPicker::MacroPicker(std::filesystem::path programFolder, std::string_view l
     SetButtons({picker::kClose, picker::kOk, picker::kCancel});
     SetCaption(kOk, Q(texts.ok));
     SetCaption(kCancel, Q(texts.cancel));
+    SetCaptionFont(font_);
     if (!HasBackground()) {
         QTimer::singleShot(0, this, [this] {
             QMessageBox::information(this, "Macro Key Dialog Load background image failed!!!",

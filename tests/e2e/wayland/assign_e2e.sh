@@ -28,7 +28,7 @@ choose() {  # choose K ITEM [SUB [SHOT]]: item ITEM of entry K's menu, or item S
   glide $(( at[0] + 30 )) "$y" || return 1
   if [ $# -ge 3 ]; then
     wait_for 5 submenu_open $(( at[0] + 200 )) $(( y - 11 )) || return 1   # its top edge
-    glide $(( at[0] + 150 )) "$y" && glide $(( at[0] + 150 )) $(( y + 20 * $3 )) || return 1
+    glide $(( at[0] + 200 )) "$y" && glide $(( at[0] + 200 )) $(( y + 20 * $3 )) || return 1
     [ -z "${4:-}" ] || { wait_for 5 lit $(( at[0] + 200 )) $(( y + 20 * $3 )); shot "$4"; }
   fi
   pointer click; }
