@@ -42,7 +42,7 @@ check "Apply saves the profile" wait_for 30 saved
 check "stage 2 at its top code 54" holds 8 54
 check "the polling divisor is 1 (1000 Hz)" holds 5 1
 check "the mouse polls at 1000 Hz" wait_for 10 described 'polling divisor: 1$'
-check "the mouse has stage 2 at 6000 DPI" described 'DPI levels: 04 5D'
+check "the mouse has stage 2 at 6000 DPI" wait_for 10 described 'DPI levels: 04 5D'
 shot 04-applied
 
 # The profile manager over the left column: New, then its close button.
