@@ -131,7 +131,9 @@ PointerResult XInputPointerSettings::Checked(const char* what) {
     return PointerResult::Kept(PointerRefusal::Refused, std::string(what) + ": " + text);
 }
 
-PointerResult XInputPointerSettings::SetMouseAcceleration(int threshold1, int, int acceleration) {
+PointerResult XInputPointerSettings::SetOnTheMouse(
+    const std::function<void()>& core, const std::function<void(const std::vector<int>&)>& libinput,
+    const char* libinputProperty) {
     if (display_ == nullptr)
         return PointerResult::Kept(PointerRefusal::Refused, "the X display cannot be opened");
     ErrorTrap trap;
@@ -140,45 +142,49 @@ PointerResult XInputPointerSettings::SetMouseAcceleration(int threshold1, int, i
     if (mice.found == 0)
         return PointerResult::Kept(PointerRefusal::DeviceNotFound);
     if (mice.libinput.empty()) {
-        XChangePointerControl(display_, False, True, 0, 0,
-                              CoreThresholdOf(threshold1, acceleration));
+        core();
         return Checked("the core pointer control");
     }
-    const Atom atom = XInternAtom(display_, "libinput Accel Profile Enabled", False);
-    for (const int id : mice.libinput) {
-        std::optional<Property> profile =
-            ReadProperty(display_, id, "libinput Accel Profile Enabled");
-        if (!profile || profile->format != 8 || profile->items < 2)
-            continue;  // a device with one profile only
-        std::fill(profile->data.begin(), profile->data.end(), 0);
-        profile->data[acceleration != 0 ? 0 : 1] = 1;  // adaptive, flat[, custom]
-        XIChangeProperty(display_, id, atom, profile->type, 8, PropModeReplace,
-                         profile->data.data(), static_cast<int>(profile->items));
-    }
-    return Checked("libinput Accel Profile Enabled");
+    libinput(mice.libinput);
+    return Checked(libinputProperty);
+}
+
+PointerResult XInputPointerSettings::SetMouseAcceleration(int threshold1, int, int acceleration) {
+    const auto core = [&] {
+        XChangePointerControl(display_, False, True, 0, 0,
+                              CoreThresholdOf(threshold1, acceleration));
+    };
+    const auto libinput = [&](const std::vector<int>& devices) {
+        const Atom atom = XInternAtom(display_, "libinput Accel Profile Enabled", False);
+        for (const int id : devices) {
+            std::optional<Property> profile =
+                ReadProperty(display_, id, "libinput Accel Profile Enabled");
+            if (!profile || profile->format != 8 || profile->items < 2)
+                continue;  // a device with one profile only
+            std::fill(profile->data.begin(), profile->data.end(), 0);
+            profile->data[acceleration != 0 ? 0 : 1] = 1;  // adaptive, flat[, custom]
+            XIChangeProperty(display_, id, atom, profile->type, 8, PropModeReplace,
+                             profile->data.data(), static_cast<int>(profile->items));
+        }
+    };
+    return SetOnTheMouse(core, libinput, "libinput Accel Profile Enabled");
 }
 
 PointerResult XInputPointerSettings::SetMouseSpeed(int speed) {
-    if (display_ == nullptr)
-        return PointerResult::Kept(PointerRefusal::Refused, "the X display cannot be opened");
-    ErrorTrap trap;
-    const Mice mice = FindMice();
-    wentToLibinput_ = !mice.libinput.empty();
-    if (mice.found == 0)
-        return PointerResult::Kept(PointerRefusal::DeviceNotFound);
-    if (mice.libinput.empty()) {
+    const auto core = [&] {
         const CorePointerControl control = CoreAccelerationOf(speed);
         XChangePointerControl(display_, True, False, control.numerator, control.denominator, 0);
-        return Checked("the core pointer control");
-    }
-    const Atom atom = XInternAtom(display_, "libinput Accel Speed", False);
-    const Atom floatType = XInternAtom(display_, "FLOAT", False);
-    const float value = static_cast<float>(LibinputSpeedOf(speed));
-    for (const int id : mice.libinput) {
-        XIChangeProperty(display_, id, atom, floatType, 32, PropModeReplace,
-                         reinterpret_cast<unsigned char*>(const_cast<float*>(&value)), 1);
-    }
-    return Checked("libinput Accel Speed");
+    };
+    const auto libinput = [&](const std::vector<int>& devices) {
+        const Atom atom = XInternAtom(display_, "libinput Accel Speed", False);
+        const Atom floatType = XInternAtom(display_, "FLOAT", False);
+        const float value = static_cast<float>(LibinputSpeedOf(speed));
+        for (const int id : devices) {
+            XIChangeProperty(display_, id, atom, floatType, 32, PropModeReplace,
+                             reinterpret_cast<unsigned char*>(const_cast<float*>(&value)), 1);
+        }
+    };
+    return SetOnTheMouse(core, libinput, "libinput Accel Speed");
 }
 
 PointerResult XInputPointerSettings::SetWheelScrollLines(std::uint32_t) {

@@ -8,6 +8,7 @@
 // their desktop.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,11 @@ private:
     };
     Mice FindMice() const;
     PointerResult Checked(const char* what);
+    // One setting on the mouse: the core pointer control where no libinput device of the
+    // mouse is listed, else its libinput devices; X errors are trapped and told.
+    PointerResult SetOnTheMouse(const std::function<void()>& core,
+                                const std::function<void(const std::vector<int>&)>& libinput,
+                                const char* libinputProperty);
 
     std::vector<HidIdentity> identities_;
     std::string desktopName_;
